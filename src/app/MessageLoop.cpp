@@ -1,0 +1,46 @@
+#include "app/MessageLoop.h"
+
+#include "ui/Form.h"
+
+namespace app {
+
+void MessageLoop::setShortcuts(HWND window, HACCEL accelerators) {
+    shortcutWindow_ = window;
+    accelerators_ = accelerators;
+}
+
+void MessageLoop::process(MSG& message) {
+    if (shortcutWindow_ && accelerators_ && IsWindow(shortcutWindow_) &&
+        (message.hwnd == shortcutWindow_ || IsChild(shortcutWindow_, message.hwnd)) &&
+        TranslateAcceleratorW(shortcutWindow_, accelerators_, &message))
+        return;
+    HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (ui::Form::isForm(root) && IsDialogMessageW(root, &message))
+        return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+void MessageLoop::yield() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam)); // for the outer loop
+            return;
+        }
+        process(message);
+    }
+}
+
+int MessageLoop::run() {
+    MSG message;
+    BOOL got;
+    while ((got = GetMessageW(&message, nullptr, 0, 0)) != 0) {
+        if (got == -1)
+            return 1;
+        process(message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+} // namespace app

@@ -1,0 +1,20 @@
+#include "app/App.h"
+#include "platform/Win32Platform.h"
+
+#include <commctrl.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    platform::Win32FontCollection fonts;
+    platform::Win32Prompts prompts;
+    platform::Win32Shell shell;
+    platform::Win32System system(L"Local\\Quillwright.Glyphmere.3.5");
+    platform::Services services{fonts, prompts, shell, system};
+
+    app::App app(services);
+    if (!app.start())
+        return 0;
+    return app.run();
+}

@@ -1,0 +1,19 @@
+#pragma once
+#include <string>
+
+namespace platform {
+
+// The process and the session it runs in.
+class System {
+public:
+    virtual ~System() = default;
+    virtual std::wstring userName() = 0;
+    // The folder the running program was started from, without a trailing backslash.
+    virtual std::wstring programFolder() = 0;
+    // True when another instance of the program is already running.
+    virtual bool previousInstance() = 0;
+    // Ends the process at once; the real one does not return.
+    virtual void endProcess(unsigned exitCode) = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,55 @@
+#pragma once
+#include "platform/Services.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class Win32FontCollection final : public FontCollection {
+public:
+    int count() override;
+    std::wstring faceName(int index) override;
+
+private:
+    void read();
+    bool read_ = false;
+    std::vector<std::wstring> names_;
+};
+
+class Win32Prompts final : public Prompts {
+public:
+    int messageBox(const std::wstring& text, UINT style, const std::wstring& title) override;
+    std::wstring inputBox(const std::wstring& prompt, const std::wstring& title,
+                          const std::wstring& initial) override;
+    bool chooseColor(HWND owner, COLORREF& color) override;
+    bool openFile(HWND owner, FileDialogRequest& request) override;
+    bool saveFile(HWND owner, FileDialogRequest& request) override;
+
+private:
+    COLORREF customColors_[16] = {}; // kept for the run, as the colour dialog expects
+};
+
+class Win32Shell final : public Shell {
+public:
+    void execute(HWND owner, const wchar_t* verb, const wchar_t* file, const wchar_t* parameters,
+                 const wchar_t* folder, int show) override;
+};
+
+class Win32System final : public System {
+public:
+    explicit Win32System(std::wstring instanceName);
+    ~Win32System() override;
+    std::wstring userName() override;
+    std::wstring programFolder() override;
+    bool previousInstance() override;
+    void endProcess(unsigned exitCode) override;
+
+private:
+    std::wstring instanceName_;
+    HANDLE instanceMutex_ = nullptr;
+    bool anotherRunning_ = false;
+};
+
+} // namespace platform

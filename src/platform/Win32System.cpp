@@ -1,0 +1,51 @@
+#include "platform/Win32Platform.h"
+
+#include <lmcons.h>
+
+namespace platform {
+
+Win32System::Win32System(std::wstring instanceName) : instanceName_(std::move(instanceName)) {}
+
+Win32System::~Win32System() {
+    if (instanceMutex_)
+        CloseHandle(instanceMutex_);
+}
+
+std::wstring Win32System::userName() {
+    wchar_t name[UNLEN + 1] = {};
+    DWORD size = UNLEN + 1;
+    if (!GetUserNameW(name, &size))
+        return {};
+    return name;
+}
+
+std::wstring Win32System::programFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0)
+            return {};
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2); // a long path: try again with room for it
+    }
+    const auto slash = path.find_last_of(L'\\');
+    return slash == std::wstring::npos ? std::wstring{} : path.substr(0, slash);
+}
+
+bool Win32System::previousInstance() {
+    // The mutex lives as long as this process; the first process to create it owns the name.
+    if (!instanceMutex_) {
+        instanceMutex_ = CreateMutexW(nullptr, FALSE, instanceName_.c_str());
+        anotherRunning_ = instanceMutex_ && GetLastError() == ERROR_ALREADY_EXISTS;
+    }
+    return anotherRunning_;
+}
+
+void Win32System::endProcess(unsigned exitCode) {
+    ExitProcess(exitCode);
+}
+
+} // namespace platform

@@ -1,0 +1,430 @@
+#include "ui/Controls.h"
+
+#include "ui/Form.h"
+
+#include <commctrl.h>
+
+namespace ui {
+
+namespace {
+
+const wchar_t* pictureClass(WNDPROC procedure) {
+    static const ATOM atom = [procedure] {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = procedure;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.lpszClassName = L"GlyphmerePicture";
+        return RegisterClassExW(&wc);
+    }();
+    return reinterpret_cast<const wchar_t*>(static_cast<ULONG_PTR>(atom));
+}
+
+std::wstring windowText(HWND window) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+} // namespace
+
+void raise(const Event& event) {
+    if (!event)
+        return;
+    try {
+        event();
+    } catch (...) {
+        // A handler that fails ends there; the window system never sees the exception.
+    }
+}
+
+// ---- Control ----
+
+Control::Control(Form& form, std::wstring_view name) : form_(form), name_(name) {
+    form.bind(*this);
+}
+
+bool Control::visible() const {
+    return hwnd_ && IsWindowVisible(hwnd_);
+}
+bool Control::enabled() const {
+    return hwnd_ && IsWindowEnabled(hwnd_);
+}
+void Control::setFocus() {
+    if (hwnd_)
+        SetFocus(hwnd_);
+}
+
+HWND Control::createWindow(HWND parent, int id, const RECT& place, const wchar_t* windowClass,
+                           DWORD style, DWORD exStyle) {
+    const ControlSpec& s = spec();
+    style |= WS_CHILD;
+    if (!(s.flags & Hidden))
+        style |= WS_VISIBLE;
+    if (s.flags & Disabled)
+        style |= WS_DISABLED;
+    if (s.tabIndex >= 0)
+        style |= WS_TABSTOP;
+    const std::wstring caption(s.caption);
+    hwnd_ = CreateWindowExW(exStyle, windowClass, caption.c_str(), style, place.left, place.top,
+                            place.right - place.left, place.bottom - place.top, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                            GetModuleHandleW(nullptr), this);
+    return hwnd_;
+}
+
+// ---- Label ----
+
+void Label::create(HWND parent, int id, const RECT& place) {
+    RECT r = place;
+    if (spec().place.width == 0) {
+        // One line of text, as wide as the caption in the label's own font.
+        HDC dc = GetDC(parent);
+        HGDIOBJ old = SelectObject(dc, form().font(spec().font));
+        RECT text{};
+        const std::wstring caption(spec().caption);
+        DrawTextW(dc, caption.c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        SelectObject(dc, old);
+        ReleaseDC(parent, dc);
+        r.right = r.left + (text.right - text.left);
+        r.bottom = r.top + scale(13, form().dpi());
+    }
+    const bool clickable = spec().kind == Kind::LinkLabel || !spec().toolTip.empty();
+    createWindow(parent, id, r, L"STATIC",
+                 SS_LEFT | SS_NOPREFIX | SS_NOTIFY * static_cast<DWORD>(clickable));
+}
+
+void Label::notify(WORD code) {
+    if (code == STN_CLICKED)
+        raise(onClick);
+}
+
+std::wstring Label::caption() const {
+    return windowText(hwnd());
+}
+
+// ---- PictureButton ----
+
+PictureButton::~PictureButton() {
+    destroyed();
+}
+
+void PictureButton::create(HWND parent, int id, const RECT& place) {
+    const int width = place.right - place.left;
+    const int height = place.bottom - place.top;
+    if (spec().picture)
+        icon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
+                                              MAKEINTRESOURCEW(spec().picture), IMAGE_ICON, width,
+                                              height, LR_DEFAULTCOLOR));
+    createWindow(parent, id, place, pictureClass(procedure), 0);
+}
+
+void PictureButton::destroyed() {
+    if (icon_)
+        DestroyIcon(icon_);
+    icon_ = nullptr;
+}
+
+LRESULT CALLBACK PictureButton::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        auto* control = static_cast<Control*>(create->lpCreateParams);
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(static_cast<PictureButton*>(control)));
+    }
+    auto* self = reinterpret_cast<PictureButton*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcW(window, message, wParam, lParam);
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(window, &ps);
+        RECT r;
+        GetClientRect(window, &r);
+        FillRect(dc, &r, self->form().brush(self->backColor()));
+        if (self->icon_)
+            DrawIconEx(dc, 0, 0, self->icon_, r.right, r.bottom, 0, nullptr, DI_NORMAL);
+        if (GetFocus() == window)
+            DrawFocusRect(dc, &r);
+        EndPaint(window, &ps);
+        return 0;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        InvalidateRect(window, nullptr, FALSE);
+        return 0;
+    case WM_LBUTTONDOWN:
+        // Like a toolbar button: the click does not move the focus away from the text.
+        self->pressed_ = true;
+        SetCapture(window);
+        return 0;
+    case WM_LBUTTONUP:
+        if (self->pressed_) {
+            self->pressed_ = false;
+            ReleaseCapture();
+            RECT r;
+            GetClientRect(window, &r);
+            const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            if (PtInRect(&r, at))
+                raise(self->onClick);
+        }
+        return 0;
+    case WM_CAPTURECHANGED:
+        self->pressed_ = false;
+        return 0;
+    case WM_KEYDOWN:
+        if (wParam == VK_SPACE) {
+            raise(self->onClick);
+            return 0;
+        }
+        break;
+    case WM_GETDLGCODE:
+        return DLGC_WANTCHARS;
+    case WM_NCDESTROY:
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// ---- CheckBox ----
+
+void CheckBox::create(HWND parent, int id, const RECT& place) {
+    createWindow(parent, id, place, L"BUTTON", BS_AUTOCHECKBOX);
+}
+
+int CheckBox::value() const {
+    return SendMessageW(hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+}
+
+void CheckBox::setValue(int value) {
+    value = value ? 1 : 0;
+    if (value == this->value())
+        return;
+    SendMessageW(hwnd(), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+    raise(onClick); // the control does not report a change made by code
+}
+
+std::wstring CheckBox::caption() const {
+    return windowText(hwnd());
+}
+
+void CheckBox::notify(WORD code) {
+    if (code == BN_CLICKED)
+        raise(onClick);
+}
+
+// ---- ListBox ----
+
+void ListBox::create(HWND parent, int id, const RECT& place) {
+    DWORD style = LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
+    if (spec().flags & Sorted)
+        style |= LBS_SORT;
+    if (createWindow(parent, id, place, L"LISTBOX", style, WS_EX_CLIENTEDGE))
+        for (int n = spec().items.first; n <= spec().items.last; ++n)
+            addItem(std::to_wstring(n));
+}
+
+int ListBox::listCount() const {
+    return static_cast<int>(SendMessageW(hwnd(), LB_GETCOUNT, 0, 0));
+}
+
+std::wstring ListBox::list(int index) const {
+    const LRESULT length = SendMessageW(hwnd(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == LB_ERR || index < 0)
+        return {};
+    std::wstring entry(static_cast<size_t>(length) + 1, L'\0');
+    const LRESULT copied = SendMessageW(hwnd(), LB_GETTEXT, static_cast<WPARAM>(index),
+                                        reinterpret_cast<LPARAM>(entry.data()));
+    entry.resize(copied == LB_ERR ? 0 : static_cast<size_t>(copied));
+    return entry;
+}
+
+int ListBox::listIndex() const {
+    const LRESULT index = SendMessageW(hwnd(), LB_GETCURSEL, 0, 0);
+    return index == LB_ERR ? -1 : static_cast<int>(index);
+}
+
+void ListBox::setListIndex(int index) {
+    if (index < -1 || index >= listCount())
+        return; // no such entry: nothing changes
+    SendMessageW(hwnd(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    raise(onClick); // the control does not report a change made by code
+}
+
+std::wstring ListBox::text() const {
+    return list(listIndex());
+}
+
+void ListBox::setText(std::wstring_view entry) {
+    // The list's own search ignores case; keep looking until the entry matches exactly.
+    const std::wstring wanted(entry);
+    int found = -1;
+    for (LRESULT from = -1;;) {
+        const LRESULT at = SendMessageW(hwnd(), LB_FINDSTRINGEXACT, static_cast<WPARAM>(from),
+                                        reinterpret_cast<LPARAM>(wanted.c_str()));
+        if (at == LB_ERR || (from >= 0 && at <= from))
+            break; // none, or the search wrapped round
+        if (list(static_cast<int>(at)) == wanted) {
+            found = static_cast<int>(at);
+            break;
+        }
+        from = at;
+    }
+    setListIndex(found);
+}
+
+void ListBox::addItem(const std::wstring& entry) {
+    SendMessageW(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+}
+
+void ListBox::refresh() {
+    InvalidateRect(hwnd(), nullptr, TRUE);
+    UpdateWindow(hwnd());
+}
+
+void ListBox::notify(WORD code) {
+    if (code == LBN_SELCHANGE)
+        raise(onClick);
+}
+
+// ---- TextBox ----
+
+TextBox::~TextBox() = default;
+
+void TextBox::create(HWND parent, int id, const RECT& place) {
+    const unsigned flags = spec().flags;
+    DWORD style = ES_AUTOHSCROLL;
+    if (flags & MultiLine)
+        style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+    if (flags & HScroll)
+        style |= WS_HSCROLL;
+    if (flags & VScroll)
+        style |= WS_VSCROLL;
+    HWND window = createWindow(parent, id, place, L"EDIT", style, WS_EX_CLIENTEDGE);
+    if (!window)
+        return;
+    if (flags & MultiLine)
+        SendMessageW(window, EM_SETLIMITTEXT, 0, 0); // no 30,000-character ceiling
+    SetWindowSubclass(window, subclass, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void TextBox::destroyed() {
+    if (hwnd())
+        RemoveWindowSubclass(hwnd(), subclass, 0);
+}
+
+LRESULT CALLBACK TextBox::subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR, DWORD_PTR data) {
+    auto* self = reinterpret_cast<TextBox*>(data);
+    if (message == WM_LBUTTONUP) {
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        raise(self->onClick);
+        return result;
+    }
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(window, subclass, 0);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+std::wstring TextBox::text() const {
+    return windowText(hwnd());
+}
+
+template <typename Edit> void TextBox::changeByCode(Edit&& edit) {
+    changingByCode_ = true;
+    edit();
+    changingByCode_ = false;
+    raise(onChange);
+}
+
+void TextBox::setText(const std::wstring& text) {
+    changeByCode([&] { SetWindowTextW(hwnd(), text.c_str()); });
+}
+
+int TextBox::selStart() const {
+    DWORD start = 0, end = 0;
+    SendMessageW(hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return static_cast<int>(start);
+}
+
+int TextBox::selLength() const {
+    DWORD start = 0, end = 0;
+    SendMessageW(hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return static_cast<int>(end - start);
+}
+
+void TextBox::setSelStart(int start) {
+    SendMessageW(hwnd(), EM_SETSEL, static_cast<WPARAM>(start), start);
+    SendMessageW(hwnd(), EM_SCROLLCARET, 0, 0);
+}
+
+void TextBox::setSelLength(int length) {
+    const int start = selStart();
+    SendMessageW(hwnd(), EM_SETSEL, static_cast<WPARAM>(start), start + length);
+}
+
+std::wstring TextBox::selText() const {
+    const int start = selStart();
+    const int length = selLength();
+    if (length <= 0)
+        return {};
+    const std::wstring all = text();
+    return all.substr(static_cast<size_t>(start), static_cast<size_t>(length));
+}
+
+void TextBox::setSelText(const std::wstring& text) {
+    changeByCode(
+        [&] { SendMessageW(hwnd(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str())); });
+}
+
+void TextBox::notify(WORD code) {
+    if (code == EN_CHANGE && !changingByCode_)
+        raise(onChange);
+    else if (code == EN_SETFOCUS)
+        raise(onGotFocus);
+}
+
+// ---- Timer ----
+
+Timer::Timer(Form& form, std::wstring_view name) : name_(name) {
+    form.bind(*this);
+}
+
+void Timer::start(HWND window, UINT_PTR id, const ControlSpec& spec) {
+    window_ = window;
+    id_ = id;
+    interval_ = spec.interval;
+    setEnabled(!(spec.flags & Disabled));
+}
+
+void Timer::stop() {
+    if (window_ && enabled_)
+        KillTimer(window_, id_);
+    window_ = nullptr;
+    enabled_ = false;
+}
+
+void Timer::setEnabled(bool enabled) {
+    enabled_ = enabled;
+    if (!window_)
+        return;
+    if (enabled)
+        SetTimer(window_, id_, interval_, nullptr);
+    else
+        KillTimer(window_, id_);
+}
+
+// ---- MenuItem ----
+
+MenuItem::MenuItem(Form& form, std::wstring_view name) : name_(name) {
+    form.bind(*this);
+}
+
+} // namespace ui

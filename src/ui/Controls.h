@@ -1,0 +1,179 @@
+#pragma once
+// The control layer: thin classes over the standard controls that give them the
+// semantics the program relies on. A selection or value changed from code raises the same
+// click handling as the user's click, once, before the setter returns.
+#include "ui/Layout.h"
+
+#include <functional>
+#include <string>
+
+namespace ui {
+
+class Form;
+
+using Event = std::function<void()>;
+
+// Raises an event handler without letting an exception reach the window system.
+void raise(const Event& event);
+
+class Control {
+public:
+    Control(Form& form, std::wstring_view name);
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    std::wstring_view name() const { return name_; }
+    HWND hwnd() const { return hwnd_; }
+    const ControlSpec& spec() const { return *spec_; }
+    Form& form() const { return form_; }
+
+    bool visible() const;
+    bool enabled() const;
+    void setFocus();
+
+    // Colours used when the control is painted.
+    COLORREF foreColor() const { return foreColor_; }
+    COLORREF backColor() const { return backColor_; }
+
+    Event onClick;
+
+protected:
+    friend class Form;
+    // Makes the window of the control at its place in pixels.
+    virtual void create(HWND parent, int id, const RECT& place) = 0;
+    // A WM_COMMAND notification from the control.
+    virtual void notify(WORD /*code*/) {}
+    virtual void destroyed() {}
+
+    HWND createWindow(HWND parent, int id, const RECT& place, const wchar_t* windowClass,
+                      DWORD style, DWORD exStyle = 0);
+
+    void setForeColorValue(COLORREF color) { foreColor_ = color; }
+
+private:
+    Form& form_;
+    std::wstring_view name_;
+    const ControlSpec* spec_ = nullptr;
+    HWND hwnd_ = nullptr;
+    COLORREF foreColor_ = 0;
+    COLORREF backColor_ = 0;
+};
+
+class Label : public Control {
+public:
+    using Control::Control;
+    std::wstring caption() const;
+
+protected:
+    void create(HWND parent, int id, const RECT& place) override;
+    void notify(WORD code) override;
+};
+
+// A picture that reacts to a click; a PictureBox row also takes the focus, and Space clicks it.
+class PictureButton : public Control {
+public:
+    using Control::Control;
+    ~PictureButton() override;
+    HICON picture() const { return icon_; }
+
+protected:
+    void create(HWND parent, int id, const RECT& place) override;
+    void destroyed() override;
+
+private:
+    static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
+    HICON icon_ = nullptr;
+    bool pressed_ = false;
+};
+
+class CheckBox : public Control {
+public:
+    using Control::Control;
+    int value() const; // 0 unchecked, 1 checked
+    void setValue(int value);
+    std::wstring caption() const;
+
+protected:
+    void create(HWND parent, int id, const RECT& place) override;
+    void notify(WORD code) override;
+};
+
+class ListBox : public Control {
+public:
+    using Control::Control;
+    int listCount() const;
+    std::wstring list(int index) const;
+    int listIndex() const;                 // -1: nothing selected
+    void setListIndex(int index);          // -1 clears the selection
+    std::wstring text() const;             // the selected entry, empty when none
+    void setText(std::wstring_view entry); // selects the entry equal to it, or none
+    void addItem(const std::wstring& entry);
+    void refresh();
+
+protected:
+    void create(HWND parent, int id, const RECT& place) override;
+    void notify(WORD code) override;
+};
+
+class TextBox : public Control {
+public:
+    using Control::Control;
+    ~TextBox() override;
+
+    std::wstring text() const;
+    void setText(const std::wstring& text);
+    int selStart() const;
+    void setSelStart(int start);
+    int selLength() const;
+    void setSelLength(int length);
+    std::wstring selText() const;
+    void setSelText(const std::wstring& text); // replaces the selection, undoably
+
+    Event onChange;
+    Event onGotFocus;
+
+protected:
+    void create(HWND parent, int id, const RECT& place) override;
+    void notify(WORD code) override;
+    void destroyed() override;
+
+private:
+    // Changes made by code raise Change once themselves, whatever the control reports.
+    template <typename Edit> void changeByCode(Edit&& edit);
+    static LRESULT CALLBACK subclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    bool changingByCode_ = false;
+};
+
+class Timer {
+public:
+    Timer(Form& form, std::wstring_view name);
+    std::wstring_view name() const { return name_; }
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool enabled);
+    UINT interval() const { return interval_; }
+
+    Event onTick;
+
+private:
+    friend class Form;
+    void start(HWND window, UINT_PTR id, const ControlSpec& spec);
+    void stop();
+    std::wstring_view name_;
+    HWND window_ = nullptr;
+    UINT_PTR id_ = 0;
+    UINT interval_ = 0;
+    bool enabled_ = false;
+};
+
+class MenuItem {
+public:
+    MenuItem(Form& form, std::wstring_view name);
+    std::wstring_view name() const { return name_; }
+    Event onClick;
+
+private:
+    std::wstring_view name_;
+};
+
+} // namespace ui

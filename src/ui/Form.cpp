@@ -1,0 +1,468 @@
+#include "ui/Form.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+constexpr int firstControlId = 100;
+constexpr DWORD formStyle = WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN;
+constexpr DWORD formExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | WS_EX_APPWINDOW;
+
+ATOM formClass(WNDPROC procedure) {
+    static const ATOM atom = [procedure] {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = procedure;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+        wc.lpszClassName = L"GlyphmereForm";
+        return RegisterClassExW(&wc);
+    }();
+    return atom;
+}
+
+int windowDpi(HWND window) {
+    // Windows 10 knows a window's own dpi; older systems have one for the whole screen.
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (getDpiForWindow)
+        if (const UINT dpi = getDpiForWindow(window))
+            return static_cast<int>(dpi);
+    HDC dc = GetDC(window);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+    ReleaseDC(window, dc);
+    return dpi > 0 ? dpi : 96;
+}
+
+bool isWindowed(Kind kind) {
+    return kind != Kind::Timer && kind != Kind::Line && kind != Kind::Frame &&
+           kind != Kind::FilledRect;
+}
+
+HWND firstTabStop(HWND window) {
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
+        if ((style & WS_TABSTOP) && (style & WS_VISIBLE) && !(style & WS_DISABLED))
+            return child;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+Form::Form(const FormSpec& spec, std::span<const MenuSpec> menu) : spec_(spec), menu_(menu) {}
+
+Form::~Form() {
+    if (hwnd_)
+        DestroyWindow(hwnd_);
+}
+
+bool Form::isForm(HWND window) {
+    return window && GetClassLongPtrW(window, GCW_ATOM) == formClass(procedure);
+}
+
+void Form::load() {
+    if (hwnd_)
+        return;
+    createWindow();
+    if (!hwnd_)
+        return;
+    createControls();
+    raise(onLoad);
+}
+
+void Form::createWindow() {
+    const std::wstring caption(spec_.caption);
+    CreateWindowExW(formExStyle, MAKEINTATOM(formClass(procedure)), caption.c_str(), formStyle,
+                    CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr),
+                    this);
+    if (!hwnd_)
+        return;
+    dpi_ = windowDpi(hwnd_);
+    if (!menu_.empty()) {
+        SetMenu(hwnd_, buildMenuBar(menu_));
+        accelerators_ = buildAccelerators(menu_);
+    }
+    RECT frame{0, 0, scale(spec_.clientWidth, dpi_), scale(spec_.clientHeight, dpi_)};
+    AdjustWindowRectEx(&frame, formStyle, !menu_.empty(), formExStyle);
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // A menu bar that wraps onto a second line takes its room from the client area.
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    const int missing = scale(spec_.clientHeight, dpi_) - client.bottom;
+    if (missing > 0)
+        SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left,
+                     frame.bottom - frame.top + missing,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (spec_.icon) {
+        const auto load = [](int id, int metric) {
+            const int size = GetSystemMetrics(metric);
+            return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
+                                                 IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+        };
+        smallIcon_ = load(spec_.icon, SM_CXSMICON);
+        bigIcon_ = load(spec_.icon, SM_CXICON);
+        SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+        SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
+    }
+}
+
+POINT Form::containerOrigin(const ControlSpec& spec) const {
+    POINT origin{0, 0};
+    for (auto name = spec.container; !name.empty();) {
+        const ControlSpec* container = findControl(spec_, name);
+        if (!container)
+            break;
+        origin.x += container->place.left;
+        origin.y += container->place.top;
+        name = container->container;
+    }
+    return origin;
+}
+
+RECT Form::pixels(const ControlSpec& spec) const {
+    const POINT origin = containerOrigin(spec);
+    const int left = origin.x + spec.place.left;
+    const int top = origin.y + spec.place.top;
+    return {scale(left, dpi_), scale(top, dpi_), scale(left + spec.place.width, dpi_),
+            scale(top + spec.place.height, dpi_)};
+}
+
+void Form::createControls() {
+    // The tab order follows the stacking of the windows: the controls that take the focus
+    // are made first, in tab order, then the others front to back.
+    std::vector<const ControlSpec*> order;
+    for (const auto& row : spec_.controls)
+        if (isWindowed(row.kind))
+            order.push_back(&row);
+    std::stable_sort(order.begin(), order.end(), [](const ControlSpec* a, const ControlSpec* b) {
+        const bool aTabs = a->tabIndex >= 0, bTabs = b->tabIndex >= 0;
+        if (aTabs != bTabs)
+            return aTabs;
+        return aTabs && a->tabIndex < b->tabIndex;
+    });
+
+    for (const ControlSpec* row : order) {
+        Control* c = control(row->name);
+        if (!c)
+            continue;
+        c->spec_ = row;
+        const bool field = row->kind == Kind::TextBox || row->kind == Kind::ListBox;
+        COLORREF back = systemColor(field ? COLOR_WINDOW : COLOR_BTNFACE);
+        if (!field)
+            for (auto name = row->container; !name.empty();) {
+                const ControlSpec* container = findControl(spec_, name);
+                if (!container)
+                    break;
+                if (container->backColor != noColor) {
+                    back = container->backColor;
+                    break;
+                }
+                name = container->container;
+            }
+        c->backColor_ = resolveColor(back);
+        const COLORREF fore = row->foreColor != noColor
+                                  ? row->foreColor
+                                  : systemColor(field ? COLOR_WINDOWTEXT : COLOR_BTNTEXT);
+        c->foreColor_ = resolveColor(fore);
+        const int id = firstControlId + static_cast<int>(created_.size());
+        created_.push_back(c);
+        c->create(hwnd_, id, pixels(*row));
+        if (c->hwnd_)
+            SendMessageW(c->hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font(row->font)), FALSE);
+    }
+
+    toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    for (Control* c : created_)
+        if (!c->spec().toolTip.empty())
+            addToolTip(*c);
+
+    UINT_PTR timerId = 1;
+    for (Timer* timer : timers_)
+        if (const ControlSpec* row = findControl(spec_, timer->name()))
+            timer->start(hwnd_, timerId++, *row);
+}
+
+void Form::addToolTip(const Control& control) {
+    if (!toolTips_ || !control.hwnd())
+        return;
+    std::wstring text(control.spec().toolTip);
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(control.hwnd());
+    tool.lpszText = text.data();
+    SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+HFONT Form::font(const FontSpec& spec) {
+    for (const auto& [known, handle] : fonts_)
+        if (known == spec)
+            return handle;
+    HFONT handle =
+        CreateFontW(fontHeight(spec.points, dpi_), 0, 0, 0, spec.weight, spec.italic,
+                    spec.underline, spec.strikeout, spec.charset, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, spec.face);
+    fonts_.emplace_back(spec, handle);
+    return handle;
+}
+
+HBRUSH Form::brush(COLORREF color) {
+    auto [at, added] = brushes_.try_emplace(color, nullptr);
+    if (added)
+        at->second = CreateSolidBrush(color);
+    return at->second;
+}
+
+Control* Form::control(std::wstring_view name) const {
+    for (Control* c : controls_)
+        if (c->name() == name)
+            return c;
+    return nullptr;
+}
+
+Control* Form::controlOf(HWND child) const {
+    const int index = GetDlgCtrlID(child) - firstControlId;
+    if (index < 0 || static_cast<size_t>(index) >= created_.size())
+        return nullptr;
+    Control* c = created_[static_cast<size_t>(index)];
+    return c->hwnd_ == child ? c : nullptr;
+}
+
+void Form::unload() {
+    if (!hwnd_)
+        return;
+    raise(onUnload);
+    if (hwnd_)
+        DestroyWindow(hwnd_);
+}
+
+void Form::releaseResources() {
+    for (Timer* timer : timers_)
+        timer->stop();
+    for (Control* c : created_) {
+        c->destroyed();
+        c->hwnd_ = nullptr;
+        c->spec_ = nullptr;
+    }
+    created_.clear();
+    for (const auto& entry : fonts_)
+        DeleteObject(entry.second);
+    fonts_.clear();
+    for (const auto& entry : brushes_)
+        DeleteObject(entry.second);
+    brushes_.clear();
+    if (accelerators_)
+        DestroyAcceleratorTable(accelerators_);
+    accelerators_ = nullptr;
+    for (HICON* icon : {&smallIcon_, &bigIcon_}) {
+        if (*icon)
+            DestroyIcon(*icon);
+        *icon = nullptr;
+    }
+    toolTips_ = nullptr; // a child of the form: gone with it
+    lastFocus_ = nullptr;
+    shownOnce_ = false;
+    hwnd_ = nullptr;
+}
+
+void Form::show() {
+    load();
+    if (!hwnd_)
+        return;
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        RECT frame;
+        GetWindowRect(hwnd_, &frame);
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        const RECT& work = monitor.rcWork;
+        const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+        SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - width) / 2,
+                     work.top + std::max(0L, (work.bottom - work.top - height) / 2), 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    ShowWindow(hwnd_, SW_SHOW);
+    UpdateWindow(hwnd_);
+}
+
+void Form::hide() {
+    if (hwnd_)
+        ShowWindow(hwnd_, SW_HIDE);
+}
+
+bool Form::visible() const {
+    return hwnd_ && IsWindowVisible(hwnd_);
+}
+
+void Form::setEnabled(bool enabled) {
+    if (hwnd_)
+        EnableWindow(hwnd_, enabled);
+}
+
+bool Form::enabled() const {
+    return hwnd_ && IsWindowEnabled(hwnd_);
+}
+
+void Form::bringToFront() {
+    if (!hwnd_)
+        return;
+    BringWindowToTop(hwnd_);
+    SetForegroundWindow(hwnd_);
+}
+
+void Form::minimize() {
+    if (hwnd_)
+        ShowWindow(hwnd_, SW_MINIMIZE);
+}
+
+bool Form::minimized() const {
+    return hwnd_ && IsIconic(hwnd_);
+}
+
+void Form::paintDecorations(HDC dc) {
+    // Back to front, so that a band lies behind the lines drawn on it.
+    const int width = std::max(1, scale(1, dpi_));
+    for (auto row = spec_.controls.rbegin(); row != spec_.controls.rend(); ++row) {
+        switch (row->kind) {
+        case Kind::FilledRect: {
+            const RECT r = pixels(*row);
+            FillRect(dc, &r, brush(resolveColor(row->backColor)));
+            break;
+        }
+        case Kind::Frame: {
+            RECT r = pixels(*row);
+            if (row->backColor != noColor)
+                FillRect(dc, &r, brush(resolveColor(row->backColor)));
+            DrawEdge(dc, &r, EDGE_ETCHED, BF_RECT);
+            break;
+        }
+        case Kind::Line: {
+            const POINT origin = containerOrigin(*row);
+            const int x1 = scale(origin.x + row->from.x, dpi_);
+            const int y1 = scale(origin.y + row->from.y, dpi_);
+            const int x2 = scale(origin.x + row->to.x, dpi_);
+            const int y2 = scale(origin.y + row->to.y, dpi_);
+            // A line includes both of its end points.
+            RECT r{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2) + width,
+                   std::max(y1, y2) + width};
+            FillRect(dc, &r, brush(resolveColor(row->foreColor)));
+            break;
+        }
+        default:
+            break;
+        }
+    }
+}
+
+LRESULT Form::colors(HDC dc, HWND child, COLORREF defaultBack) {
+    const Control* c = controlOf(child);
+    if (!c) {
+        SetBkColor(dc, defaultBack);
+        return reinterpret_cast<LRESULT>(brush(defaultBack));
+    }
+    SetTextColor(dc, c->foreColor());
+    SetBkColor(dc, c->backColor());
+    return reinterpret_cast<LRESULT>(brush(c->backColor()));
+}
+
+LRESULT CALLBACK Form::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        auto* self = static_cast<Form*>(create->lpCreateParams);
+        self->hwnd_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcW(window, message, wParam, lParam);
+    try {
+        return self->handle(message, wParam, lParam);
+    } catch (...) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        if (lParam) {
+            if (Control* c = controlOf(reinterpret_cast<HWND>(lParam)))
+                c->notify(HIWORD(wParam));
+        } else if (const int row = LOWORD(wParam) - firstMenuId;
+                   row >= 0 && static_cast<size_t>(row) < menu_.size()) {
+            for (MenuItem* item : menuItems_)
+                if (item->name() == menu_[static_cast<size_t>(row)].name)
+                    raise(item->onClick);
+        }
+        return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        return colors(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam),
+                      GetSysColor(COLOR_BTNFACE));
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+        return colors(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam),
+                      GetSysColor(COLOR_WINDOW));
+    case WM_SETCURSOR:
+        if (LOWORD(lParam) == HTCLIENT)
+            if (const Control* c = controlOf(reinterpret_cast<HWND>(wParam));
+                c && (c->spec().flags & HandCursor)) {
+                SetCursor(LoadCursorW(nullptr, IDC_HAND));
+                return TRUE;
+            }
+        break;
+    case WM_TIMER:
+        for (Timer* timer : timers_)
+            if (timer->id_ == wParam && timer->enabled())
+                raise(timer->onTick);
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd_, &ps);
+        paintDecorations(dc);
+        EndPaint(hwnd_, &ps);
+        return 0;
+    }
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus && IsChild(hwnd_, focus))
+                lastFocus_ = focus;
+        } else if (!HIWORD(wParam)) {
+            // Back where the user was, or the first control in the tab order.
+            HWND target = lastFocus_ && IsWindow(lastFocus_) && IsChild(hwnd_, lastFocus_)
+                              ? lastFocus_
+                              : firstTabStop(hwnd_);
+            if (target) {
+                SetFocus(target);
+                return 0;
+            }
+        }
+        break;
+    case WM_CLOSE:
+        raise(onCloseRequest);
+        return 0;
+    case WM_NCDESTROY: {
+        HWND window = hwnd_;
+        releaseResources();
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    }
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+} // namespace ui

@@ -1,0 +1,94 @@
+#pragma once
+// A top-level window made from its layout table: a fixed dialog border, a caption-only
+// title bar, the controls, the decorations it paints itself, one tool-tip control, and
+// the menu bar when it has one.
+#include "ui/Controls.h"
+#include "ui/MenuTable.h"
+
+#include <map>
+#include <span>
+#include <vector>
+
+namespace ui {
+
+class Form {
+public:
+    explicit Form(const FormSpec& spec, std::span<const MenuSpec> menu = {});
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const FormSpec& spec() const { return spec_; }
+    HWND hwnd() const { return hwnd_; }
+    bool loaded() const { return hwnd_ != nullptr; }
+    int dpi() const { return dpi_; }
+
+    // Creates the window and its controls, hidden, then raises onLoad. Loading a loaded
+    // form does nothing.
+    void load();
+    // Raises onUnload, then destroys the window. The form can be loaded again.
+    void unload();
+
+    void show(); // loads first when needed; centred on the screen at the first showing
+    void hide();
+    bool visible() const;
+    void setEnabled(bool enabled);
+    bool enabled() const;
+    void bringToFront();
+    void minimize();
+    bool minimized() const;
+
+    HACCEL accelerators() const { return accelerators_; }
+    HFONT font(const FontSpec& font); // owned by the form
+    HBRUSH brush(COLORREF color);     // owned by the form
+    const std::vector<Control*>& controls() const { return controls_; }
+    Control* control(std::wstring_view name) const;
+    HWND toolTips() const { return toolTips_; }
+
+    // Whether a window is one of the program's forms (the message loop asks).
+    static bool isForm(HWND window);
+
+    Event onLoad;
+    Event onUnload;
+    Event onCloseRequest; // the window system asks the window to close
+
+private:
+    friend class Control;
+    friend class Timer;
+    friend class MenuItem;
+    void bind(Control& control) { controls_.push_back(&control); }
+    void bind(Timer& timer) { timers_.push_back(&timer); }
+    void bind(MenuItem& item) { menuItems_.push_back(&item); }
+
+    void createWindow();
+    void createControls();
+    void addToolTip(const Control& control);
+    RECT pixels(const ControlSpec& spec) const;
+    POINT containerOrigin(const ControlSpec& spec) const;
+    void paintDecorations(HDC dc);
+    Control* controlOf(HWND child) const;
+    void releaseResources();
+
+    static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT colors(HDC dc, HWND child, COLORREF defaultBack);
+
+    const FormSpec& spec_;
+    std::span<const MenuSpec> menu_;
+    HWND hwnd_ = nullptr;
+    int dpi_ = 96;
+    bool shownOnce_ = false;
+    HWND lastFocus_ = nullptr;
+    HWND toolTips_ = nullptr;
+    HACCEL accelerators_ = nullptr;
+    HICON smallIcon_ = nullptr;
+    HICON bigIcon_ = nullptr;
+    std::vector<Control*> controls_; // in the order they were declared
+    std::vector<Control*> created_;  // index + firstControlId is the control's id
+    std::vector<Timer*> timers_;
+    std::vector<MenuItem*> menuItems_;
+    std::vector<std::pair<FontSpec, HFONT>> fonts_;
+    std::map<COLORREF, HBRUSH> brushes_;
+};
+
+} // namespace ui

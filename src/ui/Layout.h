@@ -1,0 +1,109 @@
+#pragma once
+// Window layouts as data: every control of a window with its kind, caption, place at
+// 96 dpi, font and telling properties. The forms create their controls from these rows.
+#include <windows.h>
+
+#include <span>
+#include <string_view>
+
+namespace ui {
+
+enum class Kind {
+    Timer,
+    Label,      // sizes itself to its caption, one line
+    LinkLabel,  // dark blue, bold, underlined, hand cursor, clickable
+    Image,      // picture button that never takes the focus
+    PictureBox, // picture button in the tab order
+    CheckBox,
+    ListBox,
+    TextBox,
+    Line,       // decoration drawn by the window
+    Frame,      // decoration, and the container of the controls placed in it
+    FilledRect, // decoration
+};
+
+// Colours follow the usual convention: 0x00BBGGRR, or a system colour index marked by the
+// high bit, so the table can say "the button-face colour" whatever the theme.
+constexpr COLORREF systemColor(int index) {
+    return 0x80000000u | static_cast<COLORREF>(index);
+}
+constexpr bool isSystemColor(COLORREF color) {
+    return (color & 0x80000000u) != 0;
+}
+COLORREF resolveColor(COLORREF color);
+
+constexpr COLORREF silver = RGB(192, 192, 192);
+constexpr COLORREF white = RGB(255, 255, 255);
+constexpr COLORREF black = RGB(0, 0, 0);
+constexpr COLORREF linkBlue = RGB(0, 0, 192);
+constexpr COLORREF noColor = 0xFFFFFFFFu; // "as the system draws it"
+
+struct FontSpec {
+    const wchar_t* face = L"Tahoma";
+    float points = 8.25f;
+    int weight = FW_NORMAL;
+    bool italic = false;
+    bool underline = false;
+    bool strikeout = false;
+    BYTE charset = ANSI_CHARSET;
+
+    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+};
+
+constexpr FontSpec tahoma{};
+constexpr FontSpec tahomaBold{.weight = FW_BOLD};
+constexpr BYTE arabicCharset = 178;
+
+struct Place {
+    int left = 0, top = 0, width = 0, height = 0; // width 0: a label sizes itself
+};
+struct Point {
+    int x = 0, y = 0;
+};
+struct NumberItems {
+    int first = 0, last = -1; // a list box's stored entries: the numbers first..last as text
+};
+
+enum Flag : unsigned {
+    Hidden = 1u << 0,
+    Disabled = 1u << 1,
+    HandCursor = 1u << 2,
+    Sorted = 1u << 3,
+    MultiLine = 1u << 4,
+    VScroll = 1u << 5,
+    HScroll = 1u << 6,
+};
+
+struct ControlSpec {
+    std::wstring_view name{};
+    Kind kind = Kind::Label;
+    std::wstring_view container{}; // empty: the window's client area
+    std::wstring_view caption{};   // caption, text or the timer's nothing
+    Place place{};
+    Point from{}, to{};     // lines only
+    FontSpec font = tahoma; // the window's font unless stated
+    unsigned flags = 0;
+    std::wstring_view toolTip{};
+    int picture = 0;              // resource id of the picture
+    COLORREF foreColor = noColor; // text or line colour
+    COLORREF backColor = noColor; // fill of frames and rectangles
+    int tabIndex = -1;            // position in the tab order, -1: never takes the focus
+    UINT interval = 0;            // timers, in milliseconds
+    NumberItems items{};          // list boxes
+};
+
+struct FormSpec {
+    std::wstring_view name{};
+    std::wstring_view caption{};
+    int clientWidth = 0, clientHeight = 0; // 96 dpi, below the menu bar
+    int icon = 0;
+    std::span<const ControlSpec> controls{}; // front to back
+};
+
+const ControlSpec* findControl(const FormSpec& form, std::wstring_view name);
+
+// The one place where 96-dpi layout units become pixels.
+int scale(int value96, int dpi);
+int fontHeight(float points, int dpi);
+
+} // namespace ui

@@ -1,0 +1,33 @@
+#pragma once
+// The main menu as one table: captions, access keys, separators and shortcut keys.
+// The menu bar, the shortcut text shown beside each item and the accelerator table are
+// all made from it, so they cannot disagree.
+#include <windows.h>
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace ui {
+
+struct Shortcut {
+    BYTE modifiers = 0; // FCONTROL, FSHIFT, FALT
+    WORD key = 0;       // virtual key, 0: none
+};
+
+struct MenuSpec {
+    std::wstring_view name{};
+    std::wstring_view caption{}; // "-" is a separator
+    Shortcut shortcut{};
+    bool topLevel = false; // a menu of the menu bar; the rows after it are its items
+};
+
+constexpr int firstMenuId = 1000; // row i of the table has the command id firstMenuId + i
+
+std::span<const MenuSpec> mainMenu();
+
+std::wstring shortcutText(Shortcut shortcut);
+HMENU buildMenuBar(std::span<const MenuSpec> rows);
+HACCEL buildAccelerators(std::span<const MenuSpec> rows);
+
+} // namespace ui
