@@ -1,0 +1,178 @@
+# shellcheck shell=bash
+# Steps shared by scripts/run.sh and scripts/test.sh. Source it; don't run it.
+
+GLYPHMERE_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+export WINEPREFIX="$GLYPHMERE_ROOT/build/wineprefix"
+export WINEARCH=win32
+export WINEDEBUG=-all
+# No Mono or Gecko: their install prompts would stall a headless run.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+GLYPHMERE_PACKAGES=(
+    cmake ninja-build
+    g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+    binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
+    googletest
+    wine wine32:i386 fonts-wine
+    xvfb xauth xdotool imagemagick
+)
+
+# Bump when the prefix's setup changes, so old prefixes are made again.
+GLYPHMERE_PREFIX_VERSION=1
+
+say() { printf '==> %s\n' "$*" >&2; }
+die() { printf 'error: %s\n' "$*" >&2; exit 1; }
+
+# One EXIT trap runs every registered cleanup, newest first, so the
+# wineserver goes down before the X server it was started against.
+_cleanups=()
+_run_cleanups() {
+    local i
+    for ((i = ${#_cleanups[@]} - 1; i >= 0; i--)); do
+        eval "${_cleanups[i]}" || true
+    done
+    _cleanups=()
+}
+at_exit() {
+    _cleanups+=("$1")
+    trap _run_cleanups EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+}
+
+ensure_packages() {
+    local missing=() pkg
+    for pkg in "${GLYPHMERE_PACKAGES[@]}"; do
+        if [[ "$(dpkg-query -W -f='${db:Status-Abbrev}' "$pkg" 2>/dev/null)" != ii* ]]; then
+            missing+=("$pkg")
+        fi
+    done
+    ((${#missing[@]} == 0)) && return 0
+
+    say "Installing ${missing[*]}"
+    local sudo=()
+    if ((EUID != 0)); then
+        command -v sudo >/dev/null || die "not root and no sudo: install ${missing[*]} by hand"
+        sudo=(sudo)
+    fi
+    # wine32 is an i386 package.
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        "${sudo[@]}" dpkg --add-architecture i386
+    fi
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+}
+
+preset_dir() {
+    case "$1" in
+        mingw-i686) echo "$GLYPHMERE_ROOT/build/i686" ;;
+        mingw-x86_64) echo "$GLYPHMERE_ROOT/build/x86_64" ;;
+        *) die "unknown preset $1" ;;
+    esac
+}
+
+# Configures each preset on first use; later builds re-run CMake by themselves
+# when a CMakeLists.txt changes.
+build_presets() {
+    local preset dir
+    for preset in "$@"; do
+        dir="$(preset_dir "$preset")"
+        if [[ ! -f "$dir/build.ninja" ]]; then
+            say "Configuring $preset"
+            (cd "$GLYPHMERE_ROOT" && cmake --preset "$preset")
+        fi
+        say "Building $preset"
+        (cd "$GLYPHMERE_ROOT" && cmake --build --preset "$preset" -j2)
+    done
+}
+
+ensure_prefix() {
+    local stamp="$WINEPREFIX/.glyphmere-prefix"
+    if [[ -f "$stamp" && "$(cat "$stamp")" == "$GLYPHMERE_PREFIX_VERSION" ]]; then
+        return 0
+    fi
+
+    say "Making the Wine prefix $WINEPREFIX"
+    # A prefix without a current stamp is half made or out of date: start over.
+    if [[ -e "$WINEPREFIX" ]]; then
+        wineserver -k >/dev/null 2>&1 || true
+        wineserver -w || true
+        rm -rf "$WINEPREFIX"
+    fi
+    mkdir -p "$WINEPREFIX"
+    wineboot -i </dev/null >/dev/null 2>&1 || die "wineboot -i failed for $WINEPREFIX"
+
+    # This Wine does not load /usr/share/wine/fonts itself; without these
+    # there is no Tahoma, Symbol or Wingdings.
+    cp -f /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+
+    # Unmanaged windows hide and close in milliseconds instead of ~2 s each.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
+        </dev/null >/dev/null 2>&1 || die "could not set the X11 driver's Managed value"
+
+    # The registry reaches user.reg only when the server exits.
+    wineserver -w
+    grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" || die "Managed=N did not reach $WINEPREFIX/user.reg"
+    echo "$GLYPHMERE_PREFIX_VERSION" >"$stamp"
+}
+
+_xvfb_pid=
+stop_xvfb() {
+    [[ -n "$_xvfb_pid" ]] || return 0
+    kill "$_xvfb_pid" 2>/dev/null || true
+    wait "$_xvfb_pid" 2>/dev/null || true
+    _xvfb_pid=
+}
+
+# A private X server on a free display; DISPLAY points at it afterwards.
+start_xvfb() {
+    local log="$GLYPHMERE_ROOT/build/xvfb.log" numfile display i
+    mkdir -p "$GLYPHMERE_ROOT/build"
+    numfile="$(mktemp)"
+    # -displayfd lets Xvfb pick the first free display itself, with no race
+    # against another server starting at the same moment.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numfile" </dev/null >"$log" 2>&1 &
+    _xvfb_pid=$!
+    at_exit stop_xvfb
+
+    for ((i = 0; i < 300; i++)); do
+        [[ -s "$numfile" ]] && break
+        kill -0 "$_xvfb_pid" 2>/dev/null || { rm -f "$numfile"; die "Xvfb did not start; see $log"; }
+        sleep 0.1
+    done
+    display="$(head -n1 "$numfile")"
+    rm -f "$numfile"
+    [[ "$display" =~ ^[0-9]+$ ]] || die "Xvfb gave no display number; see $log"
+    export DISPLAY=":$display"
+
+    for ((i = 0; i < 300; i++)); do
+        xdotool getdisplaygeometry >/dev/null 2>&1 && { say "Xvfb on $DISPLAY"; return 0; }
+        sleep 0.1
+    done
+    die "Xvfb on $DISPLAY does not accept connections; see $log"
+}
+
+_wineserver_started=
+stop_wineserver() {
+    [[ -n "$_wineserver_started" ]] || return 0
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w || true
+    _wineserver_started=
+}
+
+# A persistent wineserver for the whole run, so each Wine process starts in
+# a fraction of a second.
+start_wineserver() {
+    # A server left from an earlier run may be tied to an X server that is
+    # gone; its programs would also meet the single-instance gate.
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w || true
+    wineserver -p </dev/null >/dev/null 2>&1 || die "wineserver -p failed"
+    _wineserver_started=1
+    at_exit stop_wineserver
+    # Start Wine's own services now, detached from our output: they live as
+    # long as the server, and if the first test started them they would hold
+    # that test's output pipes open and ctest would wait for them forever.
+    wine cmd /c exit </dev/null >/dev/null 2>&1 || die "Wine does not start programs in $WINEPREFIX"
+}

@@ -1,0 +1,251 @@
+// The control layer: the semantics the program's handlers rely on.
+#include "app/MessageLoop.h"
+#include "support/Drive.h"
+#include "ui/Form.h"
+#include "ui/SampleBox.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace ui;
+
+constexpr ControlSpec testControls[] = {
+    {.name = L"Plain", .kind = Kind::ListBox, .place = {10, 10, 150, 120}, .tabIndex = 0},
+    {.name = L"SortedList",
+     .kind = Kind::ListBox,
+     .place = {170, 10, 150, 120},
+     .flags = Sorted,
+     .tabIndex = 1},
+    {.name = L"Check",
+     .kind = Kind::CheckBox,
+     .caption = L"Check",
+     .place = {10, 140, 80, 16},
+     .tabIndex = 2},
+    {.name = L"Single", .kind = Kind::TextBox, .place = {10, 160, 150, 20}, .tabIndex = 3},
+    {.name = L"Sample",
+     .kind = Kind::TextBox,
+     .place = {170, 140, 200, 100},
+     .flags = MultiLine | HScroll | VScroll,
+     .tabIndex = 4},
+};
+
+constexpr FormSpec testLayout{.name = L"TestForm",
+                              .caption = L"Control layer",
+                              .clientWidth = 400,
+                              .clientHeight = 260,
+                              .controls = testControls};
+
+class TestForm : public Form {
+public:
+    TestForm() : Form(testLayout) {}
+    ListBox Plain{*this, L"Plain"};
+    ListBox SortedList{*this, L"SortedList"};
+    CheckBox Check{*this, L"Check"};
+    TextBox Single{*this, L"Single"};
+    SampleBox Sample{*this, L"Sample"};
+};
+
+class ControlLayer : public testing::Test {
+protected:
+    void SetUp() override {
+        form.show();
+        for (const wchar_t* name : {L"Alpha", L"Beta", L"beta", L"Gamma"})
+            form.Plain.addItem(name);
+        form.Plain.onClick = [this] { ++listClicks; };
+        form.Check.onClick = [this] { ++checkClicks; };
+        form.Single.onChange = [this] { ++singleChanges; };
+        form.Sample.onChange = [this] { ++sampleChanges; };
+    }
+
+    app::MessageLoop loop;
+    TestForm form;
+    int listClicks = 0, checkClicks = 0, singleChanges = 0, sampleChanges = 0;
+};
+
+TEST_F(ControlLayer, ListSelectionByCodeRaisesClickOnceAndMouseClickRaisesItToo) {
+    form.Plain.setListIndex(2);
+    EXPECT_EQ(listClicks, 1);
+    EXPECT_EQ(form.Plain.text(), L"beta");
+    loop.yield(); // nothing else arrives later from the control
+    EXPECT_EQ(listClicks, 1);
+
+    // Assigning the same index again is still an assignment, and still handled.
+    form.Plain.setListIndex(2);
+    EXPECT_EQ(listClicks, 2);
+
+    form.Plain.setListIndex(-1);
+    EXPECT_EQ(listClicks, 3);
+    EXPECT_EQ(form.Plain.listIndex(), -1);
+    EXPECT_EQ(form.Plain.text(), L"");
+
+    // An index beyond the entries changes nothing and raises nothing.
+    form.Plain.setListIndex(4);
+    EXPECT_EQ(listClicks, 3);
+    EXPECT_EQ(form.Plain.listIndex(), -1);
+
+    const int row = static_cast<int>(SendMessageW(form.Plain.hwnd(), LB_GETITEMHEIGHT, 0, 0));
+    drive::click(form.Plain.hwnd(), 10, row * 3 + row / 2);
+    loop.yield();
+    EXPECT_EQ(listClicks, 4);
+    EXPECT_EQ(form.Plain.text(), L"Gamma");
+}
+
+TEST_F(ControlLayer, ListTextSelectsTheExactEntryOrNone) {
+    form.Plain.setText(L"beta");
+    EXPECT_EQ(form.Plain.listIndex(), 2) << "case matters: not the entry 'Beta'";
+    form.Plain.setText(L"Beta");
+    EXPECT_EQ(form.Plain.listIndex(), 1);
+    form.Plain.setText(L"Gam"); // a prefix is not the entry
+    EXPECT_EQ(form.Plain.listIndex(), -1);
+    form.Plain.setText(L"Gamma");
+    EXPECT_EQ(form.Plain.listIndex(), 3);
+    form.Plain.setText(L"");
+    EXPECT_EQ(form.Plain.listIndex(), -1);
+    EXPECT_EQ(listClicks, 5);
+}
+
+TEST_F(ControlLayer, ListReadsEntriesAndSortsWhereAsked) {
+    for (const wchar_t* name : {L"Verdana", L"arial", L"Courier New", L"Arial Black"})
+        form.SortedList.addItem(name);
+    ASSERT_EQ(form.SortedList.listCount(), 4);
+    EXPECT_EQ(form.SortedList.list(0), L"arial");
+    EXPECT_EQ(form.SortedList.list(1), L"Arial Black");
+    EXPECT_EQ(form.SortedList.list(2), L"Courier New");
+    EXPECT_EQ(form.SortedList.list(3), L"Verdana");
+    EXPECT_EQ(form.SortedList.list(4), L"");
+    EXPECT_EQ(form.SortedList.list(-1), L"");
+    EXPECT_EQ(form.Plain.list(0), L"Alpha"); // unsorted: in the order added
+    EXPECT_EQ(form.Plain.list(3), L"Gamma");
+}
+
+TEST_F(ControlLayer, CheckBoxRaisesClickOnlyWhenItsValueChanges) {
+    form.Check.setValue(0);
+    EXPECT_EQ(checkClicks, 0);
+    form.Check.setValue(1);
+    EXPECT_EQ(checkClicks, 1);
+    EXPECT_EQ(form.Check.value(), 1);
+    form.Check.setValue(1);
+    EXPECT_EQ(checkClicks, 1);
+    loop.yield();
+    EXPECT_EQ(checkClicks, 1);
+
+    SendMessageW(form.Check.hwnd(), BM_CLICK, 0, 0); // the user's click
+    EXPECT_EQ(checkClicks, 2);
+    EXPECT_EQ(form.Check.value(), 0);
+}
+
+TEST_F(ControlLayer, TextChangesRaiseChangeOnceWhateverTheirSource) {
+    form.Single.setText(L"abc");
+    EXPECT_EQ(singleChanges, 1);
+    form.Sample.setText(L"line one\r\nline two");
+    EXPECT_EQ(sampleChanges, 1) << "a multi-line box reports no change of its own";
+    loop.yield();
+    EXPECT_EQ(singleChanges, 1);
+    EXPECT_EQ(sampleChanges, 1);
+
+    form.Single.setSelStart(3);
+    form.Single.setSelText(L"d");
+    EXPECT_EQ(form.Single.text(), L"abcd");
+    EXPECT_EQ(singleChanges, 2);
+
+    form.Single.setFocus();
+    PostMessageW(form.Single.hwnd(), WM_CHAR, L'e', 1);
+    loop.yield();
+    EXPECT_EQ(form.Single.text(), L"abcde");
+    EXPECT_EQ(singleChanges, 3);
+}
+
+TEST_F(ControlLayer, SelectionPropertiesAndUndoableSelText) {
+    form.Sample.setText(L"hello world");
+    form.Sample.setSelStart(6);
+    form.Sample.setSelLength(5);
+    EXPECT_EQ(form.Sample.selStart(), 6);
+    EXPECT_EQ(form.Sample.selLength(), 5);
+    EXPECT_EQ(form.Sample.selText(), L"world");
+
+    form.Sample.setSelText(L"there");
+    EXPECT_EQ(form.Sample.text(), L"hello there");
+    EXPECT_EQ(form.Sample.selLength(), 0);
+    EXPECT_EQ(form.Sample.selStart(), 11);
+
+    SendMessageW(form.Sample.hwnd(), EM_UNDO, 0, 0);
+    EXPECT_EQ(form.Sample.text(), L"hello world");
+}
+
+TEST_F(ControlLayer, FocusAndClickEventsOfTextBoxes) {
+    int focused = 0, clicked = 0;
+    form.Sample.onGotFocus = [&] { ++focused; };
+    form.Sample.onClick = [&] { ++clicked; };
+    form.Single.setFocus();
+    form.Sample.setFocus();
+    EXPECT_EQ(focused, 1);
+    drive::click(form.Sample.hwnd(), 5, 5);
+    loop.yield();
+    EXPECT_EQ(clicked, 1);
+}
+
+TEST_F(ControlLayer, SampleFontFollowsItsPropertiesAndOwnsOneFont) {
+    auto& sample = form.Sample;
+    ASSERT_TRUE(sample.setFontName(L"Courier New"));
+    ASSERT_TRUE(sample.setFontSize(12.0f));
+    HFONT first = sample.currentFont();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(sample.hwnd(), WM_GETFONT, 0, 0)), first);
+
+    sample.setFontBold(true);
+    sample.setFontItalic(true);
+    sample.setFontUnderline(true);
+    sample.setFontStrikethru(true);
+    HFONT now = sample.currentFont();
+    EXPECT_NE(now, first);
+    EXPECT_EQ(GetObjectType(first), 0u) << "the replaced font is freed";
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(sample.hwnd(), WM_GETFONT, 0, 0)), now);
+
+    LOGFONTW described{};
+    ASSERT_NE(GetObjectW(now, sizeof described, &described), 0);
+    EXPECT_STREQ(described.lfFaceName, L"Courier New");
+    EXPECT_EQ(described.lfHeight, -16); // 12 points at 96 dpi
+    EXPECT_EQ(described.lfWeight, FW_BOLD);
+    EXPECT_TRUE(described.lfItalic && described.lfUnderline && described.lfStrikeOut);
+    EXPECT_EQ(described.lfCharSet, DEFAULT_CHARSET);
+
+    EXPECT_FALSE(sample.setFontName(L"")) << "an empty name keeps the font";
+    EXPECT_EQ(sample.fontName(), L"Courier New");
+    EXPECT_EQ(sample.currentFont(), now);
+    EXPECT_FALSE(sample.setFontSize(0.0f));
+    EXPECT_EQ(sample.fontSize(), 12.0f);
+
+    sample.setForeColor(RGB(200, 10, 20));
+    EXPECT_EQ(sample.foreColor(), RGB(200, 10, 20));
+
+    form.unload();
+    EXPECT_EQ(GetObjectType(now), 0u) << "unloading frees the last font";
+}
+
+TEST(FormLifetime, UnloadFreesTheFormsFontsAndCanLoadAgain) {
+    TestForm form;
+    form.load();
+    const HFONT shared = form.font(tahoma);
+    ASSERT_NE(GetObjectType(shared), 0u);
+    EXPECT_EQ(form.font(tahoma), shared) << "one font per description";
+    HWND first = form.hwnd();
+    form.unload();
+    EXPECT_FALSE(IsWindow(first));
+    EXPECT_EQ(GetObjectType(shared), 0u);
+    form.load();
+    EXPECT_TRUE(IsWindow(form.hwnd()));
+    EXPECT_EQ(form.Plain.listCount(), 0);
+}
+
+TEST(Scaling, LayoutUnitsBecomePixelsByDpi) {
+    EXPECT_EQ(scale(716, 96), 716);
+    EXPECT_EQ(scale(716, 144), 1074);
+    EXPECT_EQ(scale(-38, 144), -57);
+    EXPECT_EQ(fontHeight(8.25f, 96), -11);
+    EXPECT_EQ(fontHeight(8.0f, 96), -11);
+    EXPECT_EQ(fontHeight(72.0f, 96), -96);
+    EXPECT_EQ(fontHeight(8.25f, 144), -17);
+}
+
+} // namespace

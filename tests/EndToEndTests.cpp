@@ -1,0 +1,224 @@
+// The built program, started as a user starts it: one instance, the real fonts, and
+// each way out ending the process with exit code 0.
+#include "ui/MenuTable.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::wstring programPath() {
+    wchar_t path[MAX_PATH * 4] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
+    std::wstring folder(path);
+    return folder.substr(0, folder.find_last_of(L'\\') + 1) + L"glyphmere.exe";
+}
+
+BOOL CALLBACK collect(HWND window, LPARAM windows) {
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> windowsOf(DWORD process) {
+    std::vector<HWND> all, mine;
+    EnumWindows(collect, reinterpret_cast<LPARAM>(&all));
+    for (HWND window : all) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == process)
+            mine.push_back(window);
+    }
+    return mine;
+}
+
+HWND topWindow(DWORD process, const std::wstring& caption, bool visibleOnly) {
+    for (HWND window : windowsOf(process)) {
+        wchar_t text[256] = {};
+        GetWindowTextW(window, text, 256);
+        if (caption == text && (!visibleOnly || IsWindowVisible(window)))
+            return window;
+    }
+    return nullptr;
+}
+
+int visibleWindowsOf(DWORD process) {
+    int count = 0;
+    for (HWND window : windowsOf(process))
+        count += IsWindowVisible(window) ? 1 : 0;
+    return count;
+}
+
+class Program {
+public:
+    Program() {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        std::wstring command = L"\"" + programPath() + L"\"";
+        started_ = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                  nullptr, &startup, &info_);
+    }
+    ~Program() {
+        if (!started_)
+            return;
+        if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(info_.hProcess, 99);
+            WaitForSingleObject(info_.hProcess, 5000);
+        }
+        CloseHandle(info_.hThread);
+        CloseHandle(info_.hProcess);
+    }
+    bool started() const { return started_; }
+    DWORD id() const { return info_.dwProcessId; }
+    bool running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+
+    // Waits for the end of the process; answers its exit code, or -1 when it runs on.
+    long long exitCode(DWORD timeoutMs = 10000) const {
+        if (WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0)
+            return -1;
+        DWORD code = 0;
+        GetExitCodeProcess(info_.hProcess, &code);
+        return code;
+    }
+
+    HWND waitForWindow(const std::wstring& caption, DWORD timeoutMs = 20000) const {
+        const ULONGLONG end = GetTickCount64() + timeoutMs;
+        while (GetTickCount64() < end && running()) {
+            if (HWND window = topWindow(id(), caption, true))
+                return window;
+            Sleep(20);
+        }
+        return nullptr;
+    }
+    HWND waitForMainWindow() const { return waitForWindow(L"Glyphmere - Version 3.5"); }
+
+private:
+    PROCESS_INFORMATION info_{};
+    bool started_ = false;
+};
+
+void clickAt(HWND window, int x, int y) {
+    POINT at{x, y};
+    HWND child = ChildWindowFromPointEx(window, at, CWP_SKIPINVISIBLE);
+    ASSERT_NE(child, nullptr);
+    ASSERT_NE(child, window) << "a control lies at " << x << ", " << y;
+    MapWindowPoints(window, child, &at, 1);
+    PostMessageW(child, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    PostMessageW(child, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+}
+
+HWND fontListOf(HWND main) {
+    std::vector<HWND> children;
+    EnumChildWindows(main, collect, reinterpret_cast<LPARAM>(&children));
+    for (HWND child : children) {
+        wchar_t name[32] = {};
+        GetClassNameW(child, name, 32);
+        if (_wcsicmp(name, L"ListBox") == 0 && (GetWindowLongW(child, GWL_STYLE) & LBS_SORT))
+            return child;
+    }
+    return nullptr;
+}
+
+std::wstring entry(HWND list, int index) {
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    std::wstring text(static_cast<size_t>(length < 0 ? 0 : length) + 1, L'\0');
+    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(text.data()));
+    text.resize(wcslen(text.c_str()));
+    return text;
+}
+
+int menuId(std::wstring_view name) {
+    const auto rows = ui::mainMenu();
+    for (size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].name == name)
+            return ui::firstMenuId + static_cast<int>(i);
+    return -1;
+}
+
+TEST(EndToEnd, StartsWithTheInstalledFontsAndASecondStartEndsSilently) {
+    Program first;
+    ASSERT_TRUE(first.started());
+    HWND main = first.waitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    // The splash hides right after the main window shows.
+    for (int i = 0; i < 100 && topWindow(first.id(), L"Glyphmere 3.5", true); ++i)
+        Sleep(20);
+    EXPECT_EQ(topWindow(first.id(), L"Glyphmere 3.5", true), nullptr) << "the splash is hidden";
+    EXPECT_NE(topWindow(first.id(), L"Glyphmere 3.5", false), nullptr) << "and stays loaded";
+
+    HWND list = fontListOf(main);
+    ASSERT_NE(list, nullptr);
+    const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    ASSERT_GT(count, 0);
+    EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 0) << "the first font is selected";
+    bool hasTahoma = false;
+    for (int i = 0; i < count; ++i) {
+        const std::wstring name = entry(list, i);
+        hasTahoma = hasTahoma || name == L"Tahoma";
+        if (i > 0) {
+            EXPECT_LE(CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE,
+                                     entry(list, i - 1).c_str(), -1, name.c_str(), -1),
+                      CSTR_EQUAL)
+                << "sorted at " << i;
+            EXPECT_NE(entry(list, i - 1), name) << "each family once";
+        }
+    }
+    EXPECT_TRUE(hasTahoma);
+
+    const int windowsBefore = visibleWindowsOf(first.id());
+    Program second;
+    ASSERT_TRUE(second.started());
+    int secondWindowsSeen = 0;
+    while (second.running()) {
+        secondWindowsSeen += visibleWindowsOf(second.id());
+        Sleep(5);
+    }
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(secondWindowsSeen, 0) << "the second process shows nothing";
+
+    EXPECT_TRUE(first.running());
+    EXPECT_TRUE(IsWindowVisible(main));
+    EXPECT_EQ(visibleWindowsOf(first.id()), windowsBefore);
+    EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), count);
+    DWORD_PTR answer = 0;
+    EXPECT_NE(SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer), 0)
+        << "the first one still answers";
+}
+
+TEST(EndToEnd, ExitMenuItemEndsWithCodeZero) {
+    Program program;
+    HWND main = program.waitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(menuId(L"Quit")), 0);
+    EXPECT_EQ(program.exitCode(), 0);
+}
+
+TEST(EndToEnd, BannerExitPictureEndsWithCodeZero) {
+    Program program;
+    HWND main = program.waitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    clickAt(main, 688, 16); // the close picture at the banner's right
+    EXPECT_EQ(program.exitCode(), 0);
+}
+
+TEST(EndToEnd, CloseRequestEndsWithCodeZero) {
+    Program program;
+    HWND main = program.waitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.exitCode(), 0);
+}
+
+TEST(EndToEnd, SplashClosePictureEndsWithCodeZero) {
+    Program program;
+    HWND splash = program.waitForWindow(L"Glyphmere 3.5");
+    ASSERT_NE(splash, nullptr);
+    clickAt(splash, 336, 14);
+    EXPECT_EQ(program.exitCode(), 0);
+}
+
+} // namespace

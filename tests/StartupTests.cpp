@@ -1,0 +1,182 @@
+// From process start to the main window's first state, and every way out, with the
+// outside world faked.
+#include "app/App.h"
+#include "support/Drive.h"
+#include "support/Fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+namespace {
+
+class Startup : public testing::Test {
+protected:
+    // Runs the program up to the end of the reading: main window shown, timer off.
+    void startAndRead() {
+        ASSERT_TRUE(app.start());
+        EXPECT_TRUE(app.readForm().visible());
+        ASSERT_TRUE(drive::pumpUntil(
+            app.loop(),
+            [&] { return !app.readForm().ReadingTimer.enabled() || world.system.ends > 0; },
+            60000));
+    }
+
+    void expectFirstState(const std::wstring& firstFont) {
+        auto& main = app.mainForm();
+        EXPECT_TRUE(main.visible());
+        EXPECT_FALSE(app.readForm().visible());
+        EXPECT_TRUE(app.readForm().loaded()) << "the splash stays loaded, hidden";
+        EXPECT_FALSE(app.readForm().ReadingTimer.enabled());
+        EXPECT_EQ(main.FontList.listIndex(), main.FontList.listCount() > 0 ? 0 : -1);
+        EXPECT_EQ(main.Sizelist.text(), L"8");
+        EXPECT_EQ(main.BigText.text(), L"");
+        EXPECT_EQ(main.BigText.fontName(), firstFont);
+        EXPECT_EQ(main.BigText.fontSize(), 8.0f);
+        EXPECT_FALSE(main.BigText.fontBold());
+        EXPECT_FALSE(main.BigText.fontItalic());
+        EXPECT_FALSE(main.BigText.fontUnderline());
+        EXPECT_FALSE(main.BigText.fontStrikethru());
+        for (const ui::CheckBox* box : {&main.Bold, &main.Italic, &main.Underline, &main.Strikeout})
+            EXPECT_EQ(box->value(), 0);
+        EXPECT_EQ(main.WhichOne.text(), L"BigText");
+        EXPECT_EQ(GetForegroundWindow(), main.hwnd()) << "the main window is in front";
+        EXPECT_EQ(world.fonts.countCalls, 1) << "the count is read once";
+        EXPECT_EQ(world.system.ends, 0);
+    }
+
+    fakes::World world;
+    app::App app{world.services};
+};
+
+TEST_F(Startup, ThreeUnsortedNamesWithADuplicateAreListedSortedAndTheFirstIsShown) {
+    world.fonts.names = {L"Zeta Sans", L"Alpha Serif", L"mono", L"Zeta Sans"};
+    startAndRead();
+    auto& list = app.mainForm().FontList;
+    ASSERT_EQ(list.listCount(), 4) << "names are added as they come, duplicates included";
+    EXPECT_EQ(list.list(0), L"Alpha Serif");
+    EXPECT_EQ(list.list(1), L"mono");
+    EXPECT_EQ(list.list(2), L"Zeta Sans");
+    EXPECT_EQ(list.list(3), L"Zeta Sans");
+    expectFirstState(L"Alpha Serif");
+}
+
+TEST_F(Startup, NoFontsLeavesTheListEmptyAndStillShowsTheMainWindow) {
+    startAndRead();
+    EXPECT_EQ(app.mainForm().FontList.listCount(), 0);
+    EXPECT_EQ(app.mainForm().FontList.text(), L"");
+    expectFirstState(L"Tahoma");
+}
+
+TEST_F(Startup, ThirtyThousandNamesAreReadOnceWhileTicksFallDue) {
+    std::vector<std::wstring> names;
+    for (int i = 0; i < 30000; ++i)
+        names.push_back(L"Font " + std::to_wstring(100000 + i));
+    std::shuffle(names.begin(), names.end(), std::mt19937(7));
+    world.fonts.names = names;
+    // The splash paints and its timer falls due while the names are read.
+    int ticksDuringReading = 0;
+    world.fonts.onRead = [&](int index) {
+        if (index == 20000) {
+            drive::pumpFor(app.loop(), 600);
+            ++ticksDuringReading;
+        }
+    };
+    const ULONGLONG started = GetTickCount64();
+    startAndRead();
+    const ULONGLONG took = GetTickCount64() - started;
+    auto& list = app.mainForm().FontList;
+    ASSERT_EQ(list.listCount(), 30000) << "a tick during the reading adds no name twice";
+    EXPECT_EQ(list.list(0), L"Font 100000");
+    EXPECT_EQ(list.list(29999), L"Font 129999");
+    expectFirstState(L"Font 100000");
+    EXPECT_EQ(ticksDuringReading, 1);
+    std::printf("read 30,000 names in %llu ms\n", took);
+}
+
+TEST_F(Startup, TheSplashsCloseEndsTheProcessInTheMiddleOfTheReading) {
+    for (int i = 0; i < 30000; ++i)
+        world.fonts.names.push_back(L"Font " + std::to_wstring(i));
+    int readAtEnd = -1;
+    world.system.onEnd = [&] { readAtEnd = world.fonts.lastIndex; };
+    world.fonts.onRead = [&](int index) {
+        if (index == 1000)
+            drive::click(app.readForm().CloseClick.hwnd()); // handled by the next yield
+    };
+    ASSERT_TRUE(app.start());
+    ASSERT_TRUE(drive::pumpUntil(
+        app.loop(), [&] { return world.system.ends > 0; }, 60000));
+    EXPECT_EQ(world.system.lastExitCode, 0u);
+    EXPECT_GE(readAtEnd, 1000);
+    EXPECT_LT(readAtEnd, 1010) << "ended at once, not after the reading";
+}
+
+TEST_F(Startup, AnotherInstanceRunningEndsSilentlyBeforeAnyWindowShows) {
+    world.system.anotherRunning = true;
+    EXPECT_FALSE(app.start());
+    EXPECT_EQ(world.system.ends, 1);
+    EXPECT_EQ(world.system.lastExitCode, 0u);
+    EXPECT_FALSE(app.readForm().visible());
+    EXPECT_FALSE(app.mainForm().loaded());
+    EXPECT_TRUE(world.prompts.messageBoxes.empty());
+    drive::pumpFor(app.loop(), 700); // no tick starts the reading
+    EXPECT_FALSE(app.mainForm().loaded());
+}
+
+class Leaving : public Startup {
+protected:
+    void SetUp() override {
+        world.fonts.names = {L"Arial", L"Courier New"};
+        startAndRead();
+        splash = app.readForm().hwnd();
+        ASSERT_TRUE(IsWindow(splash));
+    }
+    void expectEndedWithTheMainWindowUnloaded() {
+        EXPECT_GE(world.system.ends, 1);
+        EXPECT_EQ(world.system.lastExitCode, 0u);
+        EXPECT_FALSE(IsWindow(splash)) << "the splash is unloaded first";
+        EXPECT_FALSE(app.mainForm().loaded());
+        EXPECT_TRUE(world.prompts.messageBoxes.empty()) << "no question to the user";
+    }
+    HWND splash = nullptr;
+};
+
+TEST_F(Leaving, ByTheExitMenuItem) {
+    PostMessageW(app.mainForm().hwnd(), WM_COMMAND, ui::firstMenuId + 3, 0); // "Exit Glyphmere"
+    drive::pumpUntil(app.loop(), [&] { return world.system.ends > 0; });
+    expectEndedWithTheMainWindowUnloaded();
+}
+
+TEST_F(Leaving, ByTheBannersExitPicture) {
+    drive::click(app.mainForm().Image9.hwnd());
+    drive::pumpUntil(app.loop(), [&] { return world.system.ends > 0; });
+    expectEndedWithTheMainWindowUnloaded();
+}
+
+TEST_F(Leaving, ByACloseRequestOfTheWindowSystem) {
+    PostMessageW(app.mainForm().hwnd(), WM_CLOSE, 0, 0);
+    drive::pumpUntil(app.loop(), [&] { return world.system.ends > 0; });
+    expectEndedWithTheMainWindowUnloaded();
+    EXPECT_EQ(world.system.ends, 1);
+}
+
+TEST_F(Leaving, MinimisingByMenuShortcutOrPictureChangesNothingElse) {
+    auto& main = app.mainForm();
+    main.BigText.setText(L"sample");
+    const int selected = main.FontList.listIndex();
+    drive::pressKey(app.loop(), main.FontFind.hwnd(), 'T', MOD_CONTROL);
+    drive::pumpFor(app.loop(), 50);
+    EXPECT_TRUE(main.minimized());
+    ShowWindow(main.hwnd(), SW_RESTORE);
+    EXPECT_FALSE(main.minimized());
+    drive::click(main.Image8.hwnd());
+    drive::pumpFor(app.loop(), 50);
+    EXPECT_TRUE(main.minimized());
+    EXPECT_TRUE(main.loaded());
+    EXPECT_EQ(main.BigText.text(), L"sample");
+    EXPECT_EQ(main.FontList.listIndex(), selected);
+    EXPECT_EQ(world.system.ends, 0);
+}
+
+} // namespace

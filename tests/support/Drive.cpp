@@ -1,0 +1,54 @@
+#include "support/Drive.h"
+
+namespace drive {
+
+bool pumpUntil(app::MessageLoop& loop, const std::function<bool()>& condition, DWORD timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    while (!condition()) {
+        if (GetTickCount64() > end)
+            return false;
+        loop.yield();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+    return true;
+}
+
+void pumpFor(app::MessageLoop& loop, DWORD ms) {
+    pumpUntil(
+        loop, [] { return false; }, ms);
+}
+
+void click(HWND window, int x, int y) {
+    const LPARAM at = MAKELPARAM(x, y);
+    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(window, WM_LBUTTONUP, 0, at);
+}
+
+void click(HWND window) {
+    RECT r;
+    GetClientRect(window, &r);
+    click(window, r.right / 2, r.bottom / 2);
+}
+
+void pressKey(app::MessageLoop& loop, HWND focus, UINT key, UINT modifiers) {
+    // The thread's key state is what the accelerator translation reads for Ctrl and Shift.
+    BYTE state[256];
+    GetKeyboardState(state);
+    const BYTE saved[3] = {state[VK_CONTROL], state[VK_SHIFT], state[VK_MENU]};
+    state[VK_CONTROL] = (modifiers & MOD_CONTROL) ? 0x80 : 0;
+    state[VK_SHIFT] = (modifiers & MOD_SHIFT) ? 0x80 : 0;
+    state[VK_MENU] = (modifiers & MOD_ALT) ? 0x80 : 0;
+    SetKeyboardState(state);
+    const UINT scan = MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
+    const bool extended = key == VK_DELETE || key == VK_INSERT || key == VK_HOME || key == VK_END;
+    const LPARAM down = 1 | (static_cast<LPARAM>(scan) << 16) | (extended ? (1 << 24) : 0);
+    PostMessageW(focus, WM_KEYDOWN, key, down);
+    PostMessageW(focus, WM_KEYUP, key, down | (1 << 30) | (static_cast<LPARAM>(1) << 31));
+    loop.yield();
+    state[VK_CONTROL] = saved[0];
+    state[VK_SHIFT] = saved[1];
+    state[VK_MENU] = saved[2];
+    SetKeyboardState(state);
+}
+
+} // namespace drive

@@ -1,0 +1,26 @@
+#pragma once
+// Driving real windows from a test: pumping the program's own message loop, clicks and
+// keys that take the path a user's input takes.
+#include "app/MessageLoop.h"
+
+#include <windows.h>
+
+#include <functional>
+
+namespace drive {
+
+// Handles messages through the loop until the condition holds or the time runs out.
+bool pumpUntil(app::MessageLoop& loop, const std::function<bool()>& condition,
+               DWORD timeoutMs = 10000);
+// Handles messages for a while.
+void pumpFor(app::MessageLoop& loop, DWORD ms);
+
+// A left click at a point of the window's client area, posted like the mouse's own.
+void click(HWND window, int x, int y);
+void click(HWND window); // at the centre
+
+// A key press as the keyboard makes it: into the queue, through the message loop.
+// `modifiers` is a combination of MOD_CONTROL, MOD_SHIFT and MOD_ALT.
+void pressKey(app::MessageLoop& loop, HWND focus, UINT key, UINT modifiers = 0);
+
+} // namespace drive

@@ -1,0 +1,126 @@
+#pragma once
+// Test doubles for the seams: they script answers and record what was asked of them.
+#include "platform/Services.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace fakes {
+
+class FontCollection : public platform::FontCollection {
+public:
+    explicit FontCollection(std::vector<std::wstring> names = {}) : names(std::move(names)) {}
+    int count() override {
+        ++countCalls;
+        return static_cast<int>(names.size());
+    }
+    std::wstring faceName(int index) override {
+        lastIndex = index;
+        if (onRead)
+            onRead(index);
+        return names.at(static_cast<size_t>(index));
+    }
+
+    std::vector<std::wstring> names;
+    std::function<void(int)> onRead; // runs as each name is read
+    int countCalls = 0;
+    int lastIndex = -1;
+};
+
+struct MessageBoxCall {
+    std::wstring text;
+    UINT style;
+    std::wstring title;
+};
+
+class Prompts : public platform::Prompts {
+public:
+    int messageBox(const std::wstring& text, UINT style, const std::wstring& title) override {
+        messageBoxes.push_back({text, style, title});
+        return IDOK;
+    }
+    std::wstring inputBox(const std::wstring& prompt, const std::wstring&,
+                          const std::wstring&) override {
+        inputPrompts.push_back(prompt);
+        return inputAnswer;
+    }
+    bool chooseColor(HWND, COLORREF& color) override {
+        ++colorDialogs;
+        if (!colorAnswer)
+            return false;
+        color = *colorAnswer;
+        return true;
+    }
+    bool openFile(HWND, platform::FileDialogRequest& request) override {
+        openRequests.push_back(request);
+        if (fileAnswer.empty())
+            return false;
+        request.fileName = fileAnswer;
+        return true;
+    }
+    bool saveFile(HWND, platform::FileDialogRequest& request) override {
+        saveRequests.push_back(request);
+        if (fileAnswer.empty())
+            return false;
+        request.fileName = fileAnswer;
+        return true;
+    }
+
+    std::vector<MessageBoxCall> messageBoxes;
+    std::vector<std::wstring> inputPrompts;
+    std::wstring inputAnswer;
+    int colorDialogs = 0;
+    const COLORREF* colorAnswer = nullptr;
+    std::vector<platform::FileDialogRequest> openRequests, saveRequests;
+    std::wstring fileAnswer; // empty: the user cancels
+};
+
+struct Launch {
+    HWND owner;
+    bool hasVerb, hasParameters, hasFolder;
+    std::wstring verb, file, parameters, folder;
+    int show;
+};
+
+class Shell : public platform::Shell {
+public:
+    void execute(HWND owner, const wchar_t* verb, const wchar_t* file, const wchar_t* parameters,
+                 const wchar_t* folder, int show) override {
+        launches.push_back({owner, verb != nullptr, parameters != nullptr, folder != nullptr,
+                            verb ? verb : L"", file ? file : L"", parameters ? parameters : L"",
+                            folder ? folder : L"", show});
+    }
+    std::vector<Launch> launches;
+};
+
+class System : public platform::System {
+public:
+    std::wstring userName() override { return user; }
+    std::wstring programFolder() override { return folder; }
+    bool previousInstance() override { return anotherRunning; }
+    void endProcess(unsigned exitCode) override {
+        ++ends;
+        lastExitCode = exitCode;
+        if (onEnd)
+            onEnd();
+    }
+
+    std::wstring user = L"Tester";
+    std::wstring folder = L"C:\\Glyphmere";
+    bool anotherRunning = false;
+    int ends = 0;
+    unsigned lastExitCode = 0xFFFFFFFFu;
+    std::function<void()> onEnd;
+};
+
+// Every seam faked, ready to hand to the windows.
+struct World {
+    FontCollection fonts;
+    Prompts prompts;
+    Shell shell;
+    System system;
+    platform::Services services{fonts, prompts, shell, system};
+};
+
+} // namespace fakes
