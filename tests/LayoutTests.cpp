@@ -94,7 +94,7 @@ protected:
 
 TEST_F(MainLayout, EveryRowOfTheTableIsAControlAndEveryControlARow) {
     std::set<std::wstring_view> rows;
-    for (const auto& row : main.spec().controls)
+    for (const auto& row : main.layout().controls)
         if (row.kind != Kind::Line && row.kind != Kind::Frame && row.kind != Kind::FilledRect &&
             row.kind != Kind::Timer) {
             rows.insert(row.name);
@@ -175,15 +175,16 @@ TEST_F(MainLayout, ToolTipsHandCursorsAndLinkLook) {
         EXPECT_EQ(toolTipOf(main, *main.control(name)), tip) << std::wstring(name);
 
     for (const Control* c : main.controls()) {
-        const bool picture = c->spec().kind == Kind::Image || c->spec().kind == Kind::PictureBox;
+        const bool picture =
+            c->layout().kind == Kind::Image || c->layout().kind == Kind::PictureBox;
         const bool decorative =
             c->name() == L"Image1" || c->name() == L"Image2" || c->name() == L"Image3";
-        const bool hand = (c->spec().flags & HandCursor) != 0;
+        const bool hand = (c->layout().flags & HandCursor) != 0;
         if (picture) {
             EXPECT_EQ(hand, !decorative) << std::wstring(c->name());
         }
     }
-    EXPECT_TRUE(main.RemoveLabel.spec().flags & HandCursor);
+    EXPECT_TRUE(main.RemoveLabel.layout().flags & HandCursor);
     EXPECT_EQ(main.RemoveLabel.foreColor(), RGB(0, 0, 192));
     LOGFONTW link{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(main.RemoveLabel.hwnd(), WM_GETFONT, 0, 0)),
@@ -268,10 +269,16 @@ TEST_F(MainLayout, TabOrderStartsInTheFindBox) {
     EXPECT_EQ(GetFocus(), main.FontList.hwnd());
 }
 
-struct MenuRow {
-    std::wstring text; // as the menu shows it, shortcut after a tab
-    std::wstring name;
-};
+TEST_F(MainLayout, FocusComesBackWhereItWasWhenTheWindowIsActivatedAgain) {
+    ui::ReadForm other;
+    main.BigText.setFocus();
+    other.show(); // takes the activation away
+    drive::pumpFor(loop, 20);
+    ASSERT_NE(GetActiveWindow(), main.hwnd());
+    SetActiveWindow(main.hwnd());
+    drive::pumpFor(loop, 20);
+    EXPECT_EQ(GetFocus(), main.BigText.hwnd());
+}
 
 TEST_F(MainLayout, MenuCaptionsShortcutTextsAndSeparators) {
     const std::vector<std::pair<std::wstring, std::vector<std::wstring>>> expected = {
@@ -380,11 +387,11 @@ TEST_F(Shortcuts, F1RunsRefreshAndOpensNoHelp) {
 
 TEST(MainDialogs, StoredSettingsOfTheThreeCommonDialogs) {
     MainForm main;
-    EXPECT_EQ(main.ForOpen.spec.title, L"Open File");
-    EXPECT_EQ(main.ForOpen.spec.filter, L"Text File (*.txt)|*.txt");
-    EXPECT_EQ(main.ForReport.spec.title, L"Save Report As");
-    EXPECT_EQ(main.ForReport.spec.filter, L"Glyphmere Report *.txt|*.txt");
-    EXPECT_EQ(main.Colors.spec.title, L"");
+    EXPECT_EQ(main.ForOpen.settings.title, L"Open File");
+    EXPECT_EQ(main.ForOpen.settings.filter, L"Text File (*.txt)|*.txt");
+    EXPECT_EQ(main.ForReport.settings.title, L"Save Report As");
+    EXPECT_EQ(main.ForReport.settings.filter, L"Glyphmere Report *.txt|*.txt");
+    EXPECT_EQ(main.Colors.settings.title, L"");
     EXPECT_EQ(main.ForOpen.fileName, L"");
 }
 

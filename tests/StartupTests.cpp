@@ -112,6 +112,14 @@ TEST_F(Startup, TheSplashsCloseEndsTheProcessInTheMiddleOfTheReading) {
     EXPECT_LT(readAtEnd, 1010) << "ended at once, not after the reading";
 }
 
+TEST_F(Startup, ACloseRequestToTheSplashEndsTheProcessLikeItsClosePicture) {
+    ASSERT_TRUE(app.start());
+    PostMessageW(app.readForm().hwnd(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(drive::pumpUntil(app.loop(), [&] { return world.system.ends > 0; }));
+    EXPECT_EQ(world.system.lastExitCode, 0u);
+    EXPECT_FALSE(app.mainForm().loaded()) << "ended before the reading began";
+}
+
 TEST_F(Startup, AnotherInstanceRunningEndsSilentlyBeforeAnyWindowShows) {
     world.system.anotherRunning = true;
     EXPECT_FALSE(app.start());

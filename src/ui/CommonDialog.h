@@ -15,8 +15,8 @@ struct CommonDialogSpec {
 };
 
 struct CommonDialog {
-    explicit CommonDialog(const CommonDialogSpec& spec) : spec(spec) {}
-    const CommonDialogSpec& spec;
+    explicit CommonDialog(const CommonDialogSpec& settings) : settings(settings) {}
+    const CommonDialogSpec& settings;
     std::wstring fileName;
     COLORREF color = 0;
 };

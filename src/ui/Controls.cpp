@@ -59,7 +59,7 @@ void Control::setFocus() {
 
 HWND Control::createWindow(HWND parent, int id, const RECT& place, const wchar_t* windowClass,
                            DWORD style, DWORD exStyle) {
-    const ControlSpec& s = spec();
+    const ControlSpec& s = layout();
     style |= WS_CHILD;
     if (!(s.flags & Hidden))
         style |= WS_VISIBLE;
@@ -79,19 +79,19 @@ HWND Control::createWindow(HWND parent, int id, const RECT& place, const wchar_t
 
 void Label::create(HWND parent, int id, const RECT& place) {
     RECT r = place;
-    if (spec().place.width == 0) {
+    if (layout().place.width == 0) {
         // One line of text, as wide as the caption in the label's own font.
         HDC dc = GetDC(parent);
-        HGDIOBJ old = SelectObject(dc, form().font(spec().font));
+        HGDIOBJ old = SelectObject(dc, form().font(layout().font));
         RECT text{};
-        const std::wstring caption(spec().caption);
+        const std::wstring caption(layout().caption);
         DrawTextW(dc, caption.c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
         SelectObject(dc, old);
         ReleaseDC(parent, dc);
         r.right = r.left + (text.right - text.left);
         r.bottom = r.top + scale(13, form().dpi());
     }
-    const bool clickable = spec().kind == Kind::LinkLabel || !spec().toolTip.empty();
+    const bool clickable = layout().kind == Kind::LinkLabel || !layout().toolTip.empty();
     createWindow(parent, id, r, L"STATIC",
                  SS_LEFT | SS_NOPREFIX | SS_NOTIFY * static_cast<DWORD>(clickable));
 }
@@ -114,9 +114,9 @@ PictureButton::~PictureButton() {
 void PictureButton::create(HWND parent, int id, const RECT& place) {
     const int width = place.right - place.left;
     const int height = place.bottom - place.top;
-    if (spec().picture)
+    if (layout().picture)
         icon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
-                                              MAKEINTRESOURCEW(spec().picture), IMAGE_ICON, width,
+                                              MAKEINTRESOURCEW(layout().picture), IMAGE_ICON, width,
                                               height, LR_DEFAULTCOLOR));
     createWindow(parent, id, place, pictureClass(procedure), 0);
 }
@@ -222,10 +222,10 @@ void CheckBox::notify(WORD code) {
 
 void ListBox::create(HWND parent, int id, const RECT& place) {
     DWORD style = LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
-    if (spec().flags & Sorted)
+    if (layout().flags & Sorted)
         style |= LBS_SORT;
     if (createWindow(parent, id, place, L"LISTBOX", style, WS_EX_CLIENTEDGE))
-        for (int n = spec().items.first; n <= spec().items.last; ++n)
+        for (int n = layout().items.first; n <= layout().items.last; ++n)
             addItem(std::to_wstring(n));
 }
 
@@ -297,7 +297,7 @@ void ListBox::notify(WORD code) {
 TextBox::~TextBox() = default;
 
 void TextBox::create(HWND parent, int id, const RECT& place) {
-    const unsigned flags = spec().flags;
+    const unsigned flags = layout().flags;
     DWORD style = ES_AUTOHSCROLL;
     if (flags & MultiLine)
         style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
@@ -397,11 +397,11 @@ Timer::Timer(Form& form, std::wstring_view name) : name_(name) {
     form.bind(*this);
 }
 
-void Timer::start(HWND window, UINT_PTR id, const ControlSpec& spec) {
+void Timer::start(HWND window, UINT_PTR id, const ControlSpec& row) {
     window_ = window;
     id_ = id;
-    interval_ = spec.interval;
-    setEnabled(!(spec.flags & Disabled));
+    interval_ = row.interval;
+    setEnabled(!(row.flags & Disabled));
 }
 
 void Timer::stop() {

@@ -25,7 +25,7 @@ public:
 
     std::wstring_view name() const { return name_; }
     HWND hwnd() const { return hwnd_; }
-    const ControlSpec& spec() const { return *spec_; }
+    const ControlSpec& layout() const { return *layout_; }
     Form& form() const { return form_; }
 
     bool visible() const;
@@ -54,7 +54,7 @@ protected:
 private:
     Form& form_;
     std::wstring_view name_;
-    const ControlSpec* spec_ = nullptr;
+    const ControlSpec* layout_ = nullptr;
     HWND hwnd_ = nullptr;
     COLORREF foreColor_ = 0;
     COLORREF backColor_ = 0;
@@ -157,7 +157,7 @@ public:
 
 private:
     friend class Form;
-    void start(HWND window, UINT_PTR id, const ControlSpec& spec);
+    void start(HWND window, UINT_PTR id, const ControlSpec& row);
     void stop();
     std::wstring_view name_;
     HWND window_ = nullptr;

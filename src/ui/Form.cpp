@@ -56,7 +56,7 @@ HWND firstTabStop(HWND window) {
 
 } // namespace
 
-Form::Form(const FormSpec& spec, std::span<const MenuSpec> menu) : spec_(spec), menu_(menu) {}
+Form::Form(const FormSpec& layout, std::span<const MenuSpec> menu) : layout_(layout), menu_(menu) {}
 
 Form::~Form() {
     if (hwnd_)
@@ -78,7 +78,7 @@ void Form::load() {
 }
 
 void Form::createWindow() {
-    const std::wstring caption(spec_.caption);
+    const std::wstring caption(layout_.caption);
     CreateWindowExW(formExStyle, MAKEINTATOM(formClass(procedure)), caption.c_str(), formStyle,
                     CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr),
                     this);
@@ -89,35 +89,35 @@ void Form::createWindow() {
         SetMenu(hwnd_, buildMenuBar(menu_));
         accelerators_ = buildAccelerators(menu_);
     }
-    RECT frame{0, 0, scale(spec_.clientWidth, dpi_), scale(spec_.clientHeight, dpi_)};
+    RECT frame{0, 0, scale(layout_.clientWidth, dpi_), scale(layout_.clientHeight, dpi_)};
     AdjustWindowRectEx(&frame, formStyle, !menu_.empty(), formExStyle);
     SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // A menu bar that wraps onto a second line takes its room from the client area.
     RECT client;
     GetClientRect(hwnd_, &client);
-    const int missing = scale(spec_.clientHeight, dpi_) - client.bottom;
+    const int missing = scale(layout_.clientHeight, dpi_) - client.bottom;
     if (missing > 0)
         SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left,
                      frame.bottom - frame.top + missing,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (spec_.icon) {
+    if (layout_.icon) {
         const auto load = [](int id, int metric) {
             const int size = GetSystemMetrics(metric);
             return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
                                                  IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
         };
-        smallIcon_ = load(spec_.icon, SM_CXSMICON);
-        bigIcon_ = load(spec_.icon, SM_CXICON);
+        smallIcon_ = load(layout_.icon, SM_CXSMICON);
+        bigIcon_ = load(layout_.icon, SM_CXICON);
         SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
         SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
     }
 }
 
-POINT Form::containerOrigin(const ControlSpec& spec) const {
+POINT Form::containerOrigin(const ControlSpec& row) const {
     POINT origin{0, 0};
-    for (auto name = spec.container; !name.empty();) {
-        const ControlSpec* container = findControl(spec_, name);
+    for (auto name = row.container; !name.empty();) {
+        const ControlSpec* container = findControl(layout_, name);
         if (!container)
             break;
         origin.x += container->place.left;
@@ -127,19 +127,19 @@ POINT Form::containerOrigin(const ControlSpec& spec) const {
     return origin;
 }
 
-RECT Form::pixels(const ControlSpec& spec) const {
-    const POINT origin = containerOrigin(spec);
-    const int left = origin.x + spec.place.left;
-    const int top = origin.y + spec.place.top;
-    return {scale(left, dpi_), scale(top, dpi_), scale(left + spec.place.width, dpi_),
-            scale(top + spec.place.height, dpi_)};
+RECT Form::pixels(const ControlSpec& row) const {
+    const POINT origin = containerOrigin(row);
+    const int left = origin.x + row.place.left;
+    const int top = origin.y + row.place.top;
+    return {scale(left, dpi_), scale(top, dpi_), scale(left + row.place.width, dpi_),
+            scale(top + row.place.height, dpi_)};
 }
 
 void Form::createControls() {
     // The tab order follows the stacking of the windows: the controls that take the focus
     // are made first, in tab order, then the others front to back.
     std::vector<const ControlSpec*> order;
-    for (const auto& row : spec_.controls)
+    for (const auto& row : layout_.controls)
         if (isWindowed(row.kind))
             order.push_back(&row);
     std::stable_sort(order.begin(), order.end(), [](const ControlSpec* a, const ControlSpec* b) {
@@ -153,12 +153,12 @@ void Form::createControls() {
         Control* c = control(row->name);
         if (!c)
             continue;
-        c->spec_ = row;
+        c->layout_ = row;
         const bool field = row->kind == Kind::TextBox || row->kind == Kind::ListBox;
         COLORREF back = systemColor(field ? COLOR_WINDOW : COLOR_BTNFACE);
         if (!field)
             for (auto name = row->container; !name.empty();) {
-                const ControlSpec* container = findControl(spec_, name);
+                const ControlSpec* container = findControl(layout_, name);
                 if (!container)
                     break;
                 if (container->backColor != noColor) {
@@ -184,19 +184,19 @@ void Form::createControls() {
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
     for (Control* c : created_)
-        if (!c->spec().toolTip.empty())
+        if (!c->layout().toolTip.empty())
             addToolTip(*c);
 
     UINT_PTR timerId = 1;
     for (Timer* timer : timers_)
-        if (const ControlSpec* row = findControl(spec_, timer->name()))
+        if (const ControlSpec* row = findControl(layout_, timer->name()))
             timer->start(hwnd_, timerId++, *row);
 }
 
 void Form::addToolTip(const Control& control) {
     if (!toolTips_ || !control.hwnd())
         return;
-    std::wstring text(control.spec().toolTip);
+    std::wstring text(control.layout().toolTip);
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -206,15 +206,15 @@ void Form::addToolTip(const Control& control) {
     SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-HFONT Form::font(const FontSpec& spec) {
+HFONT Form::font(const FontSpec& wanted) {
     for (const auto& [known, handle] : fonts_)
-        if (known == spec)
+        if (known == wanted)
             return handle;
     HFONT handle =
-        CreateFontW(fontHeight(spec.points, dpi_), 0, 0, 0, spec.weight, spec.italic,
-                    spec.underline, spec.strikeout, spec.charset, OUT_DEFAULT_PRECIS,
-                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, spec.face);
-    fonts_.emplace_back(spec, handle);
+        CreateFontW(fontHeight(wanted.points, dpi_), 0, 0, 0, wanted.weight, wanted.italic,
+                    wanted.underline, wanted.strikeout, wanted.charset, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, wanted.face);
+    fonts_.emplace_back(wanted, handle);
     return handle;
 }
 
@@ -254,7 +254,7 @@ void Form::releaseResources() {
     for (Control* c : created_) {
         c->destroyed();
         c->hwnd_ = nullptr;
-        c->spec_ = nullptr;
+        c->layout_ = nullptr;
     }
     created_.clear();
     for (const auto& entry : fonts_)
@@ -335,7 +335,7 @@ bool Form::minimized() const {
 void Form::paintDecorations(HDC dc) {
     // Back to front, so that a band lies behind the lines drawn on it.
     const int width = std::max(1, scale(1, dpi_));
-    for (auto row = spec_.controls.rbegin(); row != spec_.controls.rend(); ++row) {
+    for (auto row = layout_.controls.rbegin(); row != layout_.controls.rend(); ++row) {
         switch (row->kind) {
         case Kind::FilledRect: {
             const RECT r = pixels(*row);
@@ -419,7 +419,7 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETCURSOR:
         if (LOWORD(lParam) == HTCLIENT)
             if (const Control* c = controlOf(reinterpret_cast<HWND>(wParam));
-                c && (c->spec().flags & HandCursor)) {
+                c && (c->layout().flags & HandCursor)) {
                 SetCursor(LoadCursorW(nullptr, IDC_HAND));
                 return TRUE;
             }

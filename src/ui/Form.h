@@ -13,12 +13,12 @@ namespace ui {
 
 class Form {
 public:
-    explicit Form(const FormSpec& spec, std::span<const MenuSpec> menu = {});
+    explicit Form(const FormSpec& layout, std::span<const MenuSpec> menu = {});
     virtual ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
-    const FormSpec& spec() const { return spec_; }
+    const FormSpec& layout() const { return layout_; }
     HWND hwnd() const { return hwnd_; }
     bool loaded() const { return hwnd_ != nullptr; }
     int dpi() const { return dpi_; }
@@ -63,8 +63,8 @@ private:
     void createWindow();
     void createControls();
     void addToolTip(const Control& control);
-    RECT pixels(const ControlSpec& spec) const;
-    POINT containerOrigin(const ControlSpec& spec) const;
+    RECT pixels(const ControlSpec& row) const;
+    POINT containerOrigin(const ControlSpec& row) const;
     void paintDecorations(HDC dc);
     Control* controlOf(HWND child) const;
     void releaseResources();
@@ -73,7 +73,7 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT colors(HDC dc, HWND child, COLORREF defaultBack);
 
-    const FormSpec& spec_;
+    const FormSpec& layout_;
     std::span<const MenuSpec> menu_;
     HWND hwnd_ = nullptr;
     int dpi_ = 96;

@@ -10,7 +10,7 @@ SampleBox::~SampleBox() {
 
 void SampleBox::create(HWND parent, int id, const RECT& place) {
     TextBox::create(parent, id, place);
-    const FontSpec& stored = spec().font;
+    const FontSpec& stored = layout().font;
     name_ = stored.face;
     size_ = stored.points;
     bold_ = stored.weight >= FW_BOLD;

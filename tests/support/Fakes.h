@@ -53,18 +53,10 @@ public:
         return true;
     }
     bool openFile(HWND, platform::FileDialogRequest& request) override {
-        openRequests.push_back(request);
-        if (fileAnswer.empty())
-            return false;
-        request.fileName = fileAnswer;
-        return true;
+        return answerFile(openRequests, request);
     }
     bool saveFile(HWND, platform::FileDialogRequest& request) override {
-        saveRequests.push_back(request);
-        if (fileAnswer.empty())
-            return false;
-        request.fileName = fileAnswer;
-        return true;
+        return answerFile(saveRequests, request);
     }
 
     std::vector<MessageBoxCall> messageBoxes;
@@ -74,6 +66,16 @@ public:
     const COLORREF* colorAnswer = nullptr;
     std::vector<platform::FileDialogRequest> openRequests, saveRequests;
     std::wstring fileAnswer; // empty: the user cancels
+
+private:
+    bool answerFile(std::vector<platform::FileDialogRequest>& asked,
+                    platform::FileDialogRequest& request) {
+        asked.push_back(request);
+        if (fileAnswer.empty())
+            return false;
+        request.fileName = fileAnswer;
+        return true;
+    }
 };
 
 struct Launch {
