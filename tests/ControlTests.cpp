@@ -223,6 +223,32 @@ TEST_F(ControlLayer, SampleFontFollowsItsPropertiesAndOwnsOneFont) {
     EXPECT_EQ(GetObjectType(now), 0u) << "unloading frees the last font";
 }
 
+TEST_F(ControlLayer, ABatchOfFontChangesMakesOneFontAndUnchangedPropertiesMakeNone) {
+    auto& sample = form.Sample;
+    HFONT before = sample.currentFont();
+    sample.setFontBold(false); // already off
+    sample.setFontName(sample.fontName());
+    EXPECT_EQ(sample.currentFont(), before);
+    {
+        SampleBox::Batch outer(sample);
+        {
+            SampleBox::Batch inner(sample);
+            sample.setFontName(L"Arial");
+            sample.setFontSize(20.0f);
+        }
+        sample.setFontItalic(true);
+        EXPECT_EQ(sample.currentFont(), before) << "held back until the outer batch ends";
+        EXPECT_EQ(sample.fontName(), L"Arial") << "the properties read back at once";
+    }
+    HFONT after = sample.currentFont();
+    EXPECT_NE(after, before);
+    EXPECT_EQ(GetObjectType(before), 0u);
+    LOGFONTW described{};
+    GetObjectW(after, sizeof described, &described);
+    EXPECT_STREQ(described.lfFaceName, L"Arial");
+    EXPECT_TRUE(described.lfItalic);
+}
+
 TEST(FormLifetime, UnloadFreesTheFormsFontsAndCanLoadAgain) {
     TestForm form;
     form.load();

@@ -40,7 +40,10 @@ protected:
         EXPECT_FALSE(main.BigText.fontStrikethru());
         for (const ui::CheckBox* box : {&main.Bold, &main.Italic, &main.Underline, &main.Strikeout})
             EXPECT_EQ(box->value(), 0);
-        EXPECT_EQ(main.WhichOne.text(), L"BigText");
+        // The load names the sample box; the find box then takes the focus as the window
+        // shows, and with it the edit target.
+        EXPECT_EQ(GetFocus(), main.FontFind.hwnd());
+        EXPECT_EQ(main.WhichOne.text(), L"FontFind");
         EXPECT_EQ(GetForegroundWindow(), main.hwnd()) << "the main window is in front";
         EXPECT_EQ(world.fonts.countCalls, 1) << "the count is read once";
         EXPECT_EQ(world.system.ends, 0);
@@ -52,7 +55,10 @@ protected:
 
 TEST_F(Startup, ThreeUnsortedNamesWithADuplicateAreListedSortedAndTheFirstIsShown) {
     world.fonts.names = {L"Zeta Sans", L"Alpha Serif", L"mono", L"Zeta Sans"};
+    std::wstring targetWhileReading;
+    world.fonts.onRead = [&](int) { targetWhileReading = app.mainForm().WhichOne.text(); };
     startAndRead();
+    EXPECT_EQ(targetWhileReading, L"BigText");
     auto& list = app.mainForm().FontList;
     ASSERT_EQ(list.listCount(), 4) << "names are added as they come, duplicates included";
     EXPECT_EQ(list.list(0), L"Alpha Serif");

@@ -1,6 +1,7 @@
 #include "app/App.h"
 
 #include "app/Startup.h"
+#include "app/Wiring.h"
 
 namespace app {
 
@@ -29,6 +30,8 @@ void App::wire() {
     main_.Image9.onClick = [this] { unloadMain(); };
     main_.Minimize.onClick = [this] { main_.minimize(); };
     main_.Image8.onClick = [this] { main_.minimize(); };
+
+    wirePreview(main_, services_);
 }
 
 bool App::start() {

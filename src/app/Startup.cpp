@@ -1,5 +1,7 @@
 #include "app/Startup.h"
 
+#include "preview/FontChoice.h"
+
 #include <string>
 
 namespace app {
@@ -12,10 +14,6 @@ template <typename Step> void step(Step&& action) {
         action();
     } catch (...) {
     }
-}
-
-float sizeOf(const std::wstring& text) {
-    return std::stof(text);
 }
 
 } // namespace
@@ -36,7 +34,7 @@ void loadMainForm(ui::MainForm& main, platform::FontCollection& fonts,
 
 void readingSequence(ui::ReadForm& splash, ui::MainForm& main) {
     step([&] { main.load(); });
-    step([&] { main.BigText.setFontSize(sizeOf(L"8")); });
+    step([&] { main.BigText.setFontSize(preview::pointsOf(L"8").value()); });
     step([&] { main.BigText.setFontBold(false); });
     step([&] { main.BigText.setFontStrikethru(false); });
     step([&] { main.BigText.setFontUnderline(false); });

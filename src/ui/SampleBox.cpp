@@ -8,6 +8,11 @@ SampleBox::~SampleBox() {
     destroyed();
 }
 
+SampleBox::Batch::~Batch() {
+    if (--box_.batches_ == 0 && box_.stale_)
+        box_.applyFont();
+}
+
 void SampleBox::create(HWND parent, int id, const RECT& place) {
     TextBox::create(parent, id, place);
     const FontSpec& stored = layout().font;
@@ -27,55 +32,35 @@ void SampleBox::destroyed() {
     font_ = nullptr;
 }
 
-bool SampleBox::applyFont() {
+void SampleBox::applyFont() {
     if (!hwnd())
-        return false;
+        return;
+    stale_ = false;
     // Any character set: every listed face, symbol fonts included, shows as itself.
     HFONT next = CreateFontW(fontHeight(size_, form().dpi()), 0, 0, 0, bold_ ? FW_BOLD : FW_NORMAL,
                              italic_, underline_, strikethru_, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                              name_.c_str());
     if (!next)
-        return false;
+        return;
     SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(next), TRUE);
     if (font_)
         DeleteObject(font_); // only once the new one is in place
     font_ = next;
-    return true;
 }
 
 bool SampleBox::setFontName(std::wstring_view name) {
     if (name.empty() || name.size() >= LF_FACESIZE)
         return false;
-    name_ = name;
-    return applyFont();
+    change(name_, std::wstring(name));
+    return true;
 }
 
 bool SampleBox::setFontSize(float points) {
     if (!(points > 0.0f))
         return false;
-    size_ = points;
-    return applyFont();
-}
-
-void SampleBox::setFontBold(bool on) {
-    bold_ = on;
-    applyFont();
-}
-
-void SampleBox::setFontItalic(bool on) {
-    italic_ = on;
-    applyFont();
-}
-
-void SampleBox::setFontUnderline(bool on) {
-    underline_ = on;
-    applyFont();
-}
-
-void SampleBox::setFontStrikethru(bool on) {
-    strikethru_ = on;
-    applyFont();
+    change(size_, points);
+    return true;
 }
 
 void SampleBox::setForeColor(COLORREF color) {

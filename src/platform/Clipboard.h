@@ -1,0 +1,27 @@
+#pragma once
+// The real clipboard, as text. Not a seam: tests use the real one.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace platform::clipboard {
+
+enum class Result {
+    Done,
+    Busy,   // another program keeps the clipboard open
+    Failed, // the clipboard was not changed for another reason
+};
+
+// Opens the clipboard, trying again for about half a second while another program
+// holds it. The caller closes it.
+bool open(HWND owner);
+
+// Replaces the clipboard's contents by the text alone. Nothing is emptied unless the
+// text can take its place.
+Result setText(HWND owner, const std::wstring& text);
+
+// The clipboard's text, or nothing when it holds none or cannot be opened.
+std::optional<std::wstring> text(HWND owner);
+
+} // namespace platform::clipboard

@@ -1,0 +1,17 @@
+#pragma once
+// Find as you type: every change of the find box selects the first font whose name
+// begins with its text.
+#include "ui/MainForm.h"
+
+#include <string>
+
+namespace preview {
+
+// Selects the list's first entry that begins with the text, ignoring case; no entry when
+// none does. The selection raises the list's click handling.
+void FindInList(ui::ListBox& list, const std::wstring& text);
+
+void findAsYouType(ui::MainForm& main); // FontFind change
+void findBoxUsed(ui::MainForm& main);   // FontFind click or focus
+
+} // namespace preview
