@@ -326,6 +326,16 @@ LRESULT CALLBACK TextBox::subclass(HWND window, UINT message, WPARAM wParam, LPA
         raise(self->onClick);
         return result;
     }
+    if ((message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE)
+        return 0; // a multi-line edit would ask its window to close: Esc must not quit
+    if (message == WM_GETDLGCODE) {
+        // Tab moves on to the next control, also from a multi-line box.
+        LRESULT code = DefSubclassProc(window, message, wParam, lParam);
+        const auto* key = reinterpret_cast<const MSG*>(lParam);
+        if (key && key->wParam == VK_TAB && (key->message == WM_KEYDOWN || key->message == WM_CHAR))
+            code &= ~(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE | DLGC_WANTTAB);
+        return code;
+    }
     if (message == WM_NCDESTROY)
         RemoveWindowSubclass(window, subclass, 0);
     return DefSubclassProc(window, message, wParam, lParam);

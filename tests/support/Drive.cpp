@@ -1,5 +1,7 @@
 #include "support/Drive.h"
 
+#include <cwctype>
+
 namespace drive {
 
 bool pumpUntil(app::MessageLoop& loop, const std::function<bool()>& condition, DWORD timeoutMs) {
@@ -49,6 +51,21 @@ void pressKey(app::MessageLoop& loop, HWND focus, UINT key, UINT modifiers) {
     state[VK_SHIFT] = saved[1];
     state[VK_MENU] = saved[2];
     SetKeyboardState(state);
+}
+
+void type(app::MessageLoop& loop, HWND focus, const std::wstring& text) {
+    for (const wchar_t c : text) {
+        if (iswalpha(c) && c < 128)
+            pressKey(loop, focus, static_cast<UINT>(towupper(c)), iswupper(c) ? MOD_SHIFT : 0);
+        else if (c == L' ')
+            pressKey(loop, focus, VK_SPACE);
+        else if (iswdigit(c))
+            pressKey(loop, focus, static_cast<UINT>(c));
+        else {
+            PostMessageW(focus, WM_CHAR, c, 1);
+            loop.yield();
+        }
+    }
 }
 
 } // namespace drive

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 
 namespace drive {
 
@@ -22,5 +23,8 @@ void click(HWND window); // at the centre
 // A key press as the keyboard makes it: into the queue, through the message loop.
 // `modifiers` is a combination of MOD_CONTROL, MOD_SHIFT and MOD_ALT.
 void pressKey(app::MessageLoop& loop, HWND focus, UINT key, UINT modifiers = 0);
+
+// Types the text key by key into the focused control, each key through the message loop.
+void type(app::MessageLoop& loop, HWND focus, const std::wstring& text);
 
 } // namespace drive

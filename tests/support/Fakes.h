@@ -47,6 +47,7 @@ public:
     }
     bool chooseColor(HWND, COLORREF& color) override {
         ++colorDialogs;
+        colorOffered = color;
         if (!colorAnswer)
             return false;
         color = *colorAnswer;
@@ -63,6 +64,7 @@ public:
     std::vector<std::wstring> inputPrompts;
     std::wstring inputAnswer;
     int colorDialogs = 0;
+    COLORREF colorOffered = 0;
     const COLORREF* colorAnswer = nullptr;
     std::vector<platform::FileDialogRequest> openRequests, saveRequests;
     std::wstring fileAnswer; // empty: the user cancels
