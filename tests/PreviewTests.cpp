@@ -1,64 +1,15 @@
 // Browsing fonts: the sample follows the list, the sizes, the effects and the colour;
 // find as you type; the count, refresh and copy-name commands.
 #include "app/App.h"
-#include "platform/Clipboard.h"
 #include "support/Drive.h"
 #include "support/Fakes.h"
+#include "support/MainWindowTest.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <thread>
-
 namespace {
 
-class Preview : public testing::Test {
-protected:
-    void SetUp() override {
-        if (world.fonts.names.empty())
-            world.fonts.names = {L"Times New Roman", L"Arial Black", L"Verdana",
-                                 L"Arial",           L"Courier New", L"Arial Rounded Bold",
-                                 L"Symbol",          L"Tahoma",      L"Wingdings"};
-        ASSERT_TRUE(app.start());
-        ASSERT_TRUE(
-            drive::pumpUntil(loop(), [&] { return !app.readForm().ReadingTimer.enabled(); }));
-    }
-    app::MessageLoop& loop() { return app.loop(); }
-    ui::MainForm& main() { return app.mainForm(); }
-    int indexOf(const std::wstring& name) {
-        for (int i = 0; i < main().FontList.listCount(); ++i)
-            if (main().FontList.list(i) == name)
-                return i;
-        return -1;
-    }
-    // A mouse click on an entry of a list, through the loop.
-    void clickEntry(ui::ListBox& list, int index) {
-        SendMessageW(list.hwnd(), LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
-        const int top = static_cast<int>(SendMessageW(list.hwnd(), LB_GETTOPINDEX, 0, 0));
-        const int row = static_cast<int>(SendMessageW(list.hwnd(), LB_GETITEMHEIGHT, 0, 0));
-        drive::click(list.hwnd(), 20, (index - top) * row + row / 2);
-        loop().yield();
-    }
-    void chooseFont(const std::wstring& name) {
-        clickEntry(main().FontList, indexOf(name));
-        ASSERT_EQ(main().FontList.text(), name);
-    }
-    void checkBox(ui::CheckBox& box) {
-        drive::click(box.hwnd(), 5, 5);
-        loop().yield();
-    }
-    void findText(const std::wstring& text) {
-        main().FontFind.setFocus();
-        drive::type(loop(), main().FontFind.hwnd(), text);
-    }
-    const fakes::MessageBoxCall& lastMessage() {
-        static const fakes::MessageBoxCall none{L"(none)", 0, L""};
-        return world.prompts.messageBoxes.empty() ? none : world.prompts.messageBoxes.back();
-    }
-
-    fakes::World world;
-    app::App app{world.services};
-};
+using Preview = MainWindowTest;
 
 struct Effect {
     const char* name;
@@ -336,12 +287,12 @@ TEST_F(Preview, TheColourChangesOnlyWhenOneIsConfirmed) {
     EXPECT_EQ(sample.foreColor(), red);
 }
 
-class FontCount : public Preview {
+class FontCount : public MainWindowTest {
 protected:
     void SetUp() override {
         for (int i = 0; i < 312; ++i)
             world.fonts.names.push_back(L"Face " + std::to_wstring(i));
-        Preview::SetUp();
+        MainWindowTest::SetUp();
     }
 };
 
@@ -373,24 +324,12 @@ TEST_F(Preview, RefreshRepaintsAndReadsNothingAgain) {
 
 // ---- copy font name, on the real clipboard ----
 
-UINT otherFormat() {
-    return RegisterClipboardFormatW(L"Glyphmere.Test.Other");
-}
-
-void fillClipboard(const std::wstring& text) {
-    ASSERT_EQ(platform::clipboard::setText(nullptr, text), platform::clipboard::Result::Done);
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    HGLOBAL extra = GlobalAlloc(GMEM_MOVEABLE, 4);
-    SetClipboardData(otherFormat(), extra);
-    CloseClipboard();
-}
-
 TEST_F(Preview, CopyFontNameLeavesOnlyTheNameAsText) {
     fillClipboard(L"what the user had");
     chooseFont(L"Times New Roman");
     drive::click(main().CopyFontName.hwnd());
     loop().yield();
-    EXPECT_EQ(platform::clipboard::text(nullptr).value_or(L"(none)"), L"Times New Roman");
+    EXPECT_EQ(clipboardText(), L"Times New Roman");
     EXPECT_FALSE(IsClipboardFormatAvailable(otherFormat())) << "only the name is left";
     EXPECT_EQ(lastMessage().text, L"Font name successfully copied!");
     EXPECT_EQ(lastMessage().style, 64u);
@@ -403,7 +342,7 @@ TEST_F(Preview, CopyFontNameWithNoFontSelectedKeepsTheClipboardAndSaysSo) {
     ASSERT_EQ(main().FontList.listIndex(), -1);
     drive::click(main().CopyFontName.hwnd());
     loop().yield();
-    EXPECT_EQ(platform::clipboard::text(nullptr).value_or(L"(none)"), L"what the user had");
+    EXPECT_EQ(clipboardText(), L"what the user had");
     EXPECT_TRUE(IsClipboardFormatAvailable(otherFormat()));
     EXPECT_EQ(lastMessage().text, L"No font is selected.");
     EXPECT_EQ(lastMessage().style, 48u);
@@ -413,30 +352,20 @@ TEST_F(Preview, CopyFontNameWithNoFontSelectedKeepsTheClipboardAndSaysSo) {
 TEST_F(Preview, CopyFontNameWhileAnotherProgramHoldsTheClipboardChangesNothingAndSaysSo) {
     fillClipboard(L"what the user had");
     chooseFont(L"Arial");
-    std::atomic<bool> holding{false}, release{false};
-    std::thread holder([&] {
-        if (OpenClipboard(nullptr)) {
-            holding = true;
-            while (!release)
-                Sleep(5);
-            CloseClipboard();
-        }
-        holding = true;
-    });
-    while (!holding)
-        Sleep(1);
-    const ULONGLONG started = GetTickCount64();
-    drive::click(main().CopyFontName.hwnd());
-    loop().yield();
-    const ULONGLONG waited = GetTickCount64() - started;
-    release = true;
-    holder.join();
+    ULONGLONG waited = 0;
+    {
+        ClipboardHolder holder;
+        const ULONGLONG started = GetTickCount64();
+        drive::click(main().CopyFontName.hwnd());
+        loop().yield();
+        waited = GetTickCount64() - started;
+    }
     EXPECT_EQ(lastMessage().text, L"The font name could not be copied because another program is "
                                   L"using the clipboard.");
     EXPECT_EQ(lastMessage().style, 48u);
     EXPECT_GE(waited, 400u) << "it tried again for about half a second";
     EXPECT_LT(waited, 2000u);
-    EXPECT_EQ(platform::clipboard::text(nullptr).value_or(L"(none)"), L"what the user had");
+    EXPECT_EQ(clipboardText(), L"what the user had");
     EXPECT_TRUE(IsClipboardFormatAvailable(otherFormat()));
 }
 

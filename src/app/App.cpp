@@ -32,6 +32,8 @@ void App::wire() {
     main_.Image8.onClick = [this] { main_.minimize(); };
 
     wirePreview(main_, services_);
+    wireEditing(main_, services_);
+    wireReport(main_, services_);
 }
 
 bool App::start() {

@@ -1,9 +1,12 @@
 #include "app/Wiring.h"
 
+#include "editing/EditCommands.h"
+#include "editing/OpenFile.h"
 #include "preview/Effects.h"
 #include "preview/FindFont.h"
 #include "preview/FontChoice.h"
 #include "preview/FontListCommands.h"
+#include "report/ReportCode.h"
 
 namespace app {
 
@@ -33,6 +36,29 @@ void wirePreview(ui::MainForm& main, platform::Services& services) {
     main.RefreshLisr.onClick = [&main] { preview::refreshList(main); };
     main.RefreshList.onClick = [&main] { preview::refreshList(main); };
     main.CopyFontName.onClick = [&main, &prompts] { preview::copyFontName(main, prompts); };
+}
+
+void wireEditing(ui::MainForm& main, platform::Services& services) {
+    auto& prompts = services.prompts;
+    main.Undo.onClick = [&main] { editing::UndoCode(main); };
+    main.UndoButton.onClick = [&main] { editing::UndoCode(main); };
+    main.Cut2.onClick = [&main] { editing::CutCode(main); };
+    main.Cut.onClick = [&main] { editing::CutCode(main); };
+    main.Copy2.onClick = [&main] { editing::CopyCode(main); };
+    main.Copy.onClick = [&main] { editing::CopyCode(main); };
+    main.Paste2.onClick = [&main] { editing::PasteCode(main); };
+    main.Paste.onClick = [&main] { editing::PasteCode(main); };
+    main.Delete2.onClick = [&main] { editing::DelCode(main); };
+    main.Delete.onClick = [&main] { editing::DelCode(main); };
+    main.SelectAll.onClick = [&main] { editing::SelectAllCode(main); };
+    main.OpenFileMenu.onClick = [&main, &prompts] { editing::OpenFile(main, prompts); };
+    main.OpenButton.onClick = [&main, &prompts] { editing::OpenFile(main, prompts); };
+}
+
+void wireReport(ui::MainForm& main, platform::Services& services) {
+    auto& prompts = services.prompts;
+    main.ReportMenu.onClick = [&main, &prompts] { report::ReportCode(main, prompts); };
+    main.SaveReport.onClick = [&main, &prompts] { report::ReportCode(main, prompts); };
 }
 
 } // namespace app

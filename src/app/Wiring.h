@@ -6,5 +6,7 @@
 namespace app {
 
 void wirePreview(ui::MainForm& main, platform::Services& services);
+void wireEditing(ui::MainForm& main, platform::Services& services);
+void wireReport(ui::MainForm& main, platform::Services& services);
 
 } // namespace app

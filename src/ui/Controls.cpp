@@ -198,14 +198,24 @@ void CheckBox::create(HWND parent, int id, const RECT& place) {
 }
 
 int CheckBox::value() const {
-    return SendMessageW(hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+    switch (SendMessageW(hwnd(), BM_GETCHECK, 0, 0)) {
+    case BST_CHECKED:
+        return 1;
+    case BST_INDETERMINATE:
+        return 2;
+    default:
+        return 0;
+    }
 }
 
 void CheckBox::setValue(int value) {
-    value = value ? 1 : 0;
-    if (value == this->value())
+    if (value < 0 || value > 2 || value == this->value())
         return;
-    SendMessageW(hwnd(), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (value == 2) // a grayed box needs the three-state style
+        SetWindowLongPtrW(hwnd(), GWL_STYLE,
+                          (GetWindowLongPtrW(hwnd(), GWL_STYLE) & ~BS_TYPEMASK) | BS_AUTO3STATE);
+    static constexpr WPARAM states[] = {BST_UNCHECKED, BST_CHECKED, BST_INDETERMINATE};
+    SendMessageW(hwnd(), BM_SETCHECK, states[value], 0);
     raise(onClick); // the control does not report a change made by code
 }
 
@@ -214,8 +224,13 @@ std::wstring CheckBox::caption() const {
 }
 
 void CheckBox::notify(WORD code) {
-    if (code == BN_CLICKED)
-        raise(onClick);
+    if (code != BN_CLICKED)
+        return;
+    // Once the user has clicked a grayed box away, clicks toggle between two states again.
+    const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
+    if ((style & BS_TYPEMASK) == BS_AUTO3STATE && value() != 2)
+        SetWindowLongPtrW(hwnd(), GWL_STYLE, (style & ~BS_TYPEMASK) | BS_AUTOCHECKBOX);
+    raise(onClick);
 }
 
 // ---- ListBox ----
@@ -392,6 +407,10 @@ std::wstring TextBox::selText() const {
 void TextBox::setSelText(const std::wstring& text) {
     changeByCode(
         [&] { SendMessageW(hwnd(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str())); });
+}
+
+void TextBox::undo() {
+    changeByCode([&] { SendMessageW(hwnd(), EM_UNDO, 0, 0); });
 }
 
 void TextBox::notify(WORD code) {

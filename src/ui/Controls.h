@@ -90,7 +90,7 @@ private:
 class CheckBox : public Control {
 public:
     using Control::Control;
-    int value() const; // 0 unchecked, 1 checked
+    int value() const; // 0 unchecked, 1 checked, 2 grayed
     void setValue(int value);
     std::wstring caption() const;
 
@@ -129,6 +129,7 @@ public:
     void setSelLength(int length);
     std::wstring selText() const;
     void setSelText(const std::wstring& text); // replaces the selection, undoably
+    void undo();                               // the box's own single-level undo
 
     Event onChange;
     Event onGotFocus;

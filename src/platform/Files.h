@@ -1,0 +1,18 @@
+#pragma once
+// Whole-file reading and writing on the real file system. Not a seam: tests use real
+// files in a temporary folder.
+#include <optional>
+#include <string>
+
+namespace platform::files {
+
+// The file's bytes, or nothing when it cannot be opened or read whole (missing, locked,
+// too large for memory).
+std::optional<std::string> readAll(const std::wstring& path);
+
+// Writes the bytes to a new file beside the target, then gives it the target's name in
+// one step, replacing any file of that name. On failure the old file is as it was and no
+// new file is left behind.
+bool replaceWith(const std::wstring& path, const std::string& bytes);
+
+} // namespace platform::files

@@ -1,0 +1,54 @@
+#include "report/ReportCode.h"
+
+#include "platform/Files.h"
+#include "report/ReportText.h"
+
+namespace report {
+
+namespace {
+
+// The file is in the system's ANSI code page; what it cannot show becomes its default
+// character.
+std::string toAnsiCodePage(const std::wstring& text) {
+    if (text.empty())
+        return {};
+    const int length = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                           nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<size_t>(std::max(length, 0)), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), bytes.data(), length,
+                        nullptr, nullptr);
+    return bytes;
+}
+
+} // namespace
+
+void ReportCode(ui::MainForm& main, platform::Prompts& prompts) {
+    // Sensible defaults for what is not chosen; they select as a click would, and stay.
+    if (main.Sizelist.text().empty())
+        main.Sizelist.setText(L"8");
+    if (main.FontList.text().empty())
+        main.FontList.setText(main.BigText.fontName());
+
+    main.ForReport.fileName.clear();
+    platform::FileDialogRequest request{std::wstring(main.ForReport.settings.title),
+                                        std::wstring(main.ForReport.settings.filter), L"", 0};
+    if (!prompts.saveFile(main.hwnd(), request) || request.fileName.empty())
+        return;
+    main.ForReport.fileName = request.fileName;
+    const std::wstring& path = main.ForReport.fileName;
+
+    Choice choice{main.FontList.text(),        main.Sizelist.text(),
+                  main.Bold.value() == 1,      main.Underline.value() == 1,
+                  main.Strikeout.value() == 1, main.Italic.value() == 1};
+    const std::wstring sep = main.EnterLine.text();
+    const bool saved = platform::files::replaceWith(path, toAnsiCodePage(reportText(choice, sep)));
+    // The confirmation only for a file really written; a failure says so.
+    if (saved)
+        prompts.messageBox(L"Report Saved:" + sep + sep + path, MB_OK | MB_ICONINFORMATION,
+                           L"Glyphmere");
+    else
+        prompts.messageBox(L"The report could not be saved to:" + sep + sep + path,
+                           MB_OK | MB_ICONWARNING, L"Glyphmere");
+}
+
+} // namespace report

@@ -1,0 +1,352 @@
+// The editing commands on the marker's target, and loading a text file into the sample.
+#include "editing/EditCommands.h"
+#include "editing/TextDecoding.h"
+#include "support/MainWindowTest.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Editing : public MainWindowTest {
+protected:
+    void key(UINT vk, UINT modifiers = MOD_CONTROL) {
+        drive::pressKey(loop(), GetFocus(), vk, modifiers);
+    }
+    // Text in a box, the box focused (so the marker names it) and a selection set.
+    void prepare(ui::TextBox& box, const std::wstring& text, int start, int length) {
+        box.setFocus();
+        box.setText(text);
+        box.setSelStart(start);
+        box.setSelLength(length);
+    }
+};
+
+TEST_F(Editing, TheMarkerChoosesTheTargetExactly) {
+    auto& main = this->main();
+    main.WhichOne.setText(L"BigText");
+    EXPECT_EQ(&editing::target(main), &main.BigText);
+    for (const wchar_t* other : {L"FontFind", L"bigtext", L"BigText ", L"WhichOne", L""}) {
+        main.WhichOne.setText(other);
+        EXPECT_EQ(&editing::target(main), &main.FontFind) << other;
+    }
+}
+
+TEST_F(Editing, AtFirstTheCommandsActOnTheFindBoxThatHasTheFocus) {
+    // Straight after start-up, as the user finds it: the find box has the focus.
+    ASSERT_EQ(GetFocus(), main().FontFind.hwnd());
+    main().BigText.setText(L"sample");
+    drive::type(loop(), main().FontFind.hwnd(), L"Cour");
+    key('A');
+    key('C');
+    EXPECT_EQ(clipboardText(), L"Cour");
+    EXPECT_EQ(main().FontFind.selLength(), 4);
+    EXPECT_EQ(main().BigText.selLength(), 0);
+}
+
+TEST_F(Editing, OtherControlsTakingTheFocusLeaveTheTargetAsItWas) {
+    prepare(main().FontFind, L"Times", 0, 3);
+    clickEntry(main().FontList, indexOf(L"Verdana"));
+    checkBox(main().Bold);
+    ASSERT_EQ(GetFocus(), main().Bold.hwnd());
+    key('C');
+    EXPECT_EQ(clipboardText(), L"Tim") << "the find box's selection";
+}
+
+TEST_F(Editing, DeleteRemovesTheSelectionOnlyInEitherBoxAndFromTheFontList) {
+    for (ui::TextBox* box : {static_cast<ui::TextBox*>(&main().BigText),
+                             static_cast<ui::TextBox*>(&main().FontFind)}) {
+        prepare(*box, L"Arialx", 5, 1);
+        key(VK_DELETE, 0);
+        EXPECT_EQ(box->text(), L"Arial");
+        prepare(*box, L"Arial", 1, 0);
+        key(VK_DELETE, 0);
+        EXPECT_EQ(box->text(), L"Arial") << "no selection: the character after the caret stays";
+
+        // With the focus in the font list, Del still acts on the target box.
+        prepare(*box, L"Arial Blackx", 11, 1);
+        main().FontList.setFocus();
+        key(VK_DELETE, 0);
+        EXPECT_EQ(box->text(), L"Arial Black");
+        EXPECT_EQ(main().FontList.listCount(), 9) << "the list lost no entry";
+    }
+    EXPECT_EQ(main().FontList.text(), L"Arial Black") << "the find box's change searched";
+}
+
+TEST_F(Editing, SelectAllSelectsEverythingOrAnEmptyRangeAndKeepsTheFocus) {
+    prepare(main().BigText, L"", 0, 0);
+    key('A');
+    EXPECT_EQ(main().BigText.selStart(), 0);
+    EXPECT_EQ(main().BigText.selLength(), 0);
+    prepare(main().BigText, L"two\r\nlines", 2, 0);
+    main().Sizelist.setFocus();
+    key('A');
+    EXPECT_EQ(main().BigText.selStart(), 0);
+    EXPECT_EQ(main().BigText.selLength(), 10);
+    EXPECT_EQ(GetFocus(), main().Sizelist.hwnd());
+}
+
+TEST_F(Editing, PasteThenUndoAndUndoAgain) {
+    fillClipboard(L"XYZ");
+    prepare(main().BigText, L"abc", 3, 0);
+    key('V');
+    EXPECT_EQ(main().BigText.text(), L"abcXYZ");
+    key('Z');
+    EXPECT_EQ(main().BigText.text(), L"abc");
+    key('Z');
+    EXPECT_EQ(main().BigText.text(), L"abcXYZ") << "a second undo reverts the first";
+}
+
+TEST_F(Editing, PastingIntoTheFindBoxSearchesLikeTyping) {
+    fillClipboard(L"cour");
+    prepare(main().FontFind, L"", 0, 0);
+    key('V');
+    EXPECT_EQ(main().FontFind.text(), L"cour");
+    EXPECT_EQ(main().FontList.text(), L"Courier New");
+    EXPECT_EQ(main().BigText.fontName(), L"Courier New");
+    key('Z');
+    EXPECT_EQ(main().FontFind.text(), L"");
+}
+
+TEST_F(Editing, PasteWithoutTextOnTheClipboardChangesNothing) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    SetClipboardData(otherFormat(), GlobalAlloc(GMEM_MOVEABLE, 4));
+    CloseClipboard();
+    prepare(main().BigText, L"keep this", 0, 4);
+    key('V');
+    EXPECT_EQ(main().BigText.text(), L"keep this");
+    EXPECT_EQ(main().BigText.selLength(), 4);
+}
+
+TEST_F(Editing, CopyAndCutWithAnEmptySelectionLeaveTheClipboardAsItWas) {
+    fillClipboard(L"the user's");
+    prepare(main().BigText, L"text", 2, 0);
+    key('C');
+    key('X');
+    EXPECT_EQ(clipboardText(), L"the user's");
+    EXPECT_TRUE(IsClipboardFormatAvailable(otherFormat()));
+    EXPECT_EQ(main().BigText.text(), L"text");
+}
+
+TEST_F(Editing, CutMovesTheSelectionToTheClipboard) {
+    prepare(main().BigText, L"one two three", 4, 4);
+    key('X');
+    EXPECT_EQ(clipboardText(), L"two ");
+    EXPECT_EQ(main().BigText.text(), L"one three");
+}
+
+TEST_F(Editing, CutNeverLosesTextWhenTheClipboardIsBusy) {
+    fillClipboard(L"the user's");
+    prepare(main().BigText, L"one two three", 4, 4);
+    {
+        ClipboardHolder busy;
+        ASSERT_TRUE(busy.opened());
+        key('X');
+        key('V');
+    }
+    EXPECT_EQ(main().BigText.text(), L"one two three");
+    EXPECT_EQ(main().BigText.selText(), L"two ");
+    EXPECT_EQ(clipboardText(), L"the user's");
+}
+
+TEST_F(Editing, ThePictureButtonsRunTheSameCommands) {
+    prepare(main().BigText, L"alpha beta", 0, 6);
+    drive::click(main().Copy.hwnd());
+    loop().yield();
+    EXPECT_EQ(clipboardText(), L"alpha ");
+    drive::click(main().Cut.hwnd());
+    loop().yield();
+    EXPECT_EQ(main().BigText.text(), L"beta");
+    main().BigText.setSelStart(4);
+    drive::click(main().Paste.hwnd());
+    loop().yield();
+    EXPECT_EQ(main().BigText.text(), L"betaalpha ");
+    drive::click(main().UndoButton.hwnd());
+    loop().yield();
+    EXPECT_EQ(main().BigText.text(), L"beta");
+    main().BigText.setSelStart(0);
+    main().BigText.setSelLength(2);
+    drive::click(main().Delete.hwnd());
+    loop().yield();
+    EXPECT_EQ(main().BigText.text(), L"ta");
+    EXPECT_EQ(world.prompts.messageBoxes.size(), 0u);
+}
+
+// ---- decoding a file's bytes ----
+
+std::wstring latin1(std::string_view bytes) {
+    std::wstring text;
+    for (const char c : bytes)
+        text.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// The bytes of a literal, NULs included.
+template <size_t N> std::string_view raw(const char (&bytes)[N]) {
+    return {bytes, N - 1};
+}
+
+TEST(TextDecoding, MarksEncodingsAndTheAnsiFallback) {
+    using editing::decodeText;
+    EXPECT_EQ(decodeText("", latin1), L"");
+    EXPECT_EQ(decodeText(raw("\xFF\xFE"
+                             "A\0\xE9\0"
+                             "\r\0\n\0"),
+                         latin1),
+              L"A\u00E9\r\n");
+    EXPECT_EQ(decodeText(raw("\xFE\xFF\0A\x26\x13"), latin1), L"A\u2613");
+    EXPECT_EQ(decodeText("\xEF\xBB\xBFGr\xC3\xBC\xC3\x9F"
+                         "e",
+                         latin1),
+              L"Gr\u00FC\u00DFe");
+    EXPECT_EQ(decodeText("Gr\xC3\xBC\xC3\x9F"
+                         "e \xE2\x9C\x93",
+                         latin1),
+              L"Gr\u00FC\u00DFe \u2713");
+    EXPECT_EQ(decodeText("\xF0\x9F\x98\x80", latin1), L"\xD83D\xDE00") << "a pair of surrogates";
+    // Not UTF-8: each byte a character of the code page.
+    EXPECT_EQ(decodeText("caf\xE9 \xC3", latin1), L"caf\u00E9 \u00C3");
+    EXPECT_EQ(decodeText("\xC0\x80", latin1), L"\u00C0\u0080") << "an overlong form is not UTF-8";
+    EXPECT_EQ(decodeText("\xED\xA0\x80", latin1), L"\u00ED\u00A0\u0080") << "nor a surrogate";
+    // Invalid bytes after a UTF-8 mark show as replacement characters.
+    EXPECT_EQ(decodeText("\xEF\xBB\xBF"
+                         "a\xFF"
+                         "b",
+                         latin1),
+              L"a\uFFFDb");
+    EXPECT_EQ(decodeText(raw("\xFF\xFE"
+                             "A\0B"),
+                         latin1),
+              L"A\uFFFD")
+        << "a half character at the end";
+}
+
+TEST(TextDecoding, NulsBecomeSpacesAndNothingAfterThemIsLost) {
+    const std::string bytes("ab\0\0cd\0", 7);
+    EXPECT_EQ(editing::decodeText(bytes, latin1), L"ab  cd ");
+    EXPECT_EQ(editing::decodeText(std::string("\xFF\xFE"
+                                              "x\0\0\0y\0",
+                                              8),
+                                  latin1),
+              L"x y");
+}
+
+// ---- opening a file ----
+
+class OpenFile : public Editing {
+protected:
+    void open(const std::wstring& path) {
+        world.prompts.fileAnswer = path;
+        key('O');
+    }
+    TempFolder folder;
+};
+
+TEST_F(OpenFile, TheDialogAsksWithItsSettingsAndAnEmptyNameEachTime) {
+    main().BigText.setText(L"unchanged");
+    world.prompts.fileAnswer.clear(); // the user cancels
+    key('O');
+    drive::click(main().OpenButton.hwnd());
+    loop().yield();
+    ASSERT_EQ(world.prompts.openRequests.size(), 2u);
+    for (const auto& request : world.prompts.openRequests) {
+        EXPECT_EQ(request.title, L"Open File");
+        EXPECT_EQ(request.filter, L"Text File (*.txt)|*.txt");
+        EXPECT_EQ(request.fileName, L"");
+    }
+    EXPECT_EQ(main().BigText.text(), L"unchanged");
+
+    writeBytes(folder.file(L"a.txt"), "first");
+    open(folder.file(L"a.txt"));
+    world.prompts.fileAnswer.clear();
+    key('O');
+    EXPECT_EQ(world.prompts.openRequests.back().fileName, L"") << "also after a file was chosen";
+    EXPECT_EQ(main().BigText.text(), L"first");
+}
+
+TEST_F(OpenFile, AnAnsiFileShowsByteForByteOnTheSameLines) {
+    std::string bytes;
+    while (bytes.size() < 2000) {
+        std::string line = "Line " + std::to_string(bytes.size()) + " of sample text\r\n";
+        bytes += line.substr(0, std::min(line.size(), 2000 - bytes.size()));
+    }
+    bytes[1997] = '\r';
+    bytes[1998] = '\n';
+    bytes[1999] = 'z';
+    writeBytes(folder.file(L"plain.txt"), bytes);
+    open(folder.file(L"plain.txt"));
+    const std::wstring text = main().BigText.text();
+    ASSERT_EQ(text.size(), 2000u);
+    EXPECT_EQ(text, std::wstring(bytes.begin(), bytes.end()));
+    EXPECT_EQ(SendMessageW(main().BigText.hwnd(), EM_GETLINECOUNT, 0, 0),
+              std::count(bytes.begin(), bytes.end(), '\n') + 1);
+}
+
+TEST_F(OpenFile, UnicodeFilesOfAnyNameShowWithoutTheirMark) {
+    const std::pair<std::wstring, std::string> files[] = {
+        {L"utf8-mark.txt", "\xEF\xBB\xBF\xCE\x95\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1"},
+        {L"utf8.dat", "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1"},
+        {L"utf16le", std::string("\xFF\xFE\x95\x03\xBB\x03\xBB\x03\xAC\x03\xB4\x03\xB1\x03", 14)},
+        {L"\u0395\u03BB\u03BB\u03AC\u03B4\u03B1 \u2713.txt",
+         std::string("\xFE\xFF\x03\x95\x03\xBB\x03\xBB\x03\xAC\x03\xB4\x03\xB1", 14)},
+    };
+    for (const auto& [name, bytes] : files) {
+        main().BigText.setText(L"before");
+        writeBytes(folder.file(name), bytes);
+        open(folder.file(name));
+        EXPECT_EQ(main().BigText.text(), L"\u0395\u03BB\u03BB\u03AC\u03B4\u03B1")
+            << std::string(name.begin(), name.end());
+    }
+}
+
+TEST_F(OpenFile, TheFileReplacesTheTextAndTheLookStays) {
+    chooseFont(L"Courier New");
+    clickEntry(main().Sizelist, 12);
+    checkBox(main().Italic);
+    const COLORREF blue = RGB(0, 0, 200);
+    world.prompts.colorAnswer = &blue;
+    drive::click(main().ColorClick.hwnd());
+    loop().yield();
+    prepare(main().BigText, L"typed by the user", 3, 5);
+
+    std::string large(100000, 'x');
+    large[99999] = 'E';
+    writeBytes(folder.file(L"large.txt"), large);
+    open(folder.file(L"large.txt"));
+    EXPECT_EQ(main().BigText.text().size(), 100000u) << "no 30,000-character ceiling";
+    EXPECT_EQ(main().BigText.text().back(), L'E');
+    EXPECT_EQ(main().BigText.fontName(), L"Courier New");
+    EXPECT_EQ(main().BigText.fontSize(), 20.0f);
+    EXPECT_TRUE(main().BigText.fontItalic());
+    EXPECT_EQ(main().BigText.foreColor(), blue);
+
+    writeBytes(folder.file(L"empty.txt"), "");
+    open(folder.file(L"empty.txt"));
+    EXPECT_EQ(main().BigText.text(), L"") << "an empty file empties the sample";
+}
+
+TEST_F(OpenFile, BinaryLockedAndVanishedFilesNeitherCrashNorLoseTheSample) {
+    writeBytes(folder.file(L"binary.bin"), std::string("MZ\0\0\x01\x02text\0after", 16));
+    open(folder.file(L"binary.bin"));
+    const std::wstring shown = main().BigText.text();
+    EXPECT_EQ(shown.size(), 16u);
+    EXPECT_EQ(shown.substr(10), L" after") << "what follows a NUL still shows";
+
+    main().BigText.setText(L"the user's sample");
+    const std::wstring locked = folder.file(L"locked.txt");
+    writeBytes(locked, "locked content");
+    HANDLE holder = CreateFileW(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    open(locked);
+    CloseHandle(holder);
+    EXPECT_EQ(main().BigText.text(), L"the user's sample");
+
+    open(folder.file(L"gone.txt")); // chosen in the dialog, deleted before the read
+    EXPECT_EQ(main().BigText.text(), L"the user's sample");
+    EXPECT_TRUE(world.prompts.messageBoxes.empty());
+    EXPECT_EQ(world.system.ends, 0);
+}
+
+} // namespace

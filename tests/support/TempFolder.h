@@ -1,0 +1,24 @@
+#pragma once
+// A fresh folder under the system's temporary folder, removed with everything in it.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::wstring& path() const { return path_; }
+    std::wstring file(const std::wstring& name) const { return path_ + L"\\" + name; }
+    std::vector<std::wstring> names() const; // the folder's entries, sorted
+
+private:
+    std::wstring path_;
+};
+
+void writeBytes(const std::wstring& path, const std::string& bytes);
+std::string readBytes(const std::wstring& path);
