@@ -75,6 +75,12 @@ std::optional<std::string> readAll(const std::wstring& path) {
 }
 
 bool replaceWith(const std::wstring& path, const std::string& bytes) {
+    // A read-only file is not to be replaced (Windows refuses the rename; not every
+    // system that runs us does).
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return false;
     // The new file lies in the target's folder, so that taking the name is one rename.
     const std::wstring stem =
         folderOf(path) + L"~glyphmere-" + std::to_wstring(GetCurrentProcessId()) + L"-";
