@@ -189,6 +189,30 @@ TEST(EndToEnd, StartsWithTheInstalledFontsAndASecondStartEndsSilently) {
         << "the first one still answers";
 }
 
+TEST(EndToEnd, TheDocumentsLieBesideTheProgram) {
+    const std::wstring program = programPath();
+    const std::wstring folder = program.substr(0, program.find_last_of(L'\\') + 1);
+    for (const wchar_t* name :
+         {L"Install Fonts.htm", L"License Agreement.rtf", L"Donate with PayPal.exe"}) {
+        const std::wstring path = folder + name;
+        HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE) << std::string(path.begin(), path.end());
+        char head[8] = {};
+        DWORD read = 0;
+        ReadFile(file, head, 6, &read, nullptr);
+        CloseHandle(file);
+        const std::string start(head, read);
+        if (std::wstring(name).ends_with(L".rtf")) {
+            EXPECT_EQ(start, "{\\rtf1");
+        } else if (std::wstring(name).ends_with(L".exe")) {
+            EXPECT_EQ(start.substr(0, 2), "MZ");
+        } else {
+            EXPECT_EQ(start, "<!DOCT");
+        }
+    }
+}
+
 TEST(EndToEnd, ExitMenuItemEndsWithCodeZero) {
     Program program;
     HWND main = program.waitForMainWindow();

@@ -235,6 +235,43 @@ def clear(c, k):
     c.polygon([(8 * k, 22 * k), (13 * k, 17 * k), (21 * k, 25 * k), (16 * k, 30 * k)], LIGHT)
 
 
+def heart(c, k):
+    c.circle(11 * k, 12 * k, 7 * k, RED)
+    c.circle(21 * k, 12 * k, 7 * k, RED)
+    c.polygon([(4.6 * k, 15 * k), (27.4 * k, 15 * k), (16 * k, 29 * k)], RED)
+    c.circle(10 * k, 10 * k, 2.2 * k, (240, 130, 120))
+
+
+def envelope(c, k):
+    c.rect(3 * k, 7 * k, 29 * k, 25 * k, BLUE, radius=2 * k)
+    c.rect(4.5 * k, 8.5 * k, 27.5 * k, 23.5 * k, PAPER, radius=1 * k)
+    c.line(5 * k, 9 * k, 16 * k, 18 * k, 2 * k, BLUE)
+    c.line(27 * k, 9 * k, 16 * k, 18 * k, 2 * k, BLUE)
+
+
+def star(c, k):
+    points = []
+    for i in range(10):
+        r = (13 if i % 2 == 0 else 5.5) * k
+        a = math.radians(-90 + i * 36)
+        points.append((16 * k + r * math.cos(a), 17 * k + r * math.sin(a)))
+    c.polygon(points, ORANGE)
+
+
+def friends(c, k):
+    c.circle(11 * k, 10 * k, 5 * k, GREEN)
+    c.rect(3 * k, 17 * k, 19 * k, 29 * k, GREEN, radius=6 * k)
+    c.circle(22 * k, 11 * k, 4.5 * k, BLUE)
+    c.rect(15 * k, 18 * k, 29 * k, 29 * k, BLUE, radius=5.5 * k)
+
+
+def note(c, k):
+    c.circle(16 * k, 16 * k, 15 * k, YELLOW)
+    c.circle(16 * k, 16 * k, 15 * k, ORANGE, hole=13 * k)
+    c.rect(14 * k, 6 * k, 18 * k, 19 * k, DARK, radius=2 * k)
+    c.circle(16 * k, 24.5 * k, 2.4 * k, DARK)
+
+
 def donate(width, height):
     c = Canvas(width, height)
     k = height / 21.0
@@ -290,7 +327,12 @@ def main():
     write("logo.ico", [scaled(logo, s) for s in (48, 56)])
     write("close.ico", [scaled(close, 16)])
     write("minimize.ico", [scaled(minimize, 16)])
-    write("donate.ico", [donate(60, 21)])
+    write("donate.ico", [donate(60, 21), donate(121, 43)])
+    write("feedback.ico", [scaled(heart, s) for s in (16, 32)])
+    write("contact.ico", [scaled(envelope, 30)])
+    write("review.ico", [scaled(star, 30)])
+    write("tell-a-friend.ico", [scaled(friends, 30)])
+    write("note.ico", [scaled(note, 14)])
     for name, draw in (("refresh", refresh), ("folder", folder), ("report", report),
                        ("copy-name", copy_name), ("counter", counter), ("charmap", charmap),
                        ("effects", effects)):

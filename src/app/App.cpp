@@ -34,6 +34,10 @@ void App::wire() {
     wirePreview(main_, services_);
     wireEditing(main_, services_);
     wireReport(main_, services_);
+    const Windows windows{read_, main_, about_, feedback_};
+    wireLaunches(windows, services_);
+    wireAbout(windows, services_);
+    wireFeedback(windows, services_);
 }
 
 bool App::start() {
@@ -62,6 +66,7 @@ void App::unloadMain() {
 
 void App::leave() {
     read_.unload();
+    about_.unload(); // nothing when it was never made
     endProcess();
 }
 

@@ -3,6 +3,8 @@
 // single-instance gate and every way out.
 #include "app/MessageLoop.h"
 #include "platform/Services.h"
+#include "ui/AboutForm.h"
+#include "ui/ForGlyphmere.h"
 #include "ui/MainForm.h"
 #include "ui/ReadForm.h"
 
@@ -21,6 +23,8 @@ public:
 
     ui::ReadForm& readForm() { return read_; }
     ui::MainForm& mainForm() { return main_; }
+    ui::AboutForm& aboutForm() { return about_; }
+    ui::ForGlyphmere& feedbackForm() { return feedback_; }
     MessageLoop& loop() { return loop_; }
 
 private:
@@ -34,6 +38,8 @@ private:
     MessageLoop loop_;
     ui::ReadForm read_;
     ui::MainForm main_;
+    ui::AboutForm about_;
+    ui::ForGlyphmere feedback_;
     bool reading_ = false;
     bool ending_ = false;
 };

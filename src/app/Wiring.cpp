@@ -7,6 +7,12 @@
 #include "preview/FontChoice.h"
 #include "preview/FontListCommands.h"
 #include "report/ReportCode.h"
+#include "shell/LaunchCommands.h"
+#include "shell/Support.h"
+#include "shell/WinFontFolder.h"
+#include "ui/Product.h"
+#include "windows/AboutWindow.h"
+#include "windows/FeedbackWindow.h"
 
 namespace app {
 
@@ -59,6 +65,68 @@ void wireReport(ui::MainForm& main, platform::Services& services) {
     auto& prompts = services.prompts;
     main.ReportMenu.onClick = [&main, &prompts] { report::ReportCode(main, prompts); };
     main.SaveReport.onClick = [&main, &prompts] { report::ReportCode(main, prompts); };
+}
+
+void wireLaunches(Windows w, platform::Services& services) {
+    ui::ReadForm& splash = w.splash;
+    ui::MainForm& main = w.main;
+    ui::AboutForm& about = w.about;
+    ui::ForGlyphmere& feedback = w.feedback;
+    auto& shell = services.shell;
+    main.OpenWinFonts.onClick = [&] { shell::openFontsFolder(shell, splash); };
+    main.FontFolder.onClick = [&] { shell::openFontsFolder(shell, splash); };
+    main.CharacterMapButton.onClick = [&] { shell::openCharacterMap(shell, splash); };
+    main.CharacterMap.onClick = [&] { shell::openCharacterMap(shell, splash); };
+    main.HowInstall.onClick = [&] { shell::openHowTo(services, splash); };
+    main.License.onClick = [&] { shell::openLicense(services, splash); };
+    main.Image4.onClick = [&] { shell::openDonation(services, splash); };
+    main.Contact.onClick = [&] { shell::MailSupport(shell); };
+    main.Downloadcom.onClick = [&] { shell::OpenDownloadPage(shell); };
+    // The secondary windows are not modal, but the main window waits while one is open.
+    main.AboutPro.onClick = [&] {
+        main.setEnabled(false);
+        about.show();
+    };
+    main.LikeIt.onClick = [&] {
+        feedback.show();
+        main.setEnabled(false);
+    };
+}
+
+void wireAbout(Windows w, platform::Services& services) {
+    ui::ReadForm& splash = w.splash;
+    ui::MainForm& main = w.main;
+    ui::AboutForm& about = w.about;
+    auto& shell = services.shell;
+    about.onLoad = [&] { windows::aboutLoaded(about, services.system); };
+    about.About_License.onClick = [&] { shell::openLicense(services, splash); };
+    about.Image1.onClick = [&] { shell::openDonation(services, splash); };
+    about.Label10.onClick = [&] { shell::OpenDownloadPage(shell); };
+    about.Label6.onClick = [&] { shell::MailSupport(shell); };
+    // Every way of closing gives the main window back.
+    about.MinimizeToTray2.onClick = [&] { windows::closeAbout(about, main); };
+    about.onEscape = [&] { windows::closeAbout(about, main); };
+    about.onCloseRequest = [&] { windows::closeAbout(about, main); };
+}
+
+void wireFeedback(Windows w, platform::Services& services) {
+    ui::ReadForm& splash = w.splash;
+    ui::MainForm& main = w.main;
+    ui::ForGlyphmere& feedback = w.feedback;
+    auto& shell = services.shell;
+    feedback.Label6.onClick = [&] { shell::MailSupport(shell); };
+    feedback.Label4.onClick = [&] { windows::tellAFriend(feedback, services); };
+    feedback.Label8.onClick = [&] {
+        shell::ShellOpen(shell, splash.hwnd(), std::wstring(ui::product::firstSiteHome), L"", L"");
+    };
+    feedback.Label12.onClick = [&] {
+        shell::ShellOpen(shell, splash.hwnd(), std::wstring(ui::product::secondSiteHome), L"", L"");
+    };
+    feedback.Image1.onClick = [&] { windows::firstSiteNote(services.prompts); };
+    feedback.Image2.onClick = [&] { windows::secondSiteNote(services.prompts); };
+    feedback.Image3.onClick = [&] { windows::closeFeedback(feedback, main); };
+    feedback.onEscape = [&] { windows::closeFeedback(feedback, main); };
+    feedback.onCloseRequest = [&] { windows::closeFeedback(feedback, main); };
 }
 
 } // namespace app

@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -77,23 +79,44 @@ HWND Control::createWindow(HWND parent, int id, const RECT& place, const wchar_t
 
 // ---- Label ----
 
+int Label::fittingWidth(const std::wstring& caption) const {
+    HWND reference = hwnd() ? hwnd() : form().hwnd();
+    HDC dc = GetDC(reference);
+    HGDIOBJ old = SelectObject(dc, form().font(layout().font));
+    RECT text{};
+    DrawTextW(dc, caption.c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, old);
+    ReleaseDC(reference, dc);
+    const int width = text.right - text.left;
+    const int widest = layout().maxWidth ? scale(layout().maxWidth, form().dpi()) : width;
+    return std::min(width, widest);
+}
+
 void Label::create(HWND parent, int id, const RECT& place) {
     RECT r = place;
     if (layout().place.width == 0) {
         // One line of text, as wide as the caption in the label's own font.
-        HDC dc = GetDC(parent);
-        HGDIOBJ old = SelectObject(dc, form().font(layout().font));
-        RECT text{};
-        const std::wstring caption(layout().caption);
-        DrawTextW(dc, caption.c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-        SelectObject(dc, old);
-        ReleaseDC(parent, dc);
-        r.right = r.left + (text.right - text.left);
+        r.right = r.left + fittingWidth(std::wstring(layout().caption));
         r.bottom = r.top + scale(13, form().dpi());
     }
     const bool clickable = layout().kind == Kind::LinkLabel || !layout().toolTip.empty();
-    createWindow(parent, id, r, L"STATIC",
-                 SS_LEFT | SS_NOPREFIX | SS_NOTIFY * static_cast<DWORD>(clickable));
+    DWORD style = SS_LEFT | SS_NOPREFIX;
+    if (clickable)
+        style |= SS_NOTIFY;
+    if (layout().flags & EndEllipsis)
+        style |= SS_ENDELLIPSIS;
+    createWindow(parent, id, r, L"STATIC", style);
+}
+
+void Label::setCaption(const std::wstring& caption) {
+    SetWindowTextW(hwnd(), caption.c_str());
+    if (layout().place.width != 0)
+        return;
+    RECT r;
+    GetWindowRect(hwnd(), &r);
+    SetWindowPos(hwnd(), nullptr, 0, 0, fittingWidth(caption), r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void Label::notify(WORD code) {
@@ -103,6 +126,17 @@ void Label::notify(WORD code) {
 
 std::wstring Label::caption() const {
     return windowText(hwnd());
+}
+
+// ---- CommandButton ----
+
+void CommandButton::create(HWND parent, int id, const RECT& place) {
+    createWindow(parent, id, place, L"BUTTON", BS_PUSHBUTTON);
+}
+
+void CommandButton::notify(WORD code) {
+    if (code == BN_CLICKED)
+        raise(onClick);
 }
 
 // ---- PictureButton ----

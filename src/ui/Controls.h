@@ -64,6 +64,20 @@ class Label : public Control {
 public:
     using Control::Control;
     std::wstring caption() const;
+    // A label that sizes itself takes the new caption's width, up to its widest.
+    void setCaption(const std::wstring& caption);
+
+protected:
+    void create(HWND parent, int id, const RECT& place) override;
+    void notify(WORD code) override;
+
+private:
+    int fittingWidth(const std::wstring& caption) const;
+};
+
+class CommandButton : public Control {
+public:
+    using Control::Control;
 
 protected:
     void create(HWND parent, int id, const RECT& place) override;

@@ -155,19 +155,7 @@ void Form::createControls() {
             continue;
         c->layout_ = row;
         const bool field = row->kind == Kind::TextBox || row->kind == Kind::ListBox;
-        COLORREF back = systemColor(field ? COLOR_WINDOW : COLOR_BTNFACE);
-        if (!field)
-            for (auto name = row->container; !name.empty();) {
-                const ControlSpec* container = findControl(layout_, name);
-                if (!container)
-                    break;
-                if (container->backColor != noColor) {
-                    back = container->backColor;
-                    break;
-                }
-                name = container->container;
-            }
-        c->backColor_ = resolveColor(back);
+        c->backColor_ = field ? GetSysColor(COLOR_WINDOW) : backgroundAt(*row);
         const COLORREF fore = row->foreColor != noColor
                                   ? row->foreColor
                                   : systemColor(field ? COLOR_WINDOWTEXT : COLOR_BTNTEXT);
@@ -185,7 +173,7 @@ void Form::createControls() {
                                 GetModuleHandleW(nullptr), nullptr);
     for (Control* c : created_)
         if (!c->layout().toolTip.empty())
-            addToolTip(*c);
+            setToolTip(*c, std::wstring(c->layout().toolTip));
 
     UINT_PTR timerId = 1;
     for (Timer* timer : timers_)
@@ -193,17 +181,44 @@ void Form::createControls() {
             timer->start(hwnd_, timerId++, *row);
 }
 
-void Form::addToolTip(const Control& control) {
+COLORREF Form::backgroundAt(const ControlSpec& row) const {
+    // What lies behind the control: the frontmost filled band or rectangle under its
+    // middle, else the window's own button-face colour.
+    const RECT r = pixels(row);
+    const POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    for (const auto& behind : layout_.controls) {
+        const bool filled = behind.kind == Kind::FilledRect ||
+                            (behind.kind == Kind::Frame && behind.backColor != noColor);
+        if (!filled)
+            continue;
+        const RECT area = pixels(behind);
+        if (PtInRect(&area, middle))
+            return resolveColor(behind.backColor);
+    }
+    return GetSysColor(COLOR_BTNFACE);
+}
+
+void Form::setToolTip(const Control& control, const std::wstring& text) {
     if (!toolTips_ || !control.hwnd())
         return;
-    std::wstring text(control.layout().toolTip);
+    std::wstring copy = text;
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = hwnd_;
     tool.uId = reinterpret_cast<UINT_PTR>(control.hwnd());
-    tool.lpszText = text.data();
-    SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    tool.lpszText = copy.data();
+    const bool known =
+        SendMessageW(toolTips_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
+    tool.lpszText = copy.data();
+    SendMessageW(toolTips_, known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0,
+                 reinterpret_cast<LPARAM>(&tool));
+    // A label takes the mouse only when it has something to say.
+    wchar_t windowClass[16] = {};
+    GetClassNameW(control.hwnd(), windowClass, 16);
+    if (_wcsicmp(windowClass, L"Static") == 0)
+        SetWindowLongPtrW(control.hwnd(), GWL_STYLE,
+                          GetWindowLongPtrW(control.hwnd(), GWL_STYLE) | SS_NOTIFY);
 }
 
 HFONT Form::font(const FontSpec& wanted) {
@@ -334,7 +349,6 @@ bool Form::minimized() const {
 
 void Form::paintDecorations(HDC dc) {
     // Back to front, so that a band lies behind the lines drawn on it.
-    const int width = std::max(1, scale(1, dpi_));
     for (auto row = layout_.controls.rbegin(); row != layout_.controls.rend(); ++row) {
         switch (row->kind) {
         case Kind::FilledRect: {
@@ -356,6 +370,7 @@ void Form::paintDecorations(HDC dc) {
             const int x2 = scale(origin.x + row->to.x, dpi_);
             const int y2 = scale(origin.y + row->to.y, dpi_);
             // A line includes both of its end points.
+            const int width = std::max(1, scale(row->thickness, dpi_));
             RECT r{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2) + width,
                    std::max(y1, y2) + width};
             FillRect(dc, &r, brush(resolveColor(row->foreColor)));
@@ -401,6 +416,8 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (lParam) {
             if (Control* c = controlOf(reinterpret_cast<HWND>(lParam)))
                 c->notify(HIWORD(wParam));
+        } else if (LOWORD(wParam) == IDCANCEL) {
+            raise(onEscape);
         } else if (const int row = LOWORD(wParam) - firstMenuId;
                    row >= 0 && static_cast<size_t>(row) < menu_.size()) {
             for (MenuItem* item : menuItems_)

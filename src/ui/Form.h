@@ -44,6 +44,8 @@ public:
     const std::vector<Control*>& controls() const { return controls_; }
     Control* control(std::wstring_view name) const;
     HWND toolTips() const { return toolTips_; }
+    // Gives a control a tool tip, or a new text for the one it has.
+    void setToolTip(const Control& control, const std::wstring& text);
 
     // Whether a window is one of the program's forms (the message loop asks).
     static bool isForm(HWND window);
@@ -51,6 +53,7 @@ public:
     Event onLoad;
     Event onUnload;
     Event onCloseRequest; // the window system asks the window to close
+    Event onEscape;       // the Esc key, wherever the focus is in the window
 
 private:
     friend class Control;
@@ -62,7 +65,7 @@ private:
 
     void createWindow();
     void createControls();
-    void addToolTip(const Control& control);
+    COLORREF backgroundAt(const ControlSpec& row) const;
     RECT pixels(const ControlSpec& row) const;
     POINT containerOrigin(const ControlSpec& row) const;
     void paintDecorations(HDC dc);

@@ -15,6 +15,7 @@ enum class Kind {
     Image,      // picture button that never takes the focus
     PictureBox, // picture button in the tab order
     CheckBox,
+    Button, // a command button
     ListBox,
     TextBox,
     Line,       // decoration drawn by the window
@@ -72,6 +73,7 @@ enum Flag : unsigned {
     MultiLine = 1u << 4,
     VScroll = 1u << 5,
     HScroll = 1u << 6,
+    EndEllipsis = 1u << 7, // a label too long for its room ends in "..."
 };
 
 struct ControlSpec {
@@ -90,6 +92,8 @@ struct ControlSpec {
     int tabIndex = -1;            // position in the tab order, -1: never takes the focus
     UINT interval = 0;            // timers, in milliseconds
     NumberItems items{};          // list boxes
+    int thickness = 1;            // lines, in pixels at 96 dpi
+    int maxWidth = 0;             // labels that size themselves: at most this wide
 };
 
 struct FormSpec {

@@ -100,7 +100,10 @@ public:
 
 class System : public platform::System {
 public:
-    std::wstring userName() override { return user; }
+    std::wstring userName() override {
+        ++userNameCalls;
+        return user;
+    }
     std::wstring programFolder() override { return folder; }
     bool previousInstance() override { return anotherRunning; }
     void endProcess(unsigned exitCode) override {
@@ -111,6 +114,7 @@ public:
     }
 
     std::wstring user = L"Tester";
+    int userNameCalls = 0;
     std::wstring folder = L"C:\\Glyphmere";
     bool anotherRunning = false;
     int ends = 0;

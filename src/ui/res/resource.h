@@ -24,3 +24,9 @@
 #define IDP_DELETE 118
 #define IDP_UNDO 119
 #define IDP_CLEAR 120
+
+#define IDI_FEEDBACK 2
+#define IDP_CONTACT 121
+#define IDP_REVIEW 122
+#define IDP_TELL_A_FRIEND 123
+#define IDP_NOTE 124

@@ -1,0 +1,43 @@
+#include "shell/LaunchCommands.h"
+
+#include "shell/WinFontFolder.h"
+
+namespace shell {
+
+std::wstring besideProgram(platform::System& system, const std::wstring& name) {
+    return system.programFolder() + L"\\" + name;
+}
+
+void openFontsFolder(platform::Shell& shell, const ui::ReadForm& splash) {
+    ShellOpen(shell, splash.hwnd(), L"Fonts", L"", L"");
+}
+
+void openCharacterMap(platform::Shell& shell, const ui::ReadForm& splash) {
+    ShellOpen(shell, splash.hwnd(), L"charmap.exe", L"", L"");
+}
+
+void openHowTo(platform::Services& services, const ui::ReadForm& splash) {
+    ShellOpen(services.shell, splash.hwnd(), besideProgram(services.system, L"Install Fonts.htm"),
+              L"", L"");
+}
+
+void openDonation(platform::Services& services, const ui::ReadForm& splash) {
+    ShellOpen(services.shell, splash.hwnd(),
+              besideProgram(services.system, L"Donate with PayPal.exe"), L"", L"");
+}
+
+void openLicense(platform::Services& services, const ui::ReadForm& splash) {
+    const std::wstring path = besideProgram(services.system, L"License Agreement.rtf");
+    HANDLE test = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (test == INVALID_HANDLE_VALUE) {
+        services.prompts.messageBox(L"Glyphmere can not find the file License Agreement.rtf, "
+                                    L"Please reinstall the application",
+                                    MB_OK | MB_ICONWARNING, L"Glyphmere");
+        return;
+    }
+    CloseHandle(test);
+    ShellOpen(services.shell, splash.hwnd(), path, L"", L"");
+}
+
+} // namespace shell

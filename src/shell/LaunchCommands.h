@@ -1,0 +1,25 @@
+#pragma once
+// The main window's commands that start something outside: the Fonts folder, the
+// character map, the documents beside the program, mail, the web page.
+#include "platform/Services.h"
+#include "ui/ReadForm.h"
+
+#include <string>
+
+namespace shell {
+
+// The documents and the donation program lie in the program's own folder.
+std::wstring besideProgram(platform::System& system, const std::wstring& name);
+
+void openFontsFolder(platform::Shell& shell,
+                     const ui::ReadForm& splash); // OpenWinFonts, FontFolder
+void openCharacterMap(platform::Shell& shell,
+                      const ui::ReadForm& splash); // CharacterMapButton, CharacterMap
+void openHowTo(platform::Services& services, const ui::ReadForm& splash); // HowInstall
+void openDonation(platform::Services& services,
+                  const ui::ReadForm& splash); // Image4, about's Image1
+// Tested by opening it for reading first; a warning when that fails.
+void openLicense(platform::Services& services,
+                 const ui::ReadForm& splash); // License, About_License
+
+} // namespace shell

@@ -1,0 +1,14 @@
+#pragma once
+// The product's page, a mail to the maker, a mail to a friend.
+#include "platform/Shell.h"
+#include "ui/ForGlyphmere.h"
+
+namespace shell {
+
+void OpenDownloadPage(platform::Shell& shell);
+void MailSupport(platform::Shell& shell);
+// Addressed to the feedback window's Mail text as it is now; loads that window, hidden,
+// when it does not exist yet.
+void MailFriend(platform::Shell& shell, ui::ForGlyphmere& feedback);
+
+} // namespace shell

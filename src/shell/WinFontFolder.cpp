@@ -1,0 +1,10 @@
+#include "shell/WinFontFolder.h"
+
+namespace shell {
+
+void ShellOpen(platform::Shell& shell, HWND splash, const std::wstring& file,
+               const std::wstring& parameters, const std::wstring& folder) {
+    shell.execute(splash, L"Open", file.c_str(), parameters.c_str(), folder.c_str(), SW_SHOWNORMAL);
+}
+
+} // namespace shell

@@ -1,0 +1,88 @@
+// The real input box: a modal dialog with the prompt, an edit field, OK and Cancel.
+#include "platform/Win32Platform.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace {
+
+// What the "user" does once the dialog is up; run from a timer inside its modal loop.
+std::function<void(HWND)> answer;
+std::wstring promptSeen;
+
+void CALLBACK onTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND dialog = FindWindowW(nullptr, L"Tell-a-friend");
+    if (!dialog || !IsWindowVisible(dialog))
+        return;
+    KillTimer(nullptr, id);
+    wchar_t text[256] = {};
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[16] = {};
+        GetClassNameW(child, name, 16);
+        if (_wcsicmp(name, L"Static") == 0)
+            GetWindowTextW(child, text, 256);
+    }
+    promptSeen = text;
+    answer(dialog);
+}
+
+HWND childOfClass(HWND dialog, const wchar_t* windowClass, const wchar_t* caption = nullptr) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[16] = {}, text[64] = {};
+        GetClassNameW(child, name, 16);
+        GetWindowTextW(child, text, 64);
+        if (_wcsicmp(name, windowClass) == 0 && (!caption || std::wstring(text) == caption))
+            return child;
+    }
+    return nullptr;
+}
+
+std::wstring ask(std::function<void(HWND)> user) {
+    answer = std::move(user);
+    promptSeen.clear();
+    SetTimer(nullptr, 0, 20, onTimer);
+    platform::Win32Prompts prompts;
+    return prompts.inputBox(L"Please insert your friend's full mail address:", L"Tell-a-friend",
+                            L"");
+}
+
+void type(HWND dialog, const std::wstring& text) {
+    HWND edit = childOfClass(dialog, L"Edit");
+    for (const wchar_t c : text)
+        PostMessageW(edit, WM_CHAR, c, 1);
+}
+
+void press(HWND dialog, UINT key) {
+    HWND focus = childOfClass(dialog, L"Edit");
+    PostMessageW(focus, WM_KEYDOWN, key, 1);
+    PostMessageW(focus, WM_KEYUP, key, 0xC0000001);
+}
+
+TEST(InputBox, EnterAndOkAnswerTheTypedTextEscAndCancelAnEmptyOne) {
+    EXPECT_EQ(ask([](HWND d) {
+                  type(d, L"friend@example.org");
+                  press(d, VK_RETURN);
+              }),
+              L"friend@example.org");
+    EXPECT_EQ(promptSeen, L"Please insert your friend's full mail address:");
+
+    EXPECT_EQ(ask([](HWND d) {
+                  type(d, L"a b");
+                  PostMessageW(childOfClass(d, L"Button", L"OK"), BM_CLICK, 0, 0);
+              }),
+              L"a b");
+    EXPECT_EQ(ask([](HWND d) {
+                  type(d, L"not sent");
+                  press(d, VK_ESCAPE);
+              }),
+              L"");
+    EXPECT_EQ(ask([](HWND d) {
+                  type(d, L"not sent");
+                  PostMessageW(childOfClass(d, L"Button", L"Cancel"), BM_CLICK, 0, 0);
+              }),
+              L"");
+}
+
+} // namespace
