@@ -322,27 +322,44 @@ def write(name, images):
         f.write(ico(images))
 
 
+# Each picture also carries larger images for screens of 120, 144 and 192 dpi, so that
+# it stays sharp wherever the windows are scaled.
+SCALES = (1.0, 1.25, 1.5, 2.0)
+
+
+def sizes(width, height=None):
+    height = height or width
+    return [(round(width * f), round(height * f)) for f in SCALES]
+
+
+def square(draw, size):
+    return [scaled(draw, w) for w, _ in sizes(size)]
+
+
 def main():
-    write("program.ico", [scaled(logo, s) for s in (16, 24, 32, 48, 64, 256)])
-    write("logo.ico", [scaled(logo, s) for s in (48, 56)])
-    write("close.ico", [scaled(close, 16)])
-    write("minimize.ico", [scaled(minimize, 16)])
-    write("donate.ico", [donate(60, 21), donate(121, 43)])
-    write("feedback.ico", [scaled(heart, s) for s in (16, 32)])
-    write("contact.ico", [scaled(envelope, 30)])
-    write("review.ico", [scaled(star, 30)])
-    write("tell-a-friend.ico", [scaled(friends, 30)])
-    write("note.ico", [scaled(note, 14)])
+    write("program.ico", [scaled(logo, s) for s in (16, 20, 24, 32, 40, 48, 64, 96, 256)])
+    write("logo.ico", square(logo, 48) + square(logo, 56))
+    write("close.ico", square(close, 16))
+    write("minimize.ico", square(minimize, 16))
+    write("donate.ico", [donate(w, h) for w, h in sizes(60, 21) + sizes(121, 43)])
+    write("feedback.ico", [scaled(heart, s) for s in (16, 20, 24, 32, 48)])
+    write("contact.ico", square(envelope, 30))
+    write("review.ico", square(star, 30))
+    write("tell-a-friend.ico", square(friends, 30))
+    write("note.ico", square(note, 14))
     for name, draw in (("refresh", refresh), ("folder", folder), ("report", report),
                        ("copy-name", copy_name), ("counter", counter), ("charmap", charmap),
                        ("effects", effects)):
-        write(name + ".ico", [scaled(draw, 32)])
-    search_picture = Canvas(18, 17)
-    search(search_picture, 17 / 32.0)
-    write("search.ico", [search_picture])
+        write(name + ".ico", square(draw, 32))
+    searches = []
+    for w, h in sizes(18, 17):
+        picture = Canvas(w, h)
+        search(picture, h / 32.0)
+        searches.append(picture)
+    write("search.ico", searches)
     for name, draw in (("open", open_file), ("colors", colors), ("cut", cut), ("copy", copy),
                        ("paste", paste), ("delete", delete), ("undo", undo), ("clear", clear)):
-        write(name + ".ico", [scaled(draw, 16)])
+        write(name + ".ico", square(draw, 16))
 
 
 if __name__ == "__main__":
