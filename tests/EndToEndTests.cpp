@@ -213,6 +213,44 @@ TEST(EndToEnd, TheDocumentsLieBesideTheProgram) {
     }
 }
 
+TEST(EndToEnd, TheExeCarriesItsManifestAndVersion) {
+    const std::wstring program = programPath();
+    HMODULE image = LoadLibraryExW(program.c_str(), nullptr,
+                                   LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(image, nullptr);
+    HRSRC found = FindResourceW(image, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    ASSERT_NE(found, nullptr) << "a manifest";
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(image, found))),
+                               SizeofResource(image, found));
+    EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
+    EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos);
+    EXPECT_NE(manifest.find("PerMonitorV2"), std::string::npos);
+    EXPECT_NE(manifest.find("supportedOS"), std::string::npos);
+    FreeLibrary(image);
+
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(program.c_str(), &ignored);
+    ASSERT_GT(size, 0u) << "version information";
+    std::vector<char> info(size);
+    ASSERT_TRUE(GetFileVersionInfoW(program.c_str(), 0, size, info.data()));
+    const auto value = [&](const wchar_t* name) {
+        wchar_t* text = nullptr;
+        UINT length = 0;
+        const std::wstring path = std::wstring(L"\\StringFileInfo\\040904b0\\") + name;
+        if (!VerQueryValueW(info.data(), path.c_str(), reinterpret_cast<void**>(&text), &length))
+            return std::wstring();
+        return std::wstring(text);
+    };
+    EXPECT_EQ(value(L"ProductName"), L"Glyphmere");
+    EXPECT_EQ(value(L"ProductVersion"), L"3.5");
+    EXPECT_EQ(value(L"CompanyName"), L"Quillwright Software");
+    EXPECT_FALSE(value(L"FileDescription").empty());
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(5, 3));
+}
+
 TEST(EndToEnd, ExitMenuItemEndsWithCodeZero) {
     Program program;
     HWND main = program.waitForMainWindow();

@@ -74,7 +74,19 @@ HWND Control::createWindow(HWND parent, int id, const RECT& place, const wchar_t
                             place.right - place.left, place.bottom - place.top, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                             GetModuleHandleW(nullptr), this);
+    if (hwnd_)
+        SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.font(s.font)), FALSE);
     return hwnd_;
+}
+
+void Control::moveTo(const RECT& place) {
+    SetWindowPos(hwnd_, nullptr, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Control::rescale(const RECT& place) {
+    moveTo(place);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.font(layout().font)), TRUE);
 }
 
 // ---- Label ----
@@ -110,13 +122,20 @@ void Label::create(HWND parent, int id, const RECT& place) {
 
 void Label::setCaption(const std::wstring& caption) {
     SetWindowTextW(hwnd(), caption.c_str());
+    fitCaption(caption);
+}
+
+void Label::fitCaption(const std::wstring& caption) {
     if (layout().place.width != 0)
         return;
-    RECT r;
-    GetWindowRect(hwnd(), &r);
-    SetWindowPos(hwnd(), nullptr, 0, 0, fittingWidth(caption), r.bottom - r.top,
+    SetWindowPos(hwnd(), nullptr, 0, 0, fittingWidth(caption), scale(13, form().dpi()),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void Label::rescale(const RECT& place) {
+    Control::rescale(place);
+    fitCaption(caption());
 }
 
 void Label::notify(WORD code) {
@@ -146,13 +165,23 @@ PictureButton::~PictureButton() {
 }
 
 void PictureButton::create(HWND parent, int id, const RECT& place) {
-    const int width = place.right - place.left;
-    const int height = place.bottom - place.top;
+    loadPicture(place.right - place.left, place.bottom - place.top);
+    createWindow(parent, id, place, pictureClass(procedure), 0);
+}
+
+void PictureButton::loadPicture(int width, int height) {
+    destroyed();
+    // The picture holds an image for each common scale; the nearest one is taken.
     if (layout().picture)
         icon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
                                               MAKEINTRESOURCEW(layout().picture), IMAGE_ICON, width,
                                               height, LR_DEFAULTCOLOR));
-    createWindow(parent, id, place, pictureClass(procedure), 0);
+}
+
+void PictureButton::rescale(const RECT& place) {
+    moveTo(place);
+    loadPicture(place.right - place.left, place.bottom - place.top);
+    InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void PictureButton::destroyed() {

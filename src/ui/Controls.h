@@ -45,6 +45,9 @@ protected:
     // A WM_COMMAND notification from the control.
     virtual void notify(WORD /*code*/) {}
     virtual void destroyed() {}
+    // A new place and font after the window's dpi changed.
+    virtual void rescale(const RECT& place);
+    void moveTo(const RECT& place);
 
     HWND createWindow(HWND parent, int id, const RECT& place, const wchar_t* windowClass,
                       DWORD style, DWORD exStyle = 0);
@@ -71,8 +74,11 @@ protected:
     void create(HWND parent, int id, const RECT& place) override;
     void notify(WORD code) override;
 
+    void rescale(const RECT& place) override;
+
 private:
     int fittingWidth(const std::wstring& caption) const;
+    void fitCaption(const std::wstring& caption);
 };
 
 class CommandButton : public Control {
@@ -94,8 +100,10 @@ public:
 protected:
     void create(HWND parent, int id, const RECT& place) override;
     void destroyed() override;
+    void rescale(const RECT& place) override;
 
 private:
+    void loadPicture(int width, int height);
     static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
     HICON icon_ = nullptr;
     bool pressed_ = false;

@@ -89,29 +89,70 @@ void Form::createWindow() {
         SetMenu(hwnd_, buildMenuBar(menu_));
         accelerators_ = buildAccelerators(menu_);
     }
-    RECT frame{0, 0, scale(layout_.clientWidth, dpi_), scale(layout_.clientHeight, dpi_)};
-    AdjustWindowRectEx(&frame, formStyle, !menu_.empty(), formExStyle);
+    fitToClient();
+    loadIcons();
+}
+
+void Form::fitToClient() {
+    // The frame for this dpi where the system can tell it (Windows 10), else the one it has.
+    using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    static const auto adjustForDpi = reinterpret_cast<AdjustForDpiFn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+    const int width = scale(layout_.clientWidth, dpi_);
+    const int height = scale(layout_.clientHeight, dpi_);
+    RECT frame{0, 0, width, height};
+    if (!adjustForDpi ||
+        !adjustForDpi(&frame, formStyle, !menu_.empty(), formExStyle, static_cast<UINT>(dpi_)))
+        AdjustWindowRectEx(&frame, formStyle, !menu_.empty(), formExStyle);
     SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    // A menu bar that wraps onto a second line takes its room from the client area.
+    // A menu bar that wraps onto a second line, or a frame other than foreseen, takes its
+    // room from the client area: give it back.
     RECT client;
     GetClientRect(hwnd_, &client);
-    const int missing = scale(layout_.clientHeight, dpi_) - client.bottom;
-    if (missing > 0)
-        SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left,
-                     frame.bottom - frame.top + missing,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (layout_.icon) {
-        const auto load = [](int id, int metric) {
-            const int size = GetSystemMetrics(metric);
-            return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
-                                                 IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
-        };
-        smallIcon_ = load(layout_.icon, SM_CXSMICON);
-        bigIcon_ = load(layout_.icon, SM_CXICON);
-        SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
-        SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
-    }
+    const int wider = width - client.right, taller = height - client.bottom;
+    if (wider || taller)
+        SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left + wider,
+                     frame.bottom - frame.top + taller, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::loadIcons() {
+    if (!layout_.icon)
+        return;
+    using MetricsForDpiFn = int(WINAPI*)(int, UINT);
+    static const auto metricsForDpi = reinterpret_cast<MetricsForDpiFn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
+    const auto load = [this](int metric) {
+        const int size = metricsForDpi ? metricsForDpi(metric, static_cast<UINT>(dpi_))
+                                       : GetSystemMetrics(metric);
+        return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
+                                             MAKEINTRESOURCEW(layout_.icon), IMAGE_ICON, size, size,
+                                             LR_DEFAULTCOLOR));
+    };
+    HICON small = load(SM_CXSMICON), big = load(SM_CXICON);
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    for (HICON* icon : {&smallIcon_, &bigIcon_})
+        if (*icon)
+            DestroyIcon(*icon);
+    smallIcon_ = small;
+    bigIcon_ = big;
+}
+
+void Form::rescale(int dpi) {
+    if (!hwnd_ || dpi <= 0 || dpi == dpi_)
+        return;
+    dpi_ = dpi;
+    // Every control takes its place and font for the new dpi; the old fonts go after.
+    auto oldFonts = std::move(fonts_);
+    fonts_.clear();
+    for (Control* c : created_)
+        c->rescale(pixels(c->layout()));
+    for (const auto& entry : oldFonts)
+        DeleteObject(entry.second);
+    loadIcons();
+    fitToClient();
+    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 POINT Form::containerOrigin(const ControlSpec& row) const {
@@ -163,8 +204,6 @@ void Form::createControls() {
         const int id = firstControlId + static_cast<int>(created_.size());
         created_.push_back(c);
         c->create(hwnd_, id, pixels(*row));
-        if (c->hwnd_)
-            SendMessageW(c->hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font(row->font)), FALSE);
     }
 
     toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
@@ -472,6 +511,16 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         raise(onCloseRequest);
         return 0;
+    case WM_DPICHANGED: {
+        // Moved to a screen of another dpi: the layout again at the new scale, where the
+        // system suggests.
+        rescale(HIWORD(wParam));
+        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        if (suggested)
+            SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
     case WM_NCDESTROY: {
         HWND window = hwnd_;
         releaseResources();

@@ -39,6 +39,8 @@ public:
     bool minimized() const;
 
     HACCEL accelerators() const { return accelerators_; }
+    // Lays the window out again for another dpi, as when it moves to another screen.
+    void rescale(int dpi);
     HFONT font(const FontSpec& font); // owned by the form
     HBRUSH brush(COLORREF color);     // owned by the form
     const std::vector<Control*>& controls() const { return controls_; }
@@ -64,6 +66,8 @@ private:
     void bind(MenuItem& item) { menuItems_.push_back(&item); }
 
     void createWindow();
+    void fitToClient();
+    void loadIcons();
     void createControls();
     COLORREF backgroundAt(const ControlSpec& row) const;
     RECT pixels(const ControlSpec& row) const;

@@ -156,7 +156,8 @@ constexpr ControlSpec controls[] = {
      .kind = Kind::Label,
      .container = L"FontFrame",
      .caption = L"Insert your custom text here:",
-     .place = {256, 210}},
+     .place = {256, 210},
+     .maxWidth = 408 - 256}, // never over the picture buttons beside it
     picture(L"OpenButton", L"FontFrame", {408, 210, 16, 16}, IDP_OPEN, L"Open File..."),
     picture(L"ColorClick", L"FontFrame", {432, 210, 16, 16}, IDP_COLORS, L"Colors", 9),
     picture(L"Cut", L"FontFrame", {457, 210, 16, 16}, IDP_CUT, L" Cut ", 12),

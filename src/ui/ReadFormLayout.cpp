@@ -26,7 +26,8 @@ constexpr ControlSpec controls[] = {
     {.name = L"Label2",
      .kind = Kind::Label,
      .caption = L"Please wait while reading your Windows installed fonts.",
-     .place = {66, 64}},
+     .place = {66, 64},
+     .maxWidth = 354 - 66 - 2}, // never past the window's edge
     {.name = L"Image2", .kind = Kind::Image, .place = {12, 56, 48, 48}, .picture = IDP_LOGO},
     {.name = L"Label1",
      .kind = Kind::Label,

@@ -25,6 +25,11 @@ void SampleBox::create(HWND parent, int id, const RECT& place) {
     applyFont();
 }
 
+void SampleBox::rescale(const RECT& place) {
+    moveTo(place);
+    applyFont(); // its own font, at the new dpi
+}
+
 void SampleBox::destroyed() {
     TextBox::destroyed();
     if (font_)

@@ -42,6 +42,7 @@ public:
 protected:
     void create(HWND parent, int id, const RECT& place) override;
     void destroyed() override;
+    void rescale(const RECT& place) override;
 
 private:
     template <typename T> void change(T& property, T value) {

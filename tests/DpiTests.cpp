@@ -1,0 +1,160 @@
+// The four windows at 144 dpi: everything scaled from the 96-dpi tables in one place,
+// nothing outside its container, nothing overlapping that does not overlap at 96 dpi.
+#include "ui/AboutForm.h"
+#include "ui/ForGlyphmere.h"
+#include "ui/MainForm.h"
+#include "ui/ReadForm.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+#include <utility>
+
+namespace {
+
+using namespace ui;
+
+RECT placeOf(const Control& c) {
+    RECT r;
+    GetWindowRect(c.hwnd(), &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(c.hwnd()), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// Where the table puts a control's container, at 96 dpi.
+POINT originOf(const Form& form, const ControlSpec& row) {
+    POINT origin{0, 0};
+    for (const ControlSpec* walk = findControl(form.layout(), row.container); walk;
+         walk = findControl(form.layout(), walk->container)) {
+        origin.x += walk->place.left;
+        origin.y += walk->place.top;
+    }
+    return origin;
+}
+
+// The container's visible area in pixels.
+RECT containerOf(const Form& form, const ControlSpec& row, int dpi) {
+    RECT client;
+    GetClientRect(form.hwnd(), &client);
+    const ControlSpec* container = findControl(form.layout(), row.container);
+    if (!container)
+        return client;
+    const POINT origin = originOf(form, *container);
+    const int left = origin.x + container->place.left, top = origin.y + container->place.top;
+    RECT area{scale(left, dpi), scale(top, dpi), scale(left + container->place.width, dpi),
+              scale(top + container->place.height, dpi)};
+    IntersectRect(&area, &area, &client);
+    return area;
+}
+
+bool inside(const RECT& inner, const RECT& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+std::set<std::pair<std::wstring_view, std::wstring_view>> overlaps(const Form& form) {
+    std::set<std::pair<std::wstring_view, std::wstring_view>> pairs;
+    const auto& all = form.controls();
+    for (size_t i = 0; i < all.size(); ++i)
+        for (size_t j = i + 1; j < all.size(); ++j) {
+            if (!all[i]->visible() || !all[j]->visible())
+                continue;
+            RECT a = placeOf(*all[i]), b = placeOf(*all[j]), both;
+            if (IntersectRect(&both, &a, &b))
+                pairs.insert({all[i]->name(), all[j]->name()});
+        }
+    return pairs;
+}
+
+class AtHigherDpi : public testing::TestWithParam<int> {
+protected:
+    std::unique_ptr<Form> make() {
+        switch (GetParam()) {
+        case 0:
+            return std::make_unique<ReadForm>();
+        case 1:
+            return std::make_unique<MainForm>();
+        case 2:
+            return std::make_unique<AboutForm>();
+        default:
+            return std::make_unique<ForGlyphmere>();
+        }
+    }
+};
+
+TEST_P(AtHigherDpi, TheLayoutScalesWithNothingOutsideAndNoNewOverlap) {
+    auto form = make();
+    form->show();
+    ASSERT_EQ(form->dpi(), 96);
+    for (const Control* c : form->controls())
+        EXPECT_TRUE(inside(placeOf(*c), containerOf(*form, c->layout(), 96)))
+            << std::wstring(c->name()) << " at 96 dpi";
+    const auto before = overlaps(*form);
+
+    RECT where;
+    GetWindowRect(form->hwnd(), &where);
+    SendMessageW(form->hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&where));
+    EXPECT_EQ(form->dpi(), 144);
+    RECT client;
+    GetClientRect(form->hwnd(), &client);
+    EXPECT_EQ(client.right, scale(form->layout().clientWidth, 144));
+    EXPECT_EQ(client.bottom, scale(form->layout().clientHeight, 144));
+
+    for (const Control* c : form->controls()) {
+        const RECT r = placeOf(*c);
+        EXPECT_TRUE(inside(r, containerOf(*form, c->layout(), 144)))
+            << std::wstring(c->name()) << " at 144 dpi";
+        const POINT origin = originOf(*form, c->layout());
+        const int left = origin.x + c->layout().place.left, top = origin.y + c->layout().place.top;
+        EXPECT_EQ(r.left, scale(left, 144)) << std::wstring(c->name());
+        EXPECT_EQ(r.top, scale(top, 144)) << std::wstring(c->name());
+        if (c->layout().place.width > 0) {
+            EXPECT_EQ(r.right, scale(left + c->layout().place.width, 144))
+                << std::wstring(c->name());
+        }
+    }
+    for (const auto& pair : overlaps(*form))
+        EXPECT_TRUE(before.count(pair))
+            << std::wstring(pair.first) << " now overlaps " << std::wstring(pair.second);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWindow, AtHigherDpi, testing::Values(0, 1, 2, 3));
+
+TEST(HigherDpi, FontsPicturesAndTheSampleFollowTheDpi) {
+    MainForm main;
+    main.show();
+    main.BigText.setFontSize(12.0f);
+    RECT where;
+    GetWindowRect(main.hwnd(), &where);
+    SendMessageW(main.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&where));
+
+    LOGFONTW label{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(main.Label2.hwnd(), WM_GETFONT, 0, 0)),
+               sizeof label, &label);
+    EXPECT_EQ(label.lfHeight, -17) << "Tahoma 8.25 points at 144 dpi";
+    LOGFONTW sample{};
+    GetObjectW(main.BigText.currentFont(), sizeof sample, &sample);
+    EXPECT_EQ(sample.lfHeight, -24) << "12 points at 144 dpi";
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(main.BigText.hwnd(), WM_GETFONT, 0, 0)),
+              main.BigText.currentFont());
+
+    for (const PictureButton* picture : {&main.Image9, &main.RefreshList, &main.Image2}) {
+        ICONINFO info{};
+        ASSERT_TRUE(GetIconInfo(picture->picture(), &info));
+        BITMAP bitmap{};
+        GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+        EXPECT_EQ(bitmap.bmWidth, scale(picture->layout().place.width, 144))
+            << std::wstring(picture->name()) << ": a sharp image of its own size";
+    }
+
+    // A label that sizes itself is as wide as its text in the larger font.
+    const RECT text = placeOf(main.Label1);
+    EXPECT_GT(text.right - text.left, 150);
+}
+
+} // namespace
