@@ -2,6 +2,9 @@
 # Builds Glyphmere and starts it under Wine. With a DISPLAY it runs there in
 # the foreground; without one it runs on a private Xvfb, saves a screenshot of
 # the main window and prints the picture's path.
+# `bash scripts/run.sh --screenshots [folder]` instead saves pictures of all four
+# windows at 96 and 144 dpi into the folder (build/screenshots by default) and
+# prints its path.
 set -euo pipefail
 # shellcheck source=scripts/common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -14,6 +17,14 @@ ensure_prefix
 
 exe="$GLYPHMERE_ROOT/build/i686/glyphmere.exe"
 [[ -f "$exe" ]] || die "the build made no $exe"
+
+if [[ "${1:-}" == "--screenshots" ]]; then
+    # shellcheck source=scripts/screenshots.sh
+    source "$GLYPHMERE_ROOT/scripts/screenshots.sh"
+    unset DISPLAY
+    take_screenshots "$(realpath -m "${2:-$GLYPHMERE_ROOT/build/screenshots}")"
+    exit 0
+fi
 
 if [[ -n "${DISPLAY:-}" ]]; then
     say "Starting Glyphmere on $DISPLAY"

@@ -272,6 +272,12 @@ TEST(Scaling, LayoutUnitsBecomePixelsByDpi) {
     EXPECT_EQ(fontHeight(8.0f, 96), -11);
     EXPECT_EQ(fontHeight(72.0f, 96), -96);
     EXPECT_EQ(fontHeight(8.25f, 144), -17);
+    EXPECT_EQ(fontHeight(12.0f, 120), -20);
+    // The windows' text grows no faster than the layout: 11 pixels at 96 dpi.
+    EXPECT_EQ(layoutFontHeight(8.25f, 96), -11);
+    EXPECT_EQ(layoutFontHeight(8.25f, 120), -13);
+    EXPECT_EQ(layoutFontHeight(8.25f, 144), -16);
+    EXPECT_EQ(layoutFontHeight(8.25f, 192), -22);
 }
 
 } // namespace

@@ -134,7 +134,7 @@ TEST(HigherDpi, FontsPicturesAndTheSampleFollowTheDpi) {
     LOGFONTW label{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(main.Label2.hwnd(), WM_GETFONT, 0, 0)),
                sizeof label, &label);
-    EXPECT_EQ(label.lfHeight, -17) << "Tahoma 8.25 points at 144 dpi";
+    EXPECT_EQ(label.lfHeight, -16) << "Tahoma 8.25 points, 11 pixels at 96 dpi, 16 at 144";
     LOGFONTW sample{};
     GetObjectW(main.BigText.currentFont(), sizeof sample, &sample);
     EXPECT_EQ(sample.lfHeight, -24) << "12 points at 144 dpi";

@@ -112,7 +112,9 @@ void Label::create(HWND parent, int id, const RECT& place) {
         r.bottom = r.top + scale(13, form().dpi());
     }
     const bool clickable = layout().kind == Kind::LinkLabel || !layout().toolTip.empty();
-    DWORD style = SS_LEFT | SS_NOPREFIX;
+    // A label that sizes itself is one line: should the room be short, the end is cut,
+    // rather than whole words wrapped out of sight.
+    DWORD style = (layout().place.width == 0 ? SS_LEFTNOWORDWRAP : SS_LEFT) | SS_NOPREFIX;
     if (clickable)
         style |= SS_NOTIFY;
     if (layout().flags & EndEllipsis)

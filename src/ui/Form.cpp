@@ -265,7 +265,7 @@ HFONT Form::font(const FontSpec& wanted) {
         if (known == wanted)
             return handle;
     HFONT handle =
-        CreateFontW(fontHeight(wanted.points, dpi_), 0, 0, 0, wanted.weight, wanted.italic,
+        CreateFontW(layoutFontHeight(wanted.points, dpi_), 0, 0, 0, wanted.weight, wanted.italic,
                     wanted.underline, wanted.strikeout, wanted.charset, OUT_DEFAULT_PRECIS,
                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, wanted.face);
     fonts_.emplace_back(wanted, handle);

@@ -24,4 +24,9 @@ int fontHeight(float points, int dpi) {
     return -static_cast<int>(std::lround(points * static_cast<float>(dpi) / 72.0f));
 }
 
+int layoutFontHeight(float points, int dpi) {
+    const int height96 = -fontHeight(points, 96);
+    return -(height96 * dpi / 96);
+}
+
 } // namespace ui

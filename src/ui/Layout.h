@@ -108,6 +108,10 @@ const ControlSpec* findControl(const FormSpec& form, std::wstring_view name);
 
 // The one place where 96-dpi layout units become pixels.
 int scale(int value96, int dpi);
+// A point size as a character height in pixels, rounded, true to size: the sample's.
 int fontHeight(float points, int dpi);
+// The windows' own text: its 96-dpi pixel height scaled down to whole pixels, so that text
+// never grows faster than the layout around it.
+int layoutFontHeight(float points, int dpi);
 
 } // namespace ui
