@@ -21,6 +21,8 @@ std::wstring fromAnsiCodePage(std::string_view bytes) {
 
 } // namespace
 
+const unsigned long long largestFile = 8ull << 20;
+
 void OpenFile(ui::MainForm& main, platform::Prompts& prompts) {
     main.ForOpen.fileName.clear(); // every showing starts with an empty name
     platform::FileDialogRequest request{std::wstring(main.ForOpen.settings.title),
@@ -28,14 +30,28 @@ void OpenFile(ui::MainForm& main, platform::Prompts& prompts) {
     if (!prompts.openFile(main.hwnd(), request) || request.fileName.empty())
         return;
     main.ForOpen.fileName = request.fileName;
-    // A file that cannot be read, or is too large for memory, leaves the sample as it was.
-    const auto bytes = platform::files::readAll(main.ForOpen.fileName);
-    if (!bytes)
+    const std::wstring& path = main.ForOpen.fileName;
+
+    // A file that cannot be read leaves the sample as it was. A very large one would keep
+    // the window from answering for many seconds while the box takes it in: say so instead.
+    const auto size = platform::files::sizeOf(path);
+    if (!size)
         return;
-    try {
-        main.BigText.setText(decodeText(*bytes, fromAnsiCodePage));
-    } catch (const std::bad_alloc&) {
+    if (*size > largestFile) {
+        const std::wstring sep = main.EnterLine.text();
+        prompts.messageBox(L"The file is too large to show in the sample (more than 8 MB):" + sep +
+                               sep + path,
+                           MB_OK | MB_ICONWARNING, L"Glyphmere");
+        return;
     }
+    const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    try {
+        if (const auto bytes = platform::files::readAll(path))
+            main.BigText.setText(decodeText(*bytes, fromAnsiCodePage));
+    } catch (const std::bad_alloc&) {
+        // Not enough memory for it: the sample stays as it was.
+    }
+    SetCursor(previous);
 }
 
 } // namespace editing

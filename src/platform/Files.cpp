@@ -44,10 +44,31 @@ std::wstring folderOf(const std::wstring& path) {
 
 } // namespace
 
+std::wstring longPath(const std::wstring& path) {
+    // Beyond 260 characters Windows wants the "\\?\" form, which takes the path as it is.
+    constexpr std::wstring_view prefix = L"\\\\?\\";
+    if (path.size() < MAX_PATH - 12 || path.starts_with(prefix))
+        return path;
+    if (path.starts_with(L"\\\\"))
+        return std::wstring(prefix) + L"UNC\\" + path.substr(2); // \\server\share\...
+    if (path.size() > 2 && path[1] == L':')
+        return std::wstring(prefix) + path; // C:\...
+    return path;                            // a relative path stays as it is
+}
+
+std::optional<unsigned long long> sizeOf(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(longPath(path).c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return std::nullopt;
+    return (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
 std::optional<std::string> readAll(const std::wstring& path) {
-    Handle file(CreateFileW(
-        path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    Handle file(CreateFileW(longPath(path).c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN,
+                            nullptr));
     if (!file.valid())
         return std::nullopt;
     LARGE_INTEGER size{};
@@ -77,13 +98,14 @@ std::optional<std::string> readAll(const std::wstring& path) {
 bool replaceWith(const std::wstring& path, const std::string& bytes) {
     // A read-only file is not to be replaced (Windows refuses the rename; not every
     // system that runs us does).
-    const DWORD attributes = GetFileAttributesW(path.c_str());
+    const std::wstring target = longPath(path);
+    const DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES &&
         (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return false;
     // The new file lies in the target's folder, so that taking the name is one rename.
     const std::wstring stem =
-        folderOf(path) + L"~glyphmere-" + std::to_wstring(GetCurrentProcessId()) + L"-";
+        folderOf(target) + L"~glyphmere-" + std::to_wstring(GetCurrentProcessId()) + L"-";
     std::wstring temporary;
     HANDLE created = INVALID_HANDLE_VALUE;
     for (unsigned attempt = 0; attempt < 100 && created == INVALID_HANDLE_VALUE; ++attempt) {
@@ -100,7 +122,7 @@ bool replaceWith(const std::wstring& path, const std::string& bytes) {
     }
     if (!written && created == INVALID_HANDLE_VALUE)
         return false;
-    if (written && MoveFileExW(temporary.c_str(), path.c_str(),
+    if (written && MoveFileExW(temporary.c_str(), target.c_str(),
                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
     DeleteFileW(temporary.c_str());

@@ -1,0 +1,99 @@
+// Inputs that must never crash, hang or lose anything: huge and strange files, paths
+// beyond 260 characters, a clipboard held by another program.
+#include "editing/OpenFile.h"
+#include "support/MainWindowTest.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class BadInput : public MainWindowTest {
+protected:
+    void open(const std::wstring& path) {
+        world.prompts.fileAnswer = path;
+        drive::pressKey(loop(), GetFocus(), 'O', MOD_CONTROL);
+    }
+    void report(const std::wstring& path) {
+        world.prompts.fileAnswer = path;
+        drive::pressKey(loop(), GetFocus(), 'S', MOD_CONTROL);
+    }
+    // A folder path of more than 260 characters, made with the long form.
+    std::wstring deepFolder() {
+        std::wstring path = folder.path();
+        while (path.size() < 300) {
+            path += L"\\a folder with a rather long name " + std::to_wstring(path.size());
+            CreateDirectoryW((L"\\\\?\\" + path).c_str(), nullptr);
+        }
+        return path;
+    }
+    TempFolder folder;
+};
+
+TEST_F(BadInput, AFileOfAHundredMegabytesIsRefusedAtOnceAndTheSampleStays) {
+    const std::wstring huge = folder.file(L"huge.txt");
+    HANDLE file = CreateFileW(huge.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    LARGE_INTEGER size{};
+    size.QuadPart = 100ll << 20;
+    SetFilePointerEx(file, size, nullptr, FILE_BEGIN);
+    SetEndOfFile(file);
+    CloseHandle(file);
+
+    main().BigText.setText(L"the user's own text");
+    const ULONGLONG started = GetTickCount64();
+    open(huge);
+    EXPECT_LT(GetTickCount64() - started, 2000u) << "no hang";
+    EXPECT_EQ(main().BigText.text(), L"the user's own text");
+    EXPECT_EQ(lastMessage().text,
+              L"The file is too large to show in the sample (more than 8 MB): \r\n \r\n" + huge);
+    EXPECT_EQ(lastMessage().style, 48u);
+    EXPECT_EQ(editing::largestFile, 8u << 20);
+}
+
+TEST_F(BadInput, NulsInvalidUtf8AndHalfCharactersShowWhatIsThere) {
+    writeBytes(folder.file(L"nuls.bin"), std::string(5000, '\0'));
+    open(folder.file(L"nuls.bin"));
+    EXPECT_EQ(main().BigText.text(), std::wstring(5000, L' '));
+
+    writeBytes(folder.file(L"latin.txt"), "na\xEFve caf\xE9 \xFF\xFE?");
+    open(folder.file(L"latin.txt"));
+    EXPECT_EQ(main().BigText.text().size(), 14u) << "one character a byte";
+    EXPECT_EQ(main().BigText.text().substr(0, 4), L"na\u00EFv");
+
+    writeBytes(folder.file(L"odd.txt"), std::string("\xFF\xFEh\0i\0!", 7));
+    open(folder.file(L"odd.txt"));
+    EXPECT_EQ(main().BigText.text(), L"hi\uFFFD");
+    EXPECT_TRUE(world.prompts.messageBoxes.empty());
+}
+
+TEST_F(BadInput, PathsBeyond260CharactersOpenAndSave) {
+    const std::wstring deep = deepFolder();
+    ASSERT_GT(deep.size(), 260u);
+    const std::wstring text = deep + L"\\sample.txt";
+    writeBytes(L"\\\\?\\" + text, "from far away");
+    open(text);
+    EXPECT_EQ(main().BigText.text(), L"from far away");
+
+    const std::wstring saved = deep + L"\\report.txt";
+    report(saved);
+    EXPECT_EQ(lastMessage().text, L"Report Saved: \r\n \r\n" + saved);
+    EXPECT_EQ(readBytes(L"\\\\?\\" + saved).substr(0, 20), "Glyphmere 3.5 Report");
+}
+
+TEST_F(BadInput, ACopyWhileTheClipboardIsBusyChangesNothing) {
+    fillClipboard(L"the user's");
+    main().BigText.setFocus();
+    main().BigText.setText(L"some text");
+    main().BigText.setSelStart(0);
+    main().BigText.setSelLength(4);
+    {
+        ClipboardHolder busy;
+        drive::pressKey(loop(), GetFocus(), 'C', MOD_CONTROL);
+    }
+    EXPECT_EQ(clipboardText(), L"the user's");
+    EXPECT_EQ(main().BigText.text(), L"some text");
+    EXPECT_EQ(world.system.ends, 0);
+}
+
+} // namespace
