@@ -16,7 +16,10 @@ GLYPHMERE_PACKAGES=(
     googletest
     wine wine32:i386 fonts-wine
     xvfb xauth xdotool imagemagick
+    clang
 )
+# Where the distribution ships the sanitizer and fuzzer runtimes apart from clang.
+GLYPHMERE_OPTIONAL_PACKAGES=(libclang-rt-dev)
 
 # Bump when the prefix's setup changes, so old prefixes are made again.
 GLYPHMERE_PREFIX_VERSION=1
@@ -61,6 +64,13 @@ ensure_packages() {
         "${sudo[@]}" dpkg --add-architecture i386
     fi
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
+    # Taken along on a first install where the distribution has them.
+    for pkg in "${GLYPHMERE_OPTIONAL_PACKAGES[@]}"; do
+        if [[ "$(dpkg-query -W -f='${db:Status-Abbrev}' "$pkg" 2>/dev/null)" != ii* ]] &&
+            apt-cache show "$pkg" >/dev/null 2>&1; then
+            missing+=("$pkg")
+        fi
+    done
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
 }
 
@@ -68,6 +78,7 @@ preset_dir() {
     case "$1" in
         mingw-i686) echo "$GLYPHMERE_ROOT/build/i686" ;;
         mingw-x86_64) echo "$GLYPHMERE_ROOT/build/x86_64" ;;
+        native-sanitizers) echo "$GLYPHMERE_ROOT/build/native" ;;
         *) die "unknown preset $1" ;;
     esac
 }

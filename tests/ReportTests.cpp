@@ -1,6 +1,5 @@
 // The report: its text byte for byte, its defaults, and a file that is written whole or
 // not at all.
-#include "report/ReportText.h"
 #include "support/MainWindowTest.h"
 #include "support/TempFolder.h"
 
@@ -138,17 +137,6 @@ TEST_F(Report, AFailedSaveKeepsTheOldFileLeavesNothingAndSaysSo) {
     EXPECT_EQ(readBytes(locked), old);
     EXPECT_EQ(folder.names(), (std::vector<std::wstring>{L"locked.txt", L"read-only.txt"}))
         << "no new file left behind";
-}
-
-TEST(ReportText, LinesAndEffectWords) {
-    report::Choice choice{L"Tahoma", L"12"};
-    EXPECT_EQ(report::effectsText(choice), L" No one used");
-    choice.italic = choice.bold = true;
-    EXPECT_EQ(report::effectsText(choice), L"Bold Italic ");
-    const std::wstring text = report::reportText(choice, L" \r\n");
-    EXPECT_EQ(std::count(text.begin(), text.end(), L'\n'), 12);
-    EXPECT_NE(text.find(L"Selected effects: Bold Italic  \r\n"), std::wstring::npos);
-    EXPECT_NE(text.find(L"\r\n" + std::wstring(54, L'-') + L" \r\n"), std::wstring::npos);
 }
 
 } // namespace
