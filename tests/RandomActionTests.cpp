@@ -1,0 +1,218 @@
+// Twenty thousand random user actions on the main window, with the invariants checked
+// after each one. A failure prints the seed and the actions that led to it; run again with
+// GLYPHMERE_SEED (and GLYPHMERE_ACTIONS) set to replay it.
+#include "support/GdiCount.h"
+#include "support/MainWindowTest.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+unsigned long long setting(const char* name, unsigned long long fallback) {
+    const char* value = std::getenv(name);
+    return value && *value ? std::strtoull(value, nullptr, 10) : fallback;
+}
+
+class RandomActions : public MainWindowTest {
+protected:
+    void SetUp() override {
+        for (int i = 0; i < 400; ++i)
+            world.fonts.names.push_back((i % 3 ? L"Face " : L"face ") +
+                                        std::to_wstring(i * 37 % 1000));
+        for (const wchar_t* name : {L"Tahoma", L"Arial", L"Arial Black", L"Courier New", L"Symbol"})
+            world.fonts.names.push_back(name);
+        MainWindowTest::SetUp();
+        writeBytes(folder.file(L"sample.txt"), "Sample text\r\nfrom a file\r\n");
+    }
+
+    // ---- the actions ----
+
+    template <typename Pick> auto& pickOne(Pick& choices) {
+        return choices[random() % std::size(choices)];
+    }
+
+    void answerPromptsAtRandom() {
+        static const COLORREF colors[] = {RGB(200, 0, 0), RGB(0, 120, 0), RGB(20, 20, 160)};
+        world.prompts.colorAnswer = random() % 2 ? &pickOne(colors) : nullptr;
+        const std::wstring files[] = {L"", folder.file(L"sample.txt"), folder.file(L"missing.txt"),
+                                      folder.file(L"report.txt")};
+        world.prompts.fileAnswer = pickOne(files);
+        const std::wstring addresses[] = {L"", L"friend@example.org", L"a b c"};
+        world.prompts.inputAnswer = pickOne(addresses);
+    }
+
+    void act() {
+        auto& main = this->main();
+        answerPromptsAtRandom();
+        // A secondary window open: the main window waits, so act on that window.
+        if (app.aboutForm().visible()) {
+            ui::Control* controls[] = {&app.aboutForm().Label6, &app.aboutForm().Label10,
+                                       &app.aboutForm().Image1, &app.aboutForm().About_License,
+                                       &app.aboutForm().MinimizeToTray2};
+            return clickOn(*pickOne(controls), "about window");
+        }
+        if (app.feedbackForm().visible()) {
+            ui::Control* controls[] = {&app.feedbackForm().Label4, &app.feedbackForm().Label6,
+                                       &app.feedbackForm().Label8, &app.feedbackForm().Image1,
+                                       &app.feedbackForm().Image2, &app.feedbackForm().Image3};
+            return clickOn(*pickOne(controls), "feedback window");
+        }
+        if (main.minimized()) {
+            log("restore");
+            ShowWindow(main.hwnd(), SW_RESTORE);
+            return;
+        }
+        switch (random() % 10) {
+        case 0:
+            if (main.FontList.listCount())
+                return clickList(main.FontList,
+                                 static_cast<int>(random() % main.FontList.listCount()));
+            return;
+        case 1:
+            return clickList(main.Sizelist, static_cast<int>(random() % 65));
+        case 2: {
+            ui::Control* boxes[] = {&main.Bold, &main.Italic, &main.Underline, &main.Strikeout,
+                                    &main.RemoveLabel};
+            return clickOn(*pickOne(boxes), "effect");
+        }
+        case 3:
+        case 4: {
+            const std::wstring texts[] = {L"a", L"Ar", L"f",   L"Face 1",
+                                          L"z", L" ",  L"SYM", L"x\u00E9"};
+            ui::TextBox* boxes[] = {&main.FontFind, &main.BigText};
+            ui::TextBox& box = *pickOne(boxes);
+            const std::wstring& text = pickOne(texts);
+            log("type \"" + narrow(text) + "\" into " + narrow(box.name()));
+            box.setFocus();
+            drive::type(loop(), box.hwnd(), text);
+            return;
+        }
+        case 5: {
+            const UINT keys[] = {VK_BACK, VK_DELETE, VK_LEFT, VK_HOME, VK_END, VK_TAB};
+            const UINT key = pickOne(keys);
+            log("key " + std::to_string(key));
+            drive::pressKey(loop(), GetFocus() ? GetFocus() : main.hwnd(), key,
+                            random() % 4 ? 0 : MOD_SHIFT);
+            return;
+        }
+        case 6:
+        case 7: {
+            // Any menu shortcut but leaving the program, from any of the working controls.
+            const ui::MenuSpec* row = nullptr;
+            while (!row || !row->shortcut.key)
+                row = &ui::mainMenu()[random() % ui::mainMenu().size()];
+            ui::Control* focus[] = {&main.FontFind, &main.BigText, &main.FontList, &main.Sizelist};
+            ui::Control& where = *pickOne(focus);
+            log("shortcut " + narrow(row->name) + " in " + narrow(where.name()));
+            where.setFocus();
+            drive::pressKey(loop(), where.hwnd(), row->shortcut.key,
+                            row->shortcut.modifiers & FCONTROL ? MOD_CONTROL : 0);
+            return;
+        }
+        default: {
+            ui::Control* pictures[] = {
+                &main.RefreshList,  &main.FontFolder,      &main.SaveReport,
+                &main.CopyFontName, &main.FontCounterTool, &main.CharacterMap,
+                &main.OpenButton,   &main.ColorClick,      &main.Cut,
+                &main.Copy,         &main.Paste,           &main.Delete,
+                &main.UndoButton,   &main.ClearText,       &main.Image4,
+                &main.Image8};
+            return clickOn(*pickOne(pictures), "picture");
+        }
+        }
+    }
+
+    void clickOn(ui::Control& control, const char* what) {
+        log(std::string("click ") + what + " " + narrow(control.name()));
+        drive::click(control.hwnd(), 3, 3);
+        loop().yield();
+    }
+    void clickList(ui::ListBox& list, int index) {
+        log("click " + narrow(list.name()) + " entry " + std::to_string(index));
+        clickEntry(list, index);
+    }
+
+    // ---- the invariants ----
+
+    std::string broken() {
+        auto& main = this->main();
+        auto& sample = main.BigText;
+        if (main.FontList.listIndex() >= 0 && sample.fontName() != main.FontList.text())
+            return "the sample shows " + narrow(sample.fontName()) + ", the list selects " +
+                   narrow(main.FontList.text());
+        if (main.Sizelist.listIndex() >= 0 && sample.fontSize() != std::stof(main.Sizelist.text()))
+            return "the sample's size differs from the size list";
+        const bool effects[] = {sample.fontBold(), sample.fontItalic(), sample.fontUnderline(),
+                                sample.fontStrikethru()};
+        const ui::CheckBox* boxes[] = {&main.Bold, &main.Italic, &main.Underline, &main.Strikeout};
+        for (int i = 0; i < 4; ++i)
+            if (effects[i] != (boxes[i]->value() == 1))
+                return "the effect of " + narrow(boxes[i]->name()) + " differs from its box";
+        const std::wstring target = main.WhichOne.text();
+        if (target != L"BigText" && target != L"FontFind")
+            return "the edit target is " + narrow(target);
+        DWORD_PTR answer = 0;
+        if (!IsWindow(main.hwnd()) ||
+            !SendMessageTimeoutW(main.hwnd(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer))
+            return "the main window does not answer";
+        if (world.system.ends)
+            return "the program ended";
+        if (gdiObjectCount() > gdiAtStart + 40)
+            return "GDI objects grew from " + std::to_string(gdiAtStart) + " to " +
+                   std::to_string(gdiObjectCount());
+        return {};
+    }
+
+    void log(const std::string& action) {
+        actions.push_back(std::to_string(actions.size() + 1) + ": " + action);
+    }
+    static std::string narrow(std::wstring_view text) {
+        std::string result;
+        for (const wchar_t c : text)
+            result.push_back(c < 128 ? static_cast<char>(c) : '?');
+        return result;
+    }
+
+    std::mt19937_64 random;
+    std::vector<std::string> actions;
+    int gdiAtStart = 0;
+    TempFolder folder;
+};
+
+TEST_F(RandomActions, TheWindowKeepsItsInvariantsWhateverTheUserDoes) {
+    const auto seed = setting("GLYPHMERE_SEED", 20261207);
+    const auto count = setting("GLYPHMERE_ACTIONS", 20000);
+    random.seed(seed);
+    // The secondary windows are made on first use, with their own fonts and pictures;
+    // count from when they exist.
+    drive::pressKey(loop(), main().FontFind.hwnd(), 'B', MOD_CONTROL);
+    drive::click(app.aboutForm().MinimizeToTray2.hwnd());
+    drive::pressKey(loop(), main().FontFind.hwnd(), 'I', MOD_CONTROL);
+    drive::click(app.feedbackForm().Image3.hwnd());
+    loop().yield();
+    ASSERT_TRUE(main().enabled());
+    gdiAtStart = gdiObjectCount();
+    for (unsigned long long i = 0; i < count; ++i) {
+        act();
+        const std::string problem = broken();
+        if (!problem.empty()) {
+            std::ostringstream replay;
+            replay << "after action " << actions.size() << ": " << problem
+                   << "\nreplay with GLYPHMERE_SEED=" << seed << " GLYPHMERE_ACTIONS=" << i + 1
+                   << "\nthe actions:\n";
+            for (const auto& line : actions)
+                replay << "  " << line << "\n";
+            FAIL() << replay.str();
+        }
+    }
+    std::printf("%llu random actions, seed %llu: every invariant held\n", count, seed);
+}
+
+} // namespace

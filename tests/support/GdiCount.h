@@ -1,0 +1,3 @@
+#pragma once
+// The number of GDI objects this process holds now.
+int gdiObjectCount();
