@@ -1,21 +1,11 @@
 // Random bytes into the text-file decoder: it must never crash, read out of bounds, keep a
 // NUL or make more characters than the file has bytes (plus one for a half character).
 #include "editing/TextDecoding.h"
+#include "pure/Latin1.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-
-namespace {
-
-std::wstring latin1(std::string_view bytes) {
-    std::wstring text;
-    for (const char c : bytes)
-        text.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
-    return text;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

@@ -1,5 +1,6 @@
 // The four windows at 144 dpi: everything scaled from the 96-dpi tables in one place,
 // nothing outside its container, nothing overlapping that does not overlap at 96 dpi.
+#include "support/Drive.h"
 #include "ui/AboutForm.h"
 #include "ui/ForGlyphmere.h"
 #include "ui/MainForm.h"
@@ -14,13 +15,6 @@
 namespace {
 
 using namespace ui;
-
-RECT placeOf(const Control& c) {
-    RECT r;
-    GetWindowRect(c.hwnd(), &r);
-    MapWindowPoints(HWND_DESKTOP, GetParent(c.hwnd()), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
 
 // Where the table puts a control's container, at 96 dpi.
 POINT originOf(const Form& form, const ControlSpec& row) {
@@ -60,7 +54,8 @@ std::set<std::pair<std::wstring_view, std::wstring_view>> overlaps(const Form& f
         for (size_t j = i + 1; j < all.size(); ++j) {
             if (!all[i]->visible() || !all[j]->visible())
                 continue;
-            RECT a = placeOf(*all[i]), b = placeOf(*all[j]), both;
+            RECT a = drive::placeInParent(all[i]->hwnd()), b = drive::placeInParent(all[j]->hwnd()),
+                 both;
             if (IntersectRect(&both, &a, &b))
                 pairs.insert({all[i]->name(), all[j]->name()});
         }
@@ -88,7 +83,7 @@ TEST_P(AtHigherDpi, TheLayoutScalesWithNothingOutsideAndNoNewOverlap) {
     form->show();
     ASSERT_EQ(form->dpi(), 96);
     for (const Control* c : form->controls())
-        EXPECT_TRUE(inside(placeOf(*c), containerOf(*form, c->layout(), 96)))
+        EXPECT_TRUE(inside(drive::placeInParent(c->hwnd()), containerOf(*form, c->layout(), 96)))
             << std::wstring(c->name()) << " at 96 dpi";
     const auto before = overlaps(*form);
 
@@ -103,7 +98,7 @@ TEST_P(AtHigherDpi, TheLayoutScalesWithNothingOutsideAndNoNewOverlap) {
     EXPECT_EQ(client.bottom, scale(form->layout().clientHeight, 144));
 
     for (const Control* c : form->controls()) {
-        const RECT r = placeOf(*c);
+        const RECT r = drive::placeInParent(c->hwnd());
         EXPECT_TRUE(inside(r, containerOf(*form, c->layout(), 144)))
             << std::wstring(c->name()) << " at 144 dpi";
         const POINT origin = originOf(*form, c->layout());
@@ -153,7 +148,7 @@ TEST(HigherDpi, FontsPicturesAndTheSampleFollowTheDpi) {
     }
 
     // A label that sizes itself is as wide as its text in the larger font.
-    const RECT text = placeOf(main.Label1);
+    const RECT text = drive::placeInParent(main.Label1.hwnd());
     EXPECT_GT(text.right - text.left, 150);
 }
 

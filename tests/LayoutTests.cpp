@@ -17,13 +17,6 @@ namespace {
 
 using namespace ui;
 
-RECT placeInClient(const Control& control) {
-    RECT r;
-    GetWindowRect(control.hwnd(), &r);
-    MapWindowPoints(HWND_DESKTOP, GetParent(control.hwnd()), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 std::wstring toolTipOf(const Form& form, const Control& control) {
     wchar_t text[256] = {};
     TTTOOLINFOW tool{};
@@ -61,12 +54,13 @@ TEST(SplashLayout, CaptionSizeAndControls) {
     EXPECT_EQ(splash.Label3.caption(), L"This may take a few seconds only.");
     EXPECT_EQ(splash.Label4.caption(), L"Glyphmere - Version 3.5");
     EXPECT_EQ(toolTipOf(splash, splash.CloseClick), L"Terminate Glyphmere");
-    EXPECT_EQ(placeInClient(splash.CloseClick).left, 328);
-    EXPECT_EQ(placeInClient(splash.CloseClick).top, 6);
-    EXPECT_EQ(placeInClient(splash.Image2).right, 60);
-    EXPECT_EQ(placeInClient(splash.Image2).bottom, 104);
-    EXPECT_EQ(placeInClient(splash.Label2).top, 64);
-    EXPECT_EQ(placeInClient(splash.Label2).bottom, 77) << "a label is one 13-pixel line";
+    EXPECT_EQ(drive::placeInParent(splash.CloseClick.hwnd()).left, 328);
+    EXPECT_EQ(drive::placeInParent(splash.CloseClick.hwnd()).top, 6);
+    EXPECT_EQ(drive::placeInParent(splash.Image2.hwnd()).right, 60);
+    EXPECT_EQ(drive::placeInParent(splash.Image2.hwnd()).bottom, 104);
+    EXPECT_EQ(drive::placeInParent(splash.Label2.hwnd()).top, 64);
+    EXPECT_EQ(drive::placeInParent(splash.Label2.hwnd()).bottom, 77)
+        << "a label is one 13-pixel line";
     EXPECT_TRUE(splash.ReadingTimer.enabled());
     EXPECT_EQ(splash.ReadingTimer.interval(), 500u);
 
@@ -125,16 +119,16 @@ TEST_F(MainLayout, WindowPlacesAndCaptions) {
         {L"Image4", {640, 24, 700, 45}},       {L"Image3", {12, 8, 68, 64}},
     };
     for (const auto& [name, expected] : places) {
-        const RECT r = placeInClient(*main.control(name));
+        const RECT r = drive::placeInParent(main.control(name)->hwnd());
         EXPECT_EQ(r.left, expected.left) << std::wstring(name);
         EXPECT_EQ(r.top, expected.top) << std::wstring(name);
         EXPECT_EQ(r.right, expected.right) << std::wstring(name);
         EXPECT_EQ(r.bottom, expected.bottom) << std::wstring(name);
     }
-    EXPECT_EQ(placeInClient(main.Label1).left, 74);
-    EXPECT_EQ(placeInClient(main.Label1).top, 14);
-    EXPECT_EQ(placeInClient(main.RemoveLabel).left, 548);
-    EXPECT_EQ(placeInClient(main.Label6).top, 286);
+    EXPECT_EQ(drive::placeInParent(main.Label1.hwnd()).left, 74);
+    EXPECT_EQ(drive::placeInParent(main.Label1.hwnd()).top, 14);
+    EXPECT_EQ(drive::placeInParent(main.RemoveLabel.hwnd()).left, 548);
+    EXPECT_EQ(drive::placeInParent(main.Label6.hwnd()).top, 286);
 
     EXPECT_EQ(main.Label1.caption(), L"Welcome to Glyphmere 3.5");
     EXPECT_EQ(main.Label2.caption(), L"Glyphmere is a small program which gives you the ability "

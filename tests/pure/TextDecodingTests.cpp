@@ -1,5 +1,6 @@
 // Decoding a text file's bytes. Pure: built for Windows and, with the sanitizers, natively.
 #include "editing/TextDecoding.h"
+#include "pure/Latin1.h"
 
 #include <gtest/gtest.h>
 
@@ -7,13 +8,6 @@
 #include <string_view>
 
 namespace {
-
-std::wstring latin1(std::string_view bytes) {
-    std::wstring text;
-    for (const char c : bytes)
-        text.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
-    return text;
-}
 
 // The bytes of a literal, NULs included.
 template <size_t N> std::string_view raw(const char (&bytes)[N]) {

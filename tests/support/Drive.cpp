@@ -20,6 +20,13 @@ void pumpFor(app::MessageLoop& loop, DWORD ms) {
         loop, [] { return false; }, ms);
 }
 
+RECT placeInParent(HWND child) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
 void click(HWND window, int x, int y) {
     const LPARAM at = MAKELPARAM(x, y);
     PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);

@@ -16,6 +16,9 @@ bool pumpUntil(app::MessageLoop& loop, const std::function<bool()>& condition,
 // Handles messages for a while.
 void pumpFor(app::MessageLoop& loop, DWORD ms);
 
+// A child window's place in its parent's client area.
+RECT placeInParent(HWND child);
+
 // A left click at a point of the window's client area, posted like the mouse's own.
 void click(HWND window, int x, int y);
 void click(HWND window); // at the centre
