@@ -1,7 +1,9 @@
 // The control layer: the semantics the program's handlers rely on.
 #include "app/MessageLoop.h"
 #include "support/Drive.h"
+#include "support/GdiCount.h"
 #include "ui/Form.h"
+#include "ui/MainForm.h"
 #include "ui/SampleBox.h"
 
 #include <gtest/gtest.h>
@@ -262,6 +264,22 @@ TEST(FormLifetime, UnloadFreesTheFormsFontsAndCanLoadAgain) {
     form.load();
     EXPECT_TRUE(IsWindow(form.hwnd()));
     EXPECT_EQ(form.Plain.listCount(), 0);
+}
+
+TEST(FormLifetime, DestroyingALoadedWindowFreesEverythingItMade) {
+    const auto makeAndDrop = [] {
+        MainForm main;
+        main.show();
+        main.BigText.setFontBold(true);
+        main.BigText.setText(L"sample");
+        main.FontList.addItem(L"Arial");
+        main.FontList.setListIndex(0);
+    };
+    makeAndDrop(); // the system's own first-use objects
+    const int before = gdiObjectCount();
+    for (int i = 0; i < 3; ++i)
+        makeAndDrop();
+    EXPECT_EQ(gdiObjectCount(), before) << "fonts, brushes, icons and pictures all freed";
 }
 
 TEST(Scaling, LayoutUnitsBecomePixelsByDpi) {

@@ -48,6 +48,14 @@ Control::Control(Form& form, std::wstring_view name) : form_(form), name_(name) 
     form.bind(*this);
 }
 
+Control::~Control() {
+    HWND window = hwnd_;
+    hwnd_ = nullptr;
+    form_.forget(*this);
+    if (window && IsWindow(window))
+        DestroyWindow(window);
+}
+
 bool Control::visible() const {
     return hwnd_ && IsWindowVisible(hwnd_);
 }
@@ -163,6 +171,8 @@ void CommandButton::notify(WORD code) {
 // ---- PictureButton ----
 
 PictureButton::~PictureButton() {
+    if (hwnd())
+        SetWindowLongPtrW(hwnd(), GWLP_USERDATA, 0); // no more messages reach this object
     destroyed();
 }
 
@@ -374,7 +384,9 @@ void ListBox::notify(WORD code) {
 
 // ---- TextBox ----
 
-TextBox::~TextBox() = default;
+TextBox::~TextBox() {
+    destroyed();
+}
 
 void TextBox::create(HWND parent, int id, const RECT& place) {
     const unsigned flags = layout().flags;
@@ -487,7 +499,7 @@ void TextBox::notify(WORD code) {
 
 // ---- Timer ----
 
-Timer::Timer(Form& form, std::wstring_view name) : name_(name) {
+Timer::Timer(Form& form, std::wstring_view name) : form_(form), name_(name) {
     form.bind(*this);
 }
 
@@ -496,6 +508,15 @@ void Timer::start(HWND window, UINT_PTR id, const ControlSpec& row) {
     id_ = id;
     interval_ = row.interval;
     setEnabled(!(row.flags & Disabled));
+}
+
+Timer::~Timer() {
+    stop();
+    form_.forget(*this);
+}
+
+MenuItem::~MenuItem() {
+    form_.forget(*this);
 }
 
 void Timer::stop() {
@@ -517,7 +538,7 @@ void Timer::setEnabled(bool enabled) {
 
 // ---- MenuItem ----
 
-MenuItem::MenuItem(Form& form, std::wstring_view name) : name_(name) {
+MenuItem::MenuItem(Form& form, std::wstring_view name) : form_(form), name_(name) {
     form.bind(*this);
 }
 

@@ -19,7 +19,9 @@ void raise(const Event& event);
 class Control {
 public:
     Control(Form& form, std::wstring_view name);
-    virtual ~Control() = default;
+    // Leaves the form and takes its window with it; the derived parts have let go of the
+    // window before.
+    virtual ~Control();
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
@@ -171,6 +173,9 @@ private:
 class Timer {
 public:
     Timer(Form& form, std::wstring_view name);
+    ~Timer();
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
     std::wstring_view name() const { return name_; }
     bool enabled() const { return enabled_; }
     void setEnabled(bool enabled);
@@ -182,6 +187,7 @@ private:
     friend class Form;
     void start(HWND window, UINT_PTR id, const ControlSpec& row);
     void stop();
+    Form& form_;
     std::wstring_view name_;
     HWND window_ = nullptr;
     UINT_PTR id_ = 0;
@@ -192,10 +198,14 @@ private:
 class MenuItem {
 public:
     MenuItem(Form& form, std::wstring_view name);
+    ~MenuItem();
+    MenuItem(const MenuItem&) = delete;
+    MenuItem& operator=(const MenuItem&) = delete;
     std::wstring_view name() const { return name_; }
     Event onClick;
 
 private:
+    Form& form_;
     std::wstring_view name_;
 };
 

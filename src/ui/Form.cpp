@@ -147,7 +147,8 @@ void Form::rescale(int dpi) {
     auto oldFonts = std::move(fonts_);
     fonts_.clear();
     for (Control* c : created_)
-        c->rescale(pixels(c->layout()));
+        if (c)
+            c->rescale(pixels(c->layout()));
     for (const auto& entry : oldFonts)
         DeleteObject(entry.second);
     loadIcons();
@@ -279,6 +280,19 @@ HBRUSH Form::brush(COLORREF color) {
     return at->second;
 }
 
+void Form::forget(Control& control) {
+    std::erase(controls_, &control);
+    std::replace(created_.begin(), created_.end(), &control, static_cast<Control*>(nullptr));
+}
+
+void Form::forget(Timer& timer) {
+    std::erase(timers_, &timer);
+}
+
+void Form::forget(MenuItem& item) {
+    std::erase(menuItems_, &item);
+}
+
 Control* Form::control(std::wstring_view name) const {
     for (Control* c : controls_)
         if (c->name() == name)
@@ -291,7 +305,7 @@ Control* Form::controlOf(HWND child) const {
     if (index < 0 || static_cast<size_t>(index) >= created_.size())
         return nullptr;
     Control* c = created_[static_cast<size_t>(index)];
-    return c->hwnd_ == child ? c : nullptr;
+    return c && c->hwnd_ == child ? c : nullptr;
 }
 
 void Form::unload() {
@@ -306,6 +320,8 @@ void Form::releaseResources() {
     for (Timer* timer : timers_)
         timer->stop();
     for (Control* c : created_) {
+        if (!c)
+            continue;
         c->destroyed();
         c->hwnd_ = nullptr;
         c->layout_ = nullptr;

@@ -64,6 +64,10 @@ private:
     void bind(Control& control) { controls_.push_back(&control); }
     void bind(Timer& timer) { timers_.push_back(&timer); }
     void bind(MenuItem& item) { menuItems_.push_back(&item); }
+    // A member going away before the form: no pointer to it is kept.
+    void forget(Control& control);
+    void forget(Timer& timer);
+    void forget(MenuItem& item);
 
     void createWindow();
     void fitToClient();
