@@ -3,26 +3,37 @@
 #   bash scripts/bench.sh            the full run (a few minutes)
 #   bash scripts/bench.sh --quick    small numbers, seconds
 #   bash scripts/bench.sh --record   the full run, its table kept in bench/RESULTS.md
+#   bash scripts/bench.sh --x86 ...  the 32-bit build instead of the 64-bit one, where
+#                                    this machine starts 32-bit programs
 set -euo pipefail
 # shellcheck source=scripts/common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 cd "$GLYPHMERE_ROOT"
 
 record=false
+arch=x86_64
 args=()
 for arg in "$@"; do
-    if [[ "$arg" == "--record" ]]; then record=true; else args+=("$arg"); fi
+    case "$arg" in
+        --record) record=true ;;
+        --x86) arch=i686 ;;
+        *) args+=("$arg") ;;
+    esac
 done
 
 ensure_packages
-build_presets mingw-i686
+if [[ "$arch" == i686 ]] && ! can_run_32bit; then
+    die "no 32-bit benchmarks here: $GLYPHMERE_NO_32BIT"
+fi
+build_presets "mingw-$arch"
+use_wine "$arch"
 ensure_prefix
 start_xvfb
 start_wineserver
 
 say "Running the benchmarks"
 table="$GLYPHMERE_ROOT/build/bench-table.txt"
-wine "$GLYPHMERE_ROOT/build/i686/glyphmere_bench.exe" "${args[@]}" </dev/null | tr -d '\r' | tee "$table"
+wine "$(preset_dir "mingw-$arch")/glyphmere_bench.exe" "${args[@]}" </dev/null | tr -d '\r' | tee "$table"
 
 if $record; then
     {
@@ -31,6 +42,7 @@ if $record; then
         echo "The last full run of \`bash scripts/bench.sh --record\`."
         echo
         echo "- Date: $(date -u '+%Y-%m-%d %H:%M UTC')"
+        echo "- Build: $arch ($( [[ "$arch" == x86_64 ]] && echo 64-bit || echo 32-bit ) glyphmere, $(basename "$WINELOADER"))"
         echo "- Machine: $(nproc) cores, $(free -g | awk '/^Mem:/ {print $2}') GiB, $(uname -sm)"
         echo "- CPU: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
         echo "- Wine: $(wine --version), Xvfb display, 96 dpi"

@@ -3,8 +3,6 @@
 
 GLYPHMERE_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-export WINEPREFIX="$GLYPHMERE_ROOT/build/wineprefix"
-export WINEARCH=win32
 export WINEDEBUG=-all
 # No Mono or Gecko: their install prompts would stall a headless run.
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -14,7 +12,9 @@ GLYPHMERE_PACKAGES=(
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
     binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
     googletest
-    wine wine32:i386 fonts-wine
+    # wine32 installs harmlessly where the kernel runs no 32-bit programs;
+    # whether it runs is found out by trying it (can_run_32bit).
+    wine wine64 wine32:i386 fonts-wine
     xvfb xauth xdotool imagemagick
     clang
 )
@@ -22,7 +22,10 @@ GLYPHMERE_PACKAGES=(
 GLYPHMERE_OPTIONAL_PACKAGES=(libclang-rt-dev)
 
 # Bump when the prefix's setup changes, so old prefixes are made again.
-GLYPHMERE_PREFIX_VERSION=1
+GLYPHMERE_PREFIX_VERSION=2
+
+# The PATH before use_wine put an architecture's shims in front of it.
+_glyphmere_path="$PATH"
 
 say() { printf '==> %s\n' "$*" >&2; }
 die() { printf 'error: %s\n' "$*" >&2; exit 1; }
@@ -83,6 +86,54 @@ preset_dir() {
     esac
 }
 
+# Points every Wine tool at one architecture: its loader, its own prefix under
+# build/, and shims first on PATH. /usr/bin/wine picks wine32 whenever it is
+# installed, even where it cannot run, and wineboot starts `wine-stable` from PATH.
+use_wine() {
+    local arch="$1" loader shims name
+    case "$arch" in
+        x86_64) loader=/usr/lib/wine/wine64 WINEARCH=win64 ;;
+        i686) loader=/usr/lib/wine/wine WINEARCH=win32 ;;
+        *) die "unknown architecture $arch" ;;
+    esac
+    [[ -x "$loader" ]] || die "no Wine loader $loader for $arch"
+    export WINEARCH WINELOADER="$loader" WINEPREFIX="$GLYPHMERE_ROOT/build/wineprefix-$arch"
+    # The 64-bit server serves 32-bit programs too.
+    if [[ -x /usr/lib/wine/wineserver64 ]]; then
+        export WINESERVER=/usr/lib/wine/wineserver64
+    else
+        export WINESERVER=/usr/lib/wine/wineserver32
+    fi
+    shims="$GLYPHMERE_ROOT/build/wine-$arch"
+    mkdir -p "$shims"
+    for name in wine wine-stable; do
+        printf '#!/bin/sh\nexec %s "$@"\n' "$loader" >"$shims/$name"
+    done
+    printf '#!/bin/sh\nexec %s "$@"\n' "$WINESERVER" >"$shims/wineserver"
+    chmod +x "$shims"/*
+    export PATH="$shims:$_glyphmere_path"
+}
+
+# Whether this machine starts 32-bit programs, found out once by starting one:
+# wine32's loader is an i386 program. Kernels with 32-bit emulation switched off
+# refuse it ("Exec format error"); the reason is left in GLYPHMERE_NO_32BIT.
+GLYPHMERE_NO_32BIT=
+_glyphmere_32bit=
+can_run_32bit() {
+    if [[ -z "$_glyphmere_32bit" ]]; then
+        local output
+        if [[ ! -e /usr/lib/wine/wine ]]; then
+            _glyphmere_32bit=no GLYPHMERE_NO_32BIT="wine32 is not installed"
+        elif output="$(/usr/lib/wine/wine --version 2>&1 </dev/null)"; then
+            _glyphmere_32bit=yes
+        else
+            _glyphmere_32bit=no
+            GLYPHMERE_NO_32BIT="this machine cannot start a 32-bit program (${output##*: })"
+        fi
+    fi
+    [[ "$_glyphmere_32bit" == yes ]]
+}
+
 # Configures each preset on first use; later builds re-run CMake by themselves
 # when a CMakeLists.txt changes.
 build_presets() {
@@ -98,7 +149,9 @@ build_presets() {
     done
 }
 
+# Makes the current architecture's prefix (see use_wine) once.
 ensure_prefix() {
+    [[ -n "${WINEPREFIX:-}" ]] || die "ensure_prefix before use_wine"
     local stamp="$WINEPREFIX/.glyphmere-prefix"
     if [[ -f "$stamp" && "$(cat "$stamp")" == "$GLYPHMERE_PREFIX_VERSION" ]]; then
         return 0

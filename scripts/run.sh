@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds Glyphmere and starts it under Wine. With a DISPLAY it runs there in
+# Builds Glyphmere's 64-bit program and starts it under wine64. With a DISPLAY it runs there in
 # the foreground; without one it runs on a private Xvfb, saves a screenshot of
 # the main window and prints the picture's path.
 # `bash scripts/run.sh --screenshots [folder]` instead saves pictures of all four
@@ -12,10 +12,11 @@ cd "$GLYPHMERE_ROOT"
 
 # Everything but the picture's path goes to stderr.
 ensure_packages >&2
-build_presets mingw-i686 >&2
+build_presets mingw-x86_64 >&2
+use_wine x86_64
 ensure_prefix
 
-exe="$GLYPHMERE_ROOT/build/i686/glyphmere.exe"
+exe="$GLYPHMERE_ROOT/build/x86_64/glyphmere.exe"
 [[ -f "$exe" ]] || die "the build made no $exe"
 
 if [[ "${1:-}" == "--screenshots" ]]; then

@@ -6,17 +6,22 @@
 
 #include <windows.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
 namespace {
 
-std::wstring programPath() {
+// The folder of this test exe, with a trailing backslash.
+std::wstring ownFolder() {
     wchar_t path[MAX_PATH * 4] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
     std::wstring folder(path);
-    return folder.substr(0, folder.find_last_of(L'\\') + 1) + L"glyphmere.exe";
+    return folder.substr(0, folder.find_last_of(L'\\') + 1);
 }
+
+std::wstring programPath() { return ownFolder() + L"glyphmere.exe"; }
 
 BOOL CALLBACK collect(HWND window, LPARAM windows) {
     reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
@@ -54,10 +59,10 @@ int visibleWindowsOf(DWORD process) {
 
 class Program {
 public:
-    Program() {
+    explicit Program(const std::wstring& path = programPath()) {
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
-        std::wstring command = L"\"" + programPath() + L"\"";
+        std::wstring command = L"\"" + path + L"\"";
         started_ = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                   nullptr, &startup, &info_);
     }
@@ -280,6 +285,20 @@ TEST(EndToEnd, SplashClosePictureEndsWithCodeZero) {
     HWND splash = program.waitForWindow(L"Glyphmere 3.5");
     ASSERT_NE(splash, nullptr);
     clickAt(splash, 336, 14);
+    EXPECT_EQ(program.exitCode(), 0);
+}
+
+// The release as a user unpacks it (the entry release_starts unpacks it first).
+TEST(ReleasePackage, TheUnpackedProgramStartsAndShowsItsMainWindow) {
+    const char* unpacked = std::getenv("GLYPHMERE_UNPACKED");
+    ASSERT_TRUE(unpacked && *unpacked) << "GLYPHMERE_UNPACKED names the unpacked release";
+    const std::wstring folder = ownFolder() + std::wstring(unpacked, unpacked + strlen(unpacked));
+    ASSERT_NE(GetFileAttributesW((folder + L"\\glyphmere.exe").c_str()), INVALID_FILE_ATTRIBUTES);
+    Program program(folder + L"\\glyphmere.exe");
+    ASSERT_TRUE(program.started());
+    HWND main = program.waitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.exitCode(), 0);
 }
 

@@ -1,4 +1,4 @@
-// Twenty thousand random user actions on the main window, with the invariants checked
+// Thousands of random user actions on the main window, with the invariants checked
 // after each one. A failure prints the seed and the actions that led to it; run again with
 // GLYPHMERE_SEED (and GLYPHMERE_ACTIONS) set to replay it.
 #include "support/GdiCount.h"
@@ -188,7 +188,7 @@ protected:
 
 TEST_F(RandomActions, TheWindowKeepsItsInvariantsWhateverTheUserDoes) {
     const auto seed = setting("GLYPHMERE_SEED", 20261207);
-    const auto count = setting("GLYPHMERE_ACTIONS", 20000);
+    const auto count = setting("GLYPHMERE_ACTIONS", GLYPHMERE_DEFAULT_ACTIONS);
     random.seed(seed);
     // The secondary windows are made on first use, with their own fonts and pictures;
     // count from when they exist.
