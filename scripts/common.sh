@@ -16,6 +16,7 @@ GLYPHMERE_PACKAGES=(
     # whether it runs is found out by trying it (can_run_32bit).
     wine wine64 wine32:i386 fonts-wine
     xvfb xauth xdotool imagemagick
+    wixl
     clang
 )
 # Where the distribution ships the sanitizer and fuzzer runtimes apart from clang.

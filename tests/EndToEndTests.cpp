@@ -1,6 +1,6 @@
 // The built program, started as a user starts it: one instance, the real fonts, and
 // each way out ending the process with exit code 0.
-#include "ui/MenuTable.h"
+#include "support/Process.h"
 
 #include <gtest/gtest.h>
 
@@ -13,97 +13,11 @@
 
 namespace {
 
-// The folder of this test exe, with a trailing backslash.
-std::wstring ownFolder() {
-    wchar_t path[MAX_PATH * 4] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
-    std::wstring folder(path);
-    return folder.substr(0, folder.find_last_of(L'\\') + 1);
+using namespace process;
+
+std::wstring programPath() {
+    return ownFolder() + L"glyphmere.exe";
 }
-
-std::wstring programPath() { return ownFolder() + L"glyphmere.exe"; }
-
-BOOL CALLBACK collect(HWND window, LPARAM windows) {
-    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
-    return TRUE;
-}
-
-std::vector<HWND> windowsOf(DWORD process) {
-    std::vector<HWND> all, mine;
-    EnumWindows(collect, reinterpret_cast<LPARAM>(&all));
-    for (HWND window : all) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == process)
-            mine.push_back(window);
-    }
-    return mine;
-}
-
-HWND topWindow(DWORD process, const std::wstring& caption, bool visibleOnly) {
-    for (HWND window : windowsOf(process)) {
-        wchar_t text[256] = {};
-        GetWindowTextW(window, text, 256);
-        if (caption == text && (!visibleOnly || IsWindowVisible(window)))
-            return window;
-    }
-    return nullptr;
-}
-
-int visibleWindowsOf(DWORD process) {
-    int count = 0;
-    for (HWND window : windowsOf(process))
-        count += IsWindowVisible(window) ? 1 : 0;
-    return count;
-}
-
-class Program {
-public:
-    explicit Program(const std::wstring& path = programPath()) {
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        std::wstring command = L"\"" + path + L"\"";
-        started_ = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                  nullptr, &startup, &info_);
-    }
-    ~Program() {
-        if (!started_)
-            return;
-        if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
-            TerminateProcess(info_.hProcess, 99);
-            WaitForSingleObject(info_.hProcess, 5000);
-        }
-        CloseHandle(info_.hThread);
-        CloseHandle(info_.hProcess);
-    }
-    bool started() const { return started_; }
-    DWORD id() const { return info_.dwProcessId; }
-    bool running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
-
-    // Waits for the end of the process; answers its exit code, or -1 when it runs on.
-    long long exitCode(DWORD timeoutMs = 10000) const {
-        if (WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0)
-            return -1;
-        DWORD code = 0;
-        GetExitCodeProcess(info_.hProcess, &code);
-        return code;
-    }
-
-    HWND waitForWindow(const std::wstring& caption, DWORD timeoutMs = 20000) const {
-        const ULONGLONG end = GetTickCount64() + timeoutMs;
-        while (GetTickCount64() < end && running()) {
-            if (HWND window = topWindow(id(), caption, true))
-                return window;
-            Sleep(20);
-        }
-        return nullptr;
-    }
-    HWND waitForMainWindow() const { return waitForWindow(L"Glyphmere - Version 3.5"); }
-
-private:
-    PROCESS_INFORMATION info_{};
-    bool started_ = false;
-};
 
 void clickAt(HWND window, int x, int y) {
     POINT at{x, y};
@@ -116,9 +30,7 @@ void clickAt(HWND window, int x, int y) {
 }
 
 HWND fontListOf(HWND main) {
-    std::vector<HWND> children;
-    EnumChildWindows(main, collect, reinterpret_cast<LPARAM>(&children));
-    for (HWND child : children) {
+    for (HWND child : childrenOf(main)) {
         wchar_t name[32] = {};
         GetClassNameW(child, name, 32);
         if (_wcsicmp(name, L"ListBox") == 0 && (GetWindowLongW(child, GWL_STYLE) & LBS_SORT))
@@ -136,16 +48,8 @@ std::wstring entry(HWND list, int index) {
     return text;
 }
 
-int menuId(std::wstring_view name) {
-    const auto rows = ui::mainMenu();
-    for (size_t i = 0; i < rows.size(); ++i)
-        if (rows[i].name == name)
-            return ui::firstMenuId + static_cast<int>(i);
-    return -1;
-}
-
 TEST(EndToEnd, StartsWithTheInstalledFontsAndASecondStartEndsSilently) {
-    Program first;
+    Program first(programPath());
     ASSERT_TRUE(first.started());
     HWND main = first.waitForMainWindow();
     ASSERT_NE(main, nullptr);
@@ -175,7 +79,7 @@ TEST(EndToEnd, StartsWithTheInstalledFontsAndASecondStartEndsSilently) {
     EXPECT_TRUE(hasTahoma);
 
     const int windowsBefore = visibleWindowsOf(first.id());
-    Program second;
+    Program second(programPath());
     ASSERT_TRUE(second.started());
     int secondWindowsSeen = 0;
     while (second.running()) {
@@ -257,7 +161,7 @@ TEST(EndToEnd, TheExeCarriesItsManifestAndVersion) {
 }
 
 TEST(EndToEnd, ExitMenuItemEndsWithCodeZero) {
-    Program program;
+    Program program(programPath());
     HWND main = program.waitForMainWindow();
     ASSERT_NE(main, nullptr);
     PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(menuId(L"Quit")), 0);
@@ -265,7 +169,7 @@ TEST(EndToEnd, ExitMenuItemEndsWithCodeZero) {
 }
 
 TEST(EndToEnd, BannerExitPictureEndsWithCodeZero) {
-    Program program;
+    Program program(programPath());
     HWND main = program.waitForMainWindow();
     ASSERT_NE(main, nullptr);
     clickAt(main, 688, 16); // the close picture at the banner's right
@@ -273,7 +177,7 @@ TEST(EndToEnd, BannerExitPictureEndsWithCodeZero) {
 }
 
 TEST(EndToEnd, CloseRequestEndsWithCodeZero) {
-    Program program;
+    Program program(programPath());
     HWND main = program.waitForMainWindow();
     ASSERT_NE(main, nullptr);
     PostMessageW(main, WM_CLOSE, 0, 0);
@@ -281,7 +185,7 @@ TEST(EndToEnd, CloseRequestEndsWithCodeZero) {
 }
 
 TEST(EndToEnd, SplashClosePictureEndsWithCodeZero) {
-    Program program;
+    Program program(programPath());
     HWND splash = program.waitForWindow(L"Glyphmere 3.5");
     ASSERT_NE(splash, nullptr);
     clickAt(splash, 336, 14);
