@@ -2,6 +2,11 @@
 # Steps shared by scripts/run.sh and scripts/test.sh. Source it; don't run it.
 
 GLYPHMERE_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# The version as the windows show it, from project() in CMakeLists.txt.
+GLYPHMERE_VERSION="$(sed -n 's/^project(Glyphmere VERSION \([0-9]*\.[0-9]*\).*/\1/p' \
+    "$GLYPHMERE_ROOT/CMakeLists.txt")"
+# The main window's caption, as a pattern for xdotool search --name.
+GLYPHMERE_MAIN_TITLE="^Glyphmere - Version ${GLYPHMERE_VERSION//./\\.}\$"
 
 export WINEDEBUG=-all
 # No Mono or Gecko: their install prompts would stall a headless run.

@@ -42,16 +42,16 @@ pid=$!
 
 window=
 for ((i = 0; i < 300; i++)); do
-    window="$(xdotool search --onlyvisible --name '^Glyphmere - Version 3\.5$' 2>/dev/null | head -n1)" || true
+    window="$(xdotool search --onlyvisible --name "$GLYPHMERE_MAIN_TITLE" 2>/dev/null | head -n1)" || true
     [[ -n "$window" ]] && break
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.2
 done
 if [[ -z "$window" ]]; then
     if kill -0 "$pid" 2>/dev/null; then
-        echo "error: the main window \"Glyphmere - Version 3.5\" did not appear within 60 s" >&2
+        echo "error: the main window \"Glyphmere - Version $GLYPHMERE_VERSION\" did not appear within 60 s" >&2
     else
-        echo "error: Glyphmere ended before its main window \"Glyphmere - Version 3.5\" appeared" >&2
+        echo "error: Glyphmere ended before its main window \"Glyphmere - Version $GLYPHMERE_VERSION\" appeared" >&2
     fi
     tail -n 20 "$log" >&2 || true
     exit 1

@@ -34,9 +34,9 @@ take_screenshots() {
         set_dpi "$dpi"
         say "Screenshots at $dpi dpi"
         wine "$exe" </dev/null >"$GLYPHMERE_ROOT/build/glyphmere-run.log" 2>&1 &
-        splash="$(visible_window 'Glyphmere 3\.5' 30)" || die "the splash did not appear"
+        splash="$(visible_window "Glyphmere ${GLYPHMERE_VERSION//./\\.}" 30)" || die "the splash did not appear"
         import -window "$splash" "$folder/splash-$dpi.png" || true
-        main="$(visible_window 'Glyphmere - Version 3\.5')" || die "the main window did not appear"
+        main="$(visible_window "Glyphmere - Version ${GLYPHMERE_VERSION//./\\.}")" || die "the main window did not appear"
         shoot "$main" "$folder/main-$dpi.png"
         xdotool windowfocus --sync "$main" key ctrl+b
         about="$(visible_window 'About Glyphmere' 20)" || die "the about window did not appear"

@@ -1,3 +1,4 @@
+#include "Version.h"
 #include "app/App.h"
 #include "platform/Win32Platform.h"
 
@@ -10,7 +11,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     platform::Win32FontCollection fonts;
     platform::Win32Prompts prompts;
     platform::Win32Shell shell;
-    platform::Win32System system(L"Local\\Quillwright.Glyphmere.3.5");
+    platform::Win32System system(L"Local\\Quillwright.Glyphmere." GLYPHMERE_VERSION_W);
     platform::Services services{fonts, prompts, shell, system};
 
     app::App app(services);

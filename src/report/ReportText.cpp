@@ -1,5 +1,8 @@
 #include "report/ReportText.h"
 
+#include "Version.h"
+#include "ui/Product.h"
+
 namespace report {
 
 std::wstring effectsText(const Choice& choice) {
@@ -18,11 +21,12 @@ std::wstring effectsText(const Choice& choice) {
 std::wstring reportText(const Choice& choice, const std::wstring& separator) {
     const std::wstring rule(54, L'-');
     const std::wstring& sep = separator;
-    return L"Glyphmere 3.5 Report" + sep + sep + rule + sep + sep + L"Selected font: " +
-           choice.font + sep + L"Selected size: " + choice.size + sep + L"Selected effects: " +
-           effectsText(choice) + sep + sep + rule + sep + sep +
-           L"Thank you for using Glyphmere - Version 3.5" + sep +
-           L"If you like it please vote for it at downloads.example.com\r\n";
+    return L"Glyphmere " GLYPHMERE_VERSION_W L" Report" + sep + sep + rule + sep + sep +
+           L"Selected font: " + choice.font + sep + L"Selected size: " + choice.size + sep +
+           L"Selected effects: " + effectsText(choice) + sep + sep + rule + sep + sep +
+           L"Thank you for using Glyphmere - Version " GLYPHMERE_VERSION_W + sep +
+           L"If you like it please vote for it at " + std::wstring(ui::product::firstSiteHost) +
+           L"\r\n";
 }
 
 } // namespace report

@@ -1,3 +1,4 @@
+#include "Version.h"
 #include "ui/AboutForm.h"
 #include "ui/Product.h"
 #include "ui/res/resource.h"
@@ -25,7 +26,7 @@ const std::wstring voteTip = L"Vote for Glyphmere at " + std::wstring(product::f
 // Front to back.
 const ControlSpec controls[] = {
     {.name = L"Image3", .kind = Kind::Image, .place = {32, 30, 56, 56}, .picture = IDP_LOGO},
-    label(L"Label3", L"Glyphmere 3.5", {92, 38}),
+    label(L"Label3", L"Glyphmere " GLYPHMERE_VERSION_W, {92, 38}),
     label(L"Label4", product::rightsNotice, {92, 52}),
     label(L"Label2", L"Registered to:", {92, 66}),
     // Up to the donation picture; a longer name ends in "..." and shows whole in its tip.
@@ -61,7 +62,7 @@ const ControlSpec controls[] = {
      .flags = HandCursor,
      .toolTip = voteTip,
      .foreColor = linkBlue},
-    label(L"Label12", L"Glyphmere 3.5", {40, 220}),
+    label(L"Label12", L"Glyphmere " GLYPHMERE_VERSION_W, {40, 220}),
     label(L"Label5", product::rightsNotice, {40, 234}),
     label(L"Label14", product::secondRightsLine, {40, 248}),
     {.name = L"Frame1", .kind = Kind::Frame, .place = {-30, 290, 567, 61}},

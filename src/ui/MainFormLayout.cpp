@@ -1,3 +1,4 @@
+#include "Version.h"
 #include "ui/MainForm.h"
 #include "ui/res/resource.h"
 
@@ -67,7 +68,7 @@ constexpr ControlSpec controls[] = {
     {.name = L"Label1",
      .kind = Kind::Label,
      .container = L"Frame3",
-     .caption = L"Welcome to Glyphmere 3.5",
+     .caption = L"Welcome to Glyphmere " GLYPHMERE_VERSION_W,
      .place = {112, 20},
      .font = tahomaBold},
     picture(L"Image9", L"Frame3", {718, 14, 16, 16}, IDP_CLOSE, L"Exit Glyphmere"),
@@ -203,7 +204,7 @@ constexpr ControlSpec controls[] = {
 
 constexpr FormSpec layout{
     .name = L"MainForm",
-    .caption = L"Glyphmere - Version 3.5",
+    .caption = L"Glyphmere - Version " GLYPHMERE_VERSION_W,
     .clientWidth = 716,
     .clientHeight = 529,
     .icon = IDI_PROGRAM,

@@ -1,3 +1,4 @@
+#include "Version.h"
 #include "ui/ReadForm.h"
 #include "ui/res/resource.h"
 
@@ -35,7 +36,7 @@ constexpr ControlSpec controls[] = {
      .place = {14, 12}},
     {.name = L"Label4",
      .kind = Kind::Label,
-     .caption = L"Glyphmere - Version 3.5",
+     .caption = L"Glyphmere - Version " GLYPHMERE_VERSION_W,
      .place = {14, 26},
      .font = tahomaBold},
     {.name = L"Shape1",
@@ -46,7 +47,7 @@ constexpr ControlSpec controls[] = {
 
 constexpr FormSpec layout{
     .name = L"ReadForm",
-    .caption = L"Glyphmere 3.5",
+    .caption = L"Glyphmere " GLYPHMERE_VERSION_W,
     .clientWidth = 354,
     .clientHeight = 115,
     .icon = IDI_PROGRAM,
