@@ -1,5 +1,6 @@
 // The control layer: the semantics the program's handlers rely on.
 #include "app/MessageLoop.h"
+#include "platform/Handles.h"
 #include "support/Drive.h"
 #include "support/GdiCount.h"
 #include "ui/Form.h"
@@ -296,6 +297,35 @@ TEST(Scaling, LayoutUnitsBecomePixelsByDpi) {
     EXPECT_EQ(layoutFontHeight(8.25f, 120), -13);
     EXPECT_EQ(layoutFontHeight(8.25f, 144), -16);
     EXPECT_EQ(layoutFontHeight(8.25f, 192), -22);
+}
+
+} // namespace
+
+namespace {
+
+bool isLiveGdiObject(HGDIOBJ object) {
+    return GetObjectType(object) != 0;
+}
+
+TEST(Handles, EachHandleIsFreedOnceByItsLastOwner) {
+    HFONT first = CreateFontW(12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, L"Tahoma");
+    HFONT second = CreateFontW(14, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, L"Tahoma");
+    {
+        platform::Font owner(first);
+        platform::Font taker(std::move(owner));
+        EXPECT_FALSE(owner) << "a moved-from owner holds nothing";
+        owner = std::move(taker); // and back again
+        EXPECT_TRUE(isLiveGdiObject(first));
+        owner.reset(second);
+        EXPECT_FALSE(isLiveGdiObject(first)) << "taking another frees the first";
+        EXPECT_TRUE(isLiveGdiObject(second));
+    }
+    EXPECT_FALSE(isLiveGdiObject(second)) << "going away frees the last";
+
+    // A failed CreateFileW answers INVALID_HANDLE_VALUE, which is no handle to close.
+    platform::KernelHandle missing(CreateFileW(L"C:\\no such folder\\no such file", GENERIC_READ, 0,
+                                               nullptr, OPEN_EXISTING, 0, nullptr));
+    EXPECT_FALSE(missing);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "platform/Files.h"
 
+#include "platform/Handles.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -8,22 +10,6 @@
 namespace platform::files {
 
 namespace {
-
-class Handle {
-public:
-    explicit Handle(HANDLE handle) : handle_(handle) {}
-    ~Handle() {
-        if (valid())
-            CloseHandle(handle_);
-    }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
-    HANDLE get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
 
 bool writeAll(HANDLE file, const std::string& bytes) {
     size_t done = 0;
@@ -65,11 +51,11 @@ std::optional<unsigned long long> sizeOf(const std::wstring& path) {
 }
 
 std::optional<std::string> readAll(const std::wstring& path) {
-    Handle file(CreateFileW(longPath(path).c_str(), GENERIC_READ,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN,
-                            nullptr));
-    if (!file.valid())
+    const KernelHandle file(
+        CreateFileW(longPath(path).c_str(), GENERIC_READ,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file)
         return std::nullopt;
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
@@ -107,21 +93,18 @@ bool replaceWith(const std::wstring& path, const std::string& bytes) {
     const std::wstring stem =
         folderOf(target) + L"~glyphmere-" + std::to_wstring(GetCurrentProcessId()) + L"-";
     std::wstring temporary;
-    HANDLE created = INVALID_HANDLE_VALUE;
-    for (unsigned attempt = 0; attempt < 100 && created == INVALID_HANDLE_VALUE; ++attempt) {
+    KernelHandle file;
+    for (unsigned attempt = 0; attempt < 100 && !file; ++attempt) {
         temporary = stem + std::to_wstring(GetTickCount() + attempt) + L".tmp";
-        created = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (created == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
-            return false; // no folder, or no right to write there
+        file.reset(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file && GetLastError() != ERROR_FILE_EXISTS) // reset() leaves the error as it is
+            return false;                                 // no folder, or no right to write there
     }
-    bool written = false;
-    {
-        Handle file(created);
-        written = file.valid() && writeAll(file.get(), bytes);
-    }
-    if (!written && created == INVALID_HANDLE_VALUE)
+    if (!file)
         return false;
+    const bool written = writeAll(file.get(), bytes);
+    file.reset(); // closed before it is renamed or deleted
     if (written && MoveFileExW(temporary.c_str(), target.c_str(),
                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;

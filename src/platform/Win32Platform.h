@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/Handles.h"
 #include "platform/Services.h"
 
 #include <memory>
@@ -48,7 +49,7 @@ public:
 
 private:
     std::wstring instanceName_;
-    HANDLE instanceMutex_ = nullptr;
+    KernelHandle instanceMutex_;
     bool anotherRunning_ = false;
 };
 

@@ -6,10 +6,7 @@ namespace platform {
 
 Win32System::Win32System(std::wstring instanceName) : instanceName_(std::move(instanceName)) {}
 
-Win32System::~Win32System() {
-    if (instanceMutex_)
-        CloseHandle(instanceMutex_);
-}
+Win32System::~Win32System() = default;
 
 std::wstring Win32System::userName() {
     wchar_t name[UNLEN + 1] = {};
@@ -38,7 +35,7 @@ std::wstring Win32System::programFolder() {
 bool Win32System::previousInstance() {
     // The mutex lives as long as this process; the first process to create it owns the name.
     if (!instanceMutex_) {
-        instanceMutex_ = CreateMutexW(nullptr, FALSE, instanceName_.c_str());
+        instanceMutex_.reset(CreateMutexW(nullptr, FALSE, instanceName_.c_str()));
         anotherRunning_ = instanceMutex_ && GetLastError() == ERROR_ALREADY_EXISTS;
     }
     return anotherRunning_;

@@ -1,0 +1,103 @@
+#pragma once
+// Owners for the system's handles: each frees its handle exactly once, when it goes away
+// or takes another, and moves but never copies. Scoped helpers give back a borrowed
+// device context and restore what a selection replaced.
+#include <windows.h>
+
+#include <utility>
+
+namespace platform {
+
+template <typename Handle, typename Traits> class Owned {
+public:
+    Owned() = default;
+    explicit Owned(Handle handle) : handle_(handle) {}
+    ~Owned() { reset(); }
+    Owned(Owned&& other) noexcept : handle_(other.release()) {}
+    Owned& operator=(Owned&& other) noexcept {
+        if (this != &other)
+            reset(other.release());
+        return *this;
+    }
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
+
+    Handle get() const { return handle_; }
+    explicit operator bool() const { return Traits::valid(handle_); }
+    // Frees the handle held, if any, and holds the new one.
+    void reset(Handle handle = Traits::empty()) {
+        if (Traits::valid(handle_) && handle_ != handle)
+            Traits::free(handle_);
+        handle_ = handle;
+    }
+    // Lets go of the handle without freeing it.
+    Handle release() { return std::exchange(handle_, Traits::empty()); }
+
+private:
+    Handle handle_ = Traits::empty();
+};
+
+namespace traits {
+template <typename Handle> struct GdiObject {
+    static Handle empty() { return nullptr; }
+    static bool valid(Handle handle) { return handle != nullptr; }
+    static void free(Handle handle) { DeleteObject(handle); }
+};
+struct Icon {
+    static HICON empty() { return nullptr; }
+    static bool valid(HICON icon) { return icon != nullptr; }
+    static void free(HICON icon) { DestroyIcon(icon); }
+};
+struct Accelerators {
+    static HACCEL empty() { return nullptr; }
+    static bool valid(HACCEL table) { return table != nullptr; }
+    static void free(HACCEL table) { DestroyAcceleratorTable(table); }
+};
+// Kernel calls answer failure with null or with INVALID_HANDLE_VALUE, depending on the call.
+struct Kernel {
+    static HANDLE empty() { return nullptr; }
+    static bool valid(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
+    static void free(HANDLE handle) { CloseHandle(handle); }
+};
+} // namespace traits
+
+using Font = Owned<HFONT, traits::GdiObject<HFONT>>;
+using Brush = Owned<HBRUSH, traits::GdiObject<HBRUSH>>;
+using Icon = Owned<HICON, traits::Icon>;
+using AcceleratorTable = Owned<HACCEL, traits::Accelerators>;
+using KernelHandle = Owned<HANDLE, traits::Kernel>;
+
+// A window's device context, borrowed for a scope (null: the screen's).
+class WindowDC {
+public:
+    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDC() {
+        if (dc_)
+            ReleaseDC(window_, dc_);
+    }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// An object selected into a device context for a scope; the one it replaced comes back.
+class Selection {
+public:
+    Selection(HDC dc, HGDIOBJ object) : dc_(dc), old_(dc ? SelectObject(dc, object) : nullptr) {}
+    ~Selection() {
+        if (old_)
+            SelectObject(dc_, old_);
+    }
+    Selection(const Selection&) = delete;
+    Selection& operator=(const Selection&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+} // namespace platform
