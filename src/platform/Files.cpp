@@ -50,11 +50,21 @@ std::optional<unsigned long long> sizeOf(const std::wstring& path) {
     return (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
+namespace {
+KernelHandle openForReading(const std::wstring& path) {
+    return KernelHandle(CreateFileW(longPath(path).c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+}
+} // namespace
+
+bool canRead(const std::wstring& path) {
+    return static_cast<bool>(openForReading(path));
+}
+
 std::optional<std::string> readAll(const std::wstring& path) {
-    const KernelHandle file(
-        CreateFileW(longPath(path).c_str(), GENERIC_READ,
-                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    const KernelHandle file = openForReading(path);
     if (!file)
         return std::nullopt;
     LARGE_INTEGER size{};

@@ -12,6 +12,9 @@ std::wstring longPath(const std::wstring& path);
 // The file's size in bytes, or nothing when it cannot be opened.
 std::optional<unsigned long long> sizeOf(const std::wstring& path);
 
+// Whether the file exists and this process may read it.
+bool canRead(const std::wstring& path);
+
 // The file's bytes, or nothing when it cannot be opened or read whole (missing, locked,
 // too large for memory).
 std::optional<std::string> readAll(const std::wstring& path);

@@ -1,5 +1,6 @@
 #include "shell/LaunchCommands.h"
 
+#include "platform/Files.h"
 #include "shell/WinFontFolder.h"
 
 namespace shell {
@@ -28,15 +29,12 @@ void openDonation(platform::Services& services, const ui::ReadForm& splash) {
 
 void openLicense(platform::Services& services, const ui::ReadForm& splash) {
     const std::wstring path = besideProgram(services.system, L"License Agreement.rtf");
-    HANDLE test = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (test == INVALID_HANDLE_VALUE) {
+    if (!platform::files::canRead(path)) {
         services.prompts.messageBox(L"Glyphmere can not find the file License Agreement.rtf, "
                                     L"Please reinstall the application",
                                     MB_OK | MB_ICONWARNING, L"Glyphmere");
         return;
     }
-    CloseHandle(test);
     ShellOpen(services.shell, splash.hwnd(), path, L"", L"");
 }
 
