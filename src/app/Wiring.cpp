@@ -67,27 +67,30 @@ void wireReport(ui::MainForm& main, platform::Services& services) {
     main.SaveReport.onClick = [&main, &prompts] { report::ReportCode(main, prompts); };
 }
 
+// The handlers below outlive the calls that make them: each names what it captures, and
+// captures only forms and services, which live as long as the program (the locals are
+// references to them, never copies).
 void wireLaunches(Windows w, platform::Services& services) {
     ui::ReadForm& splash = w.splash;
     ui::MainForm& main = w.main;
     ui::AboutForm& about = w.about;
     ui::ForGlyphmere& feedback = w.feedback;
     auto& shell = services.shell;
-    main.OpenWinFonts.onClick = [&] { shell::openFontsFolder(shell, splash); };
-    main.FontFolder.onClick = [&] { shell::openFontsFolder(shell, splash); };
-    main.CharacterMapButton.onClick = [&] { shell::openCharacterMap(shell, splash); };
-    main.CharacterMap.onClick = [&] { shell::openCharacterMap(shell, splash); };
-    main.HowInstall.onClick = [&] { shell::openHowTo(services, splash); };
-    main.License.onClick = [&] { shell::openLicense(services, splash); };
-    main.Image4.onClick = [&] { shell::openDonation(services, splash); };
-    main.Contact.onClick = [&] { shell::MailSupport(shell); };
-    main.Downloadcom.onClick = [&] { shell::OpenDownloadPage(shell); };
+    main.OpenWinFonts.onClick = [&splash, &shell] { shell::openFontsFolder(shell, splash); };
+    main.FontFolder.onClick = [&splash, &shell] { shell::openFontsFolder(shell, splash); };
+    main.CharacterMapButton.onClick = [&splash, &shell] { shell::openCharacterMap(shell, splash); };
+    main.CharacterMap.onClick = [&splash, &shell] { shell::openCharacterMap(shell, splash); };
+    main.HowInstall.onClick = [&splash, &services] { shell::openHowTo(services, splash); };
+    main.License.onClick = [&splash, &services] { shell::openLicense(services, splash); };
+    main.Image4.onClick = [&splash, &services] { shell::openDonation(services, splash); };
+    main.Contact.onClick = [&shell] { shell::MailSupport(shell); };
+    main.Downloadcom.onClick = [&shell] { shell::OpenDownloadPage(shell); };
     // The secondary windows are not modal, but the main window waits while one is open.
-    main.AboutPro.onClick = [&] {
+    main.AboutPro.onClick = [&main, &about] {
         main.setEnabled(false);
         about.show();
     };
-    main.LikeIt.onClick = [&] {
+    main.LikeIt.onClick = [&main, &feedback] {
         feedback.show();
         main.setEnabled(false);
     };
@@ -98,15 +101,15 @@ void wireAbout(Windows w, platform::Services& services) {
     ui::MainForm& main = w.main;
     ui::AboutForm& about = w.about;
     auto& shell = services.shell;
-    about.onLoad = [&] { windows::aboutLoaded(about, services.system); };
-    about.About_License.onClick = [&] { shell::openLicense(services, splash); };
-    about.Image1.onClick = [&] { shell::openDonation(services, splash); };
-    about.Label10.onClick = [&] { shell::OpenDownloadPage(shell); };
-    about.Label6.onClick = [&] { shell::MailSupport(shell); };
+    about.onLoad = [&about, &services] { windows::aboutLoaded(about, services.system); };
+    about.About_License.onClick = [&splash, &services] { shell::openLicense(services, splash); };
+    about.Image1.onClick = [&splash, &services] { shell::openDonation(services, splash); };
+    about.Label10.onClick = [&shell] { shell::OpenDownloadPage(shell); };
+    about.Label6.onClick = [&shell] { shell::MailSupport(shell); };
     // Every way of closing gives the main window back.
-    about.MinimizeToTray2.onClick = [&] { windows::closeAbout(about, main); };
-    about.onEscape = [&] { windows::closeAbout(about, main); };
-    about.onCloseRequest = [&] { windows::closeAbout(about, main); };
+    about.MinimizeToTray2.onClick = [&main, &about] { windows::closeAbout(about, main); };
+    about.onEscape = [&main, &about] { windows::closeAbout(about, main); };
+    about.onCloseRequest = [&main, &about] { windows::closeAbout(about, main); };
 }
 
 void wireFeedback(Windows w, platform::Services& services) {
@@ -114,19 +117,19 @@ void wireFeedback(Windows w, platform::Services& services) {
     ui::MainForm& main = w.main;
     ui::ForGlyphmere& feedback = w.feedback;
     auto& shell = services.shell;
-    feedback.Label6.onClick = [&] { shell::MailSupport(shell); };
-    feedback.Label4.onClick = [&] { windows::tellAFriend(feedback, services); };
-    feedback.Label8.onClick = [&] {
+    feedback.Label6.onClick = [&shell] { shell::MailSupport(shell); };
+    feedback.Label4.onClick = [&feedback, &services] { windows::tellAFriend(feedback, services); };
+    feedback.Label8.onClick = [&splash, &shell] {
         shell::ShellOpen(shell, splash.hwnd(), std::wstring(ui::product::firstSiteHome), L"", L"");
     };
-    feedback.Label12.onClick = [&] {
+    feedback.Label12.onClick = [&splash, &shell] {
         shell::ShellOpen(shell, splash.hwnd(), std::wstring(ui::product::secondSiteHome), L"", L"");
     };
-    feedback.Image1.onClick = [&] { windows::firstSiteNote(services.prompts); };
-    feedback.Image2.onClick = [&] { windows::secondSiteNote(services.prompts); };
-    feedback.Image3.onClick = [&] { windows::closeFeedback(feedback, main); };
-    feedback.onEscape = [&] { windows::closeFeedback(feedback, main); };
-    feedback.onCloseRequest = [&] { windows::closeFeedback(feedback, main); };
+    feedback.Image1.onClick = [&services] { windows::firstSiteNote(services.prompts); };
+    feedback.Image2.onClick = [&services] { windows::secondSiteNote(services.prompts); };
+    feedback.Image3.onClick = [&main, &feedback] { windows::closeFeedback(feedback, main); };
+    feedback.onEscape = [&main, &feedback] { windows::closeFeedback(feedback, main); };
+    feedback.onCloseRequest = [&main, &feedback] { windows::closeFeedback(feedback, main); };
 }
 
 } // namespace app
