@@ -1,6 +1,7 @@
 #include "ui/Form.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <algorithm>
 
@@ -91,6 +92,8 @@ void Form::createWindow() {
     }
     fitToClient();
     loadIcons();
+    if (layout_.acceptsFiles)
+        DragAcceptFiles(hwnd_, TRUE);
 }
 
 void Form::fitToClient() {
@@ -448,6 +451,24 @@ LRESULT Form::colors(HDC dc, HWND child, COLORREF defaultBack) {
     return reinterpret_cast<LRESULT>(brush(c->backColor()));
 }
 
+void Form::filesDropped(WPARAM wParam) {
+    const auto drop = reinterpret_cast<HDROP>(wParam);
+    std::vector<std::wstring> files;
+    // A window that waits for a dialog or a message box takes no drop, as it takes no click.
+    if (IsWindowEnabled(hwnd_)) {
+        const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+        for (UINT i = 0; i < count; ++i) {
+            std::wstring name(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+            name.resize(DragQueryFileW(drop, i, name.data(), static_cast<UINT>(name.size())));
+            if (!name.empty())
+                files.push_back(std::move(name));
+        }
+    }
+    DragFinish(drop);
+    if (!files.empty() && onFilesDropped)
+        raise([&] { onFilesDropped(files); });
+}
+
 LRESULT CALLBACK Form::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
@@ -526,6 +547,9 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_CLOSE:
         raise(onCloseRequest);
+        return 0;
+    case WM_DROPFILES:
+        filesDropped(wParam);
         return 0;
     case WM_DPICHANGED: {
         // Moved to a screen of another dpi: the layout again at the new scale, where the
