@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace {
 
 class Editing : public MainWindowTest {
@@ -340,6 +342,18 @@ TEST_F(DroppedFiles, FoldersUnreadableFilesAndAWaitingWindowLeaveTheSampleAsItWa
     CloseHandle(holder);
     EXPECT_EQ(main().BigText.text(), L"the user's sample");
     EXPECT_TRUE(world.prompts.messageBoxes.empty());
+
+    // A handle that holds no drop, as one posted by another program arrives under Wine: it
+    // is neither read nor freed.
+    HGLOBAL other = GlobalAlloc(GMEM_MOVEABLE, 64);
+    ASSERT_NE(other, nullptr);
+    memset(GlobalLock(other), 'x', 64);
+    GlobalUnlock(other);
+    PostMessageW(main().hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(other), 0);
+    loop().yield();
+    EXPECT_EQ(GlobalSize(other), 64u);
+    GlobalFree(other);
+    EXPECT_EQ(main().BigText.text(), L"the user's sample");
 
     // Disabled while a dialog or another window waits for the user: no drop either.
     main().setEnabled(false);

@@ -1,5 +1,7 @@
 #include "ui/Form.h"
 
+#include "ui/DroppedFiles.h"
+
 #include <commctrl.h>
 #include <shellapi.h>
 
@@ -451,21 +453,10 @@ LRESULT Form::colors(HDC dc, HWND child, COLORREF defaultBack) {
     return reinterpret_cast<LRESULT>(brush(c->backColor()));
 }
 
-void Form::filesDropped(WPARAM wParam) {
-    const auto drop = reinterpret_cast<HDROP>(wParam);
-    std::vector<std::wstring> files;
+void Form::filesDropped(WPARAM drop) {
+    const std::vector<std::wstring> files = takeDroppedFiles(drop);
     // A window that waits for a dialog or a message box takes no drop, as it takes no click.
-    if (IsWindowEnabled(hwnd_)) {
-        const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-        for (UINT i = 0; i < count; ++i) {
-            std::wstring name(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
-            name.resize(DragQueryFileW(drop, i, name.data(), static_cast<UINT>(name.size())));
-            if (!name.empty())
-                files.push_back(std::move(name));
-        }
-    }
-    DragFinish(drop);
-    if (!files.empty() && onFilesDropped)
+    if (!files.empty() && onFilesDropped && IsWindowEnabled(hwnd_))
         raise([&] { onFilesDropped(files); });
 }
 
