@@ -219,6 +219,14 @@ std::vector<COLORREF> paintedPixels(HWND window) {
     return pixels;
 }
 
+// Answers as Windows does for a window whose keyboard cues are hidden.
+LRESULT CALLBACK cuesHidden(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                            DWORD_PTR) {
+    if (message == WM_QUERYUISTATE)
+        return UISF_HIDEFOCUS;
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
 TEST_F(ControlLayer, PictureButtonShowsTheFocusRectangleUnlessTheWindowHidesItsCues) {
     HWND picture = form.Picture.hwnd();
     form.Single.setFocus();
@@ -228,14 +236,17 @@ TEST_F(ControlLayer, PictureButtonShowsTheFocusRectangleUnlessTheWindowHidesItsC
     const auto focused = paintedPixels(picture);
     ASSERT_EQ(focused.size(), plain.size());
     // A dotted line along the edge; inside, the picture as it was.
+    RECT client;
+    GetClientRect(picture, &client);
+    const int width = client.right, height = client.bottom;
     int onEdge = 0, inside = 0;
     for (size_t i = 0; i < plain.size(); ++i) {
-        const size_t x = i % 32, y = i / 32;
-        const bool edge = x == 0 || y == 0 || x == 31 || y == 31;
+        const int x = static_cast<int>(i) % width, y = static_cast<int>(i) / width;
+        const bool edge = x == 0 || y == 0 || x == width - 1 || y == height - 1;
         if (focused[i] != plain[i])
             ++(edge ? onEdge : inside);
     }
-    EXPECT_GE(onEdge, 4 * 31 / 2 - 4);
+    EXPECT_GE(onEdge, width + height - 4) << "every other pixel around";
     EXPECT_EQ(inside, 0);
 
     // Keyboard cues hidden, as after a mouse click. Windows tells each child window and then
@@ -244,12 +255,6 @@ TEST_F(ControlLayer, PictureButtonShowsTheFocusRectangleUnlessTheWindowHidesItsC
     ValidateRect(picture, nullptr);
     SendMessageW(picture, WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
     EXPECT_TRUE(GetUpdateRect(picture, nullptr, FALSE)) << "painted again";
-    const SUBCLASSPROC cuesHidden = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR, DWORD_PTR) -> LRESULT {
-        if (message == WM_QUERYUISTATE)
-            return UISF_HIDEFOCUS;
-        return DefSubclassProc(window, message, wParam, lParam);
-    };
     SetWindowSubclass(picture, cuesHidden, 1, 0);
     EXPECT_EQ(paintedPixels(picture), plain);
     RemoveWindowSubclass(picture, cuesHidden, 1);

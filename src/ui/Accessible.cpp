@@ -18,6 +18,15 @@ bool isSelf(const VARIANT& child) {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
 
+// As the mouse finds it: a control in a window that waits for a dialog takes no click.
+bool takesInput(HWND window) {
+    for (HWND at = window; at;
+         at = (GetWindowLongPtrW(at, GWL_STYLE) & WS_CHILD) ? GetParent(at) : nullptr)
+        if (!IsWindowVisible(at) || !IsWindowEnabled(at))
+            return false;
+    return true;
+}
+
 // The control's client area: our name, role and default action over the standard object.
 class ClientObject final : public IAccessible, public IOleWindow {
 public:
@@ -107,7 +116,7 @@ public:
         if (!isSelf(child) || role_ == AccessibleRole::Graphic)
             return standard_->accDoDefaultAction(child);
         // Posted: the command runs from the message loop, not inside the caller's request.
-        if (!IsWindowEnabled(window_) || !PostMessageW(window_, BM_CLICK, 0, 0))
+        if (!takesInput(window_) || !PostMessageW(window_, BM_CLICK, 0, 0))
             return E_FAIL;
         return S_OK;
     }
