@@ -3,10 +3,14 @@
 #include "platform/Win32Platform.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
+    // A single-threaded apartment for the process's life: screen readers' calls reach the
+    // window thread through the message loop, and the common dialogs expect one.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
     platform::Win32FontCollection fonts;
     platform::Win32Prompts prompts;

@@ -1,9 +1,12 @@
 // The editing commands on the marker's target, and loading a text file into the sample.
 #include "editing/EditCommands.h"
+#include "support/Drop.h"
 #include "support/MainWindowTest.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 namespace {
 
@@ -287,6 +290,90 @@ TEST_F(OpenFile, BinaryLockedAndVanishedFilesNeitherCrashNorLoseTheSample) {
     EXPECT_EQ(main().BigText.text(), L"the user's sample");
     EXPECT_TRUE(world.prompts.messageBoxes.empty());
     EXPECT_EQ(world.system.ends, 0);
+}
+
+// ---- files dropped on the window ----
+
+class DroppedFiles : public OpenFile {
+protected:
+    void drop(const std::vector<std::wstring>& files) {
+        ASSERT_TRUE(postDrop(main().hwnd(), files));
+        loop().yield();
+    }
+};
+
+TEST_F(DroppedFiles, TheFirstLoadsAsOpenFileLoadsItAndTheLookStays) {
+    chooseFont(L"Courier New");
+    clickEntry(main().Sizelist, 12);
+    checkBox(main().Italic);
+    const COLORREF blue = RGB(0, 0, 200);
+    world.prompts.colorAnswer = &blue;
+    drive::click(main().ColorClick.hwnd());
+    loop().yield();
+    prepare(main().BigText, L"typed by the user", 3, 5);
+
+    writeBytes(folder.file(L"first.txt"),
+               std::string("\xEF\xBB\xBF\xCE\x95\xCE\xBB\r\nnul\0end", 16));
+    writeBytes(folder.file(L"second.txt"), "second");
+    EXPECT_TRUE(GetWindowLongPtrW(main().hwnd(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES)
+        << "the shell drops only on windows that accept files";
+    drop({folder.file(L"first.txt"), folder.file(L"second.txt")});
+    EXPECT_EQ(main().BigText.text(), L"\u0395\u03BB\r\nnul end");
+    EXPECT_EQ(main().BigText.fontName(), L"Courier New");
+    EXPECT_EQ(main().BigText.fontSize(), 20.0f);
+    EXPECT_TRUE(main().BigText.fontItalic());
+    EXPECT_EQ(main().BigText.foreColor(), blue);
+    EXPECT_TRUE(world.prompts.openRequests.empty()) << "no dialog";
+    EXPECT_TRUE(world.prompts.messageBoxes.empty());
+}
+
+TEST_F(DroppedFiles, FoldersUnreadableFilesAndAWaitingWindowLeaveTheSampleAsItWas) {
+    main().BigText.setText(L"the user's sample");
+    writeBytes(folder.file(L"text.txt"), "text");
+    drop({folder.path()});
+    drop({folder.path(), folder.file(L"text.txt")});
+    drop({folder.file(L"gone.txt")});
+    const std::wstring locked = folder.file(L"locked.txt");
+    writeBytes(locked, "locked content");
+    HANDLE holder = CreateFileW(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    drop({locked});
+    CloseHandle(holder);
+    EXPECT_EQ(main().BigText.text(), L"the user's sample");
+    EXPECT_TRUE(world.prompts.messageBoxes.empty());
+
+    // A handle that holds no drop, as one posted by another program arrives under Wine: it
+    // is neither read nor freed.
+    HGLOBAL other = GlobalAlloc(GMEM_MOVEABLE, 64);
+    ASSERT_NE(other, nullptr);
+    memset(GlobalLock(other), 'x', 64);
+    GlobalUnlock(other);
+    PostMessageW(main().hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(other), 0);
+    loop().yield();
+    EXPECT_EQ(GlobalSize(other), 64u);
+    GlobalFree(other);
+    EXPECT_EQ(main().BigText.text(), L"the user's sample");
+
+    // Disabled while a dialog or another window waits for the user: no drop either.
+    main().setEnabled(false);
+    drop({folder.file(L"text.txt")});
+    main().setEnabled(true);
+    EXPECT_EQ(main().BigText.text(), L"the user's sample");
+
+    // Too large: the same message as Open File gives.
+    const std::wstring huge = folder.file(L"huge.txt");
+    HANDLE file = CreateFileW(huge.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    LARGE_INTEGER size{};
+    size.QuadPart = 9ll << 20;
+    SetFilePointerEx(file, size, nullptr, FILE_BEGIN);
+    SetEndOfFile(file);
+    CloseHandle(file);
+    drop({huge});
+    EXPECT_EQ(main().BigText.text(), L"the user's sample");
+    EXPECT_EQ(lastMessage().text,
+              L"The file is too large to show in the sample (more than 8 MB): \r\n \r\n" + huge);
 }
 
 } // namespace

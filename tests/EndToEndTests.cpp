@@ -1,13 +1,20 @@
 // The built program, started as a user starts it: one instance, the real fonts, and
 // each way out ending the process with exit code 0.
+#include "support/Drop.h"
 #include "support/Process.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <ole2.h>
+#include <oleacc.h>
+
 #include <cstdlib>
 #include <cstring>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -189,6 +196,234 @@ TEST(EndToEnd, SplashClosePictureEndsWithCodeZero) {
     HWND splash = program.waitForWindow(L"Glyphmere 3.5");
     ASSERT_NE(splash, nullptr);
     clickAt(splash, 336, 14);
+    EXPECT_EQ(program.exitCode(), 0);
+}
+
+// ---- from another program: a screen reader, and a file dropped from the shell ----
+
+std::vector<HWND> childrenOfClass(HWND parent, const wchar_t* wanted) {
+    std::vector<HWND> found;
+    for (HWND child : childrenOf(parent)) {
+        wchar_t name[64] = {};
+        GetClassNameW(child, name, 64);
+        if (_wcsicmp(name, wanted) == 0)
+            found.push_back(child);
+    }
+    return found;
+}
+
+HWND sampleBoxOf(HWND main) {
+    for (HWND edit : childrenOfClass(main, L"Edit"))
+        if ((GetWindowLongW(edit, GWL_STYLE) & ES_MULTILINE) && IsWindowVisible(edit))
+            return edit;
+    return nullptr;
+}
+
+// By message: for another process's window, GetWindowText gives the caption it was made
+// with, not what an edit holds now.
+std::wstring textOf(HWND window) {
+    std::wstring text(static_cast<size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+    text.resize(static_cast<size_t>(
+        SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
+}
+
+bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    while (!condition()) {
+        if (GetTickCount64() > end)
+            return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+// What a screen reader asks of a control's client area, the way it asks it.
+class ScreenReader {
+public:
+    ScreenReader() : com_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+    ~ScreenReader() {
+        if (SUCCEEDED(com_))
+            CoUninitialize();
+    }
+    struct Answer {
+        HRESULT found = E_FAIL;
+        std::wstring name;
+        long role = 0;
+    };
+    Answer read(HWND control) const {
+        Answer answer;
+        IAccessible* object = open(control, answer.found);
+        if (!object)
+            return answer;
+        BSTR name = nullptr;
+        if (object->get_accName(self(), &name) == S_OK && name)
+            answer.name = name;
+        SysFreeString(name);
+        VARIANT role;
+        VariantInit(&role);
+        if (SUCCEEDED(object->get_accRole(self(), &role)) && role.vt == VT_I4)
+            answer.role = role.lVal;
+        VariantClear(&role);
+        object->Release();
+        return answer;
+    }
+    HRESULT doDefaultAction(HWND control) const {
+        HRESULT found = E_FAIL;
+        IAccessible* object = open(control, found);
+        if (!object)
+            return found;
+        const HRESULT done = object->accDoDefaultAction(self());
+        object->Release();
+        return done;
+    }
+
+private:
+    static VARIANT self() {
+        VARIANT child;
+        VariantInit(&child);
+        child.vt = VT_I4;
+        child.lVal = CHILDID_SELF;
+        return child;
+    }
+    static IAccessible* open(HWND control, HRESULT& found) {
+        static constexpr GUID accessibleId{
+            0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+        IAccessible* object = nullptr;
+        found = AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), accessibleId,
+                                           reinterpret_cast<void**>(&object));
+        return SUCCEEDED(found) ? object : nullptr;
+    }
+    HRESULT com_;
+};
+
+TEST(EndToEnd, AScreenReaderHearsEveryPictureButtonByNameAsAPushButton) {
+    Program program(programPath());
+    HWND main = program.waitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    ScreenReader reader;
+    std::map<std::wstring, long> named;
+    int unnamed = 0;
+    for (HWND picture : childrenOfClass(main, L"GlyphmerePicture")) {
+        const auto answer = reader.read(picture);
+        ASSERT_EQ(answer.found, S_OK);
+        if (answer.name.empty()) {
+            EXPECT_EQ(answer.role, ROLE_SYSTEM_GRAPHIC);
+            ++unnamed;
+        } else {
+            EXPECT_TRUE(named.emplace(answer.name, answer.role).second) << "one of each";
+        }
+    }
+    EXPECT_EQ(unnamed, 2) << "the logo and the effects picture";
+    // Their tool tips, read without the dots or spaces around them; the search picture
+    // does nothing and is no button.
+    constexpr long button = ROLE_SYSTEM_PUSHBUTTON;
+    const std::map<std::wstring, long> expected = {
+        {L"Donate with PayPal", button},
+        {L"Exit Glyphmere", button},
+        {L"Minimize to taskbar", button},
+        {L"Refresh fonts list", button},
+        {L"Open Windows Fonts folder", button},
+        {L"Report", button},
+        {L"Copy font name", button},
+        {L"Fonts Counter", button},
+        {L"Run Windows\u00AE Character Map", button},
+        {L"Search >", ROLE_SYSTEM_GRAPHIC},
+        {L"Open File", button},
+        {L"Colors", button},
+        {L"Cut", button},
+        {L"Copy", button},
+        {L"Paste", button},
+        {L"Delete", button},
+        {L"Undo", button},
+        {L"Remove Current Text", button},
+    };
+    EXPECT_EQ(named, expected);
+
+    HWND link = nullptr;
+    for (HWND label : childrenOfClass(main, L"Static"))
+        if (textOf(label) == L"Remove all effects")
+            link = label;
+    ASSERT_NE(link, nullptr);
+    const auto answer = reader.read(link);
+    EXPECT_EQ(answer.name, L"Remove all effects");
+    EXPECT_EQ(answer.role, ROLE_SYSTEM_LINK);
+    EXPECT_EQ(program.exitCode(0), -1) << "still running";
+}
+
+TEST(EndToEnd, AScreenReadersDefaultActionPressesTheButtonOrFollowsTheLink) {
+    Program program(programPath());
+    HWND main = program.waitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    HWND sample = sampleBoxOf(main);
+    ASSERT_NE(sample, nullptr);
+    SendMessageW(sample, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"to be removed"));
+    ASSERT_EQ(textOf(sample), L"to be removed");
+    HWND bold = nullptr, removeText = nullptr, removeEffects = nullptr;
+    for (HWND box : childrenOfClass(main, L"Button"))
+        if (textOf(box) == L"Bold")
+            bold = box;
+    for (HWND label : childrenOfClass(main, L"Static"))
+        if (textOf(label) == L"Remove all effects")
+            removeEffects = label;
+    ScreenReader reader;
+    for (HWND picture : childrenOfClass(main, L"GlyphmerePicture"))
+        if (reader.read(picture).name == L"Remove Current Text")
+            removeText = picture;
+    ASSERT_TRUE(bold && removeText && removeEffects);
+
+    // Not while the window waits, as for another window of the program.
+    EnableWindow(main, FALSE);
+    EXPECT_NE(reader.doDefaultAction(removeText), S_OK);
+    EnableWindow(main, TRUE);
+    EXPECT_EQ(reader.doDefaultAction(removeText), S_OK);
+    EXPECT_TRUE(waitFor([&] { return textOf(sample).empty(); })) << textOf(sample).size();
+
+    PostMessageW(bold, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageW(bold, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    ASSERT_TRUE(waitFor([&] { return SendMessageW(bold, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+    EXPECT_EQ(reader.doDefaultAction(removeEffects), S_OK);
+    EXPECT_TRUE(waitFor([&] { return SendMessageW(bold, BM_GETCHECK, 0, 0) == BST_UNCHECKED; }));
+}
+
+bool underWine() {
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+TEST(EndToEnd, ATextFileDroppedByAnotherProgramLoadsIntoTheSample) {
+    TempFolder folder;
+    writeBytes(folder.file(L"dropped.txt"), "\xEF\xBB\xBF\xCE\x95\xCE\xBB dropped\r\nhere");
+    writeBytes(folder.file(L"second.txt"), "second");
+    Program program(programPath());
+    HWND main = program.waitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    HWND sample = sampleBoxOf(main);
+    HWND bold = nullptr;
+    for (HWND box : childrenOfClass(main, L"Button"))
+        if (textOf(box) == L"Bold")
+            bold = box;
+    ASSERT_TRUE(sample && bold);
+    EXPECT_TRUE(GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+
+    HGLOBAL drop = makeDrop({folder.file(L"dropped.txt"), folder.file(L"second.txt")});
+    ASSERT_TRUE(PostMessageW(main, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0));
+    // A click queued behind the drop: once it shows, the drop has been handled.
+    PostMessageW(bold, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageW(bold, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    ASSERT_TRUE(waitFor([&] { return SendMessageW(bold, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+    if (underWine()) {
+        // Wine hands a drop posted by another process over as the bare handle, which means
+        // nothing there (Windows copies the drop into the receiving process): the program
+        // takes nothing from it and goes on.
+        EXPECT_EQ(textOf(sample), L"");
+    } else {
+        EXPECT_TRUE(waitFor([&] { return textOf(sample) == L"\u0395\u03BB dropped\r\nhere"; }))
+            << textOf(sample).size();
+    }
+    GlobalFree(drop); // the sender's own copy
+    SendMessageW(sample, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"still answering"));
+    EXPECT_EQ(textOf(sample), L"still answering");
+    PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.exitCode(), 0);
 }
 

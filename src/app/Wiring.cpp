@@ -59,6 +59,9 @@ void wireEditing(ui::MainForm& main, platform::Services& services) {
     main.SelectAll.onClick = [&main] { editing::SelectAllCode(main); };
     main.OpenFileMenu.onClick = [&main, &prompts] { editing::OpenFile(main, prompts); };
     main.OpenButton.onClick = [&main, &prompts] { editing::OpenFile(main, prompts); };
+    main.onFilesDropped = [&main, &prompts](const std::vector<std::wstring>& files) {
+        editing::openDroppedFiles(main, prompts, files);
+    };
 }
 
 void wireReport(ui::MainForm& main, platform::Services& services) {

@@ -19,19 +19,8 @@ std::wstring fromAnsiCodePage(std::string_view bytes) {
     return text;
 }
 
-} // namespace
-
-const unsigned long long largestFile = 8ull << 20;
-
-void OpenFile(ui::MainForm& main, platform::Prompts& prompts) {
-    main.ForOpen.fileName.clear(); // every showing starts with an empty name
-    platform::FileDialogRequest request{std::wstring(main.ForOpen.settings.title),
-                                        std::wstring(main.ForOpen.settings.filter), L"", 0};
-    if (!prompts.openFile(main.hwnd(), request) || request.fileName.empty())
-        return;
-    main.ForOpen.fileName = request.fileName;
-    const std::wstring& path = main.ForOpen.fileName;
-
+// Into the sample, whichever way the file was chosen.
+void loadIntoSample(ui::MainForm& main, platform::Prompts& prompts, const std::wstring& path) {
     // A file that cannot be read leaves the sample as it was. A very large one would keep
     // the window from answering for many seconds while the box takes it in: say so instead.
     const auto size = platform::files::sizeOf(path);
@@ -52,6 +41,27 @@ void OpenFile(ui::MainForm& main, platform::Prompts& prompts) {
         // Not enough memory for it: the sample stays as it was.
     }
     SetCursor(previous);
+}
+
+} // namespace
+
+const unsigned long long largestFile = 8ull << 20;
+
+void OpenFile(ui::MainForm& main, platform::Prompts& prompts) {
+    main.ForOpen.fileName.clear(); // every showing starts with an empty name
+    platform::FileDialogRequest request{std::wstring(main.ForOpen.settings.title),
+                                        std::wstring(main.ForOpen.settings.filter), L"", 0};
+    if (!prompts.openFile(main.hwnd(), request) || request.fileName.empty())
+        return;
+    main.ForOpen.fileName = request.fileName;
+    loadIntoSample(main, prompts, main.ForOpen.fileName);
+}
+
+void openDroppedFiles(ui::MainForm& main, platform::Prompts& prompts,
+                      const std::vector<std::wstring>& files) {
+    // The first one only; a folder is no text and leaves the sample as it is.
+    if (!files.empty())
+        loadIntoSample(main, prompts, files.front());
 }
 
 } // namespace editing

@@ -1,5 +1,6 @@
 #include "ui/Controls.h"
 
+#include "ui/Accessible.h"
 #include "ui/Form.h"
 
 #include <commctrl.h>
@@ -127,7 +128,39 @@ void Label::create(HWND parent, int id, const RECT& place) {
         style |= SS_NOTIFY;
     if (layout().flags & EndEllipsis)
         style |= SS_ENDELLIPSIS;
-    createWindow(parent, id, r, L"STATIC", style);
+    HWND window = createWindow(parent, id, r, L"STATIC", style);
+    if (window && layout().kind == Kind::LinkLabel)
+        SetWindowSubclass(window, linkSubclass, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+Label::~Label() {
+    destroyed();
+}
+
+void Label::destroyed() {
+    if (hwnd())
+        RemoveWindowSubclass(hwnd(), linkSubclass, 0);
+}
+
+LRESULT CALLBACK Label::linkSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR, DWORD_PTR data) {
+    auto* self = reinterpret_cast<Label*>(data);
+    switch (message) {
+    case WM_GETOBJECT:
+        // The system's object would call it plain text: it is a link, named by its caption.
+        if (asksForClient(lParam))
+            if (const LRESULT answer =
+                    answerClient(window, wParam, windowText(window), AccessibleRole::Link))
+                return answer;
+        break;
+    case BM_CLICK: // what a screen reader's default action sends
+        raise(self->onClick);
+        return 0;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(window, linkSubclass, 0);
+        break;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 void Label::setCaption(const std::wstring& caption) {
@@ -218,15 +251,18 @@ LRESULT CALLBACK PictureButton::procedure(HWND window, UINT message, WPARAM wPar
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(window, &ps);
-        RECT r;
-        GetClientRect(window, &r);
-        FillRect(dc, &r, self->form().brush(self->backColor()));
-        if (self->icon_)
-            DrawIconEx(dc, 0, 0, self->icon_, r.right, r.bottom, 0, nullptr, DI_NORMAL);
-        if (GetFocus() == window)
-            DrawFocusRect(dc, &r);
+        self->paint(dc);
         EndPaint(window, &ps);
         return 0;
+    }
+    case WM_PRINTCLIENT:
+        self->paint(reinterpret_cast<HDC>(wParam));
+        return 0;
+    case WM_UPDATEUISTATE: {
+        // The focus rectangle shows or hides with the window's keyboard cues.
+        const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+        InvalidateRect(window, nullptr, FALSE);
+        return result;
     }
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
@@ -252,18 +288,45 @@ LRESULT CALLBACK PictureButton::procedure(HWND window, UINT message, WPARAM wPar
         self->pressed_ = false;
         return 0;
     case WM_KEYDOWN:
-        if (wParam == VK_SPACE) {
+        if (wParam == VK_SPACE || wParam == VK_RETURN) {
             raise(self->onClick);
             return 0;
         }
         break;
-    case WM_GETDLGCODE:
-        return DLGC_WANTCHARS;
+    case WM_GETDLGCODE: {
+        // Enter runs the button rather than going to the window as a dialog's default.
+        const auto* key = reinterpret_cast<const MSG*>(lParam);
+        const bool enter = key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN;
+        return DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
+    }
+    case BM_CLICK: // what a screen reader's default action sends
+        raise(self->onClick);
+        return 0;
+    case WM_GETOBJECT:
+        if (asksForClient(lParam)) {
+            // A picture that does something is a button; one that does nothing, a graphic.
+            const auto role = self->onClick ? AccessibleRole::PushButton : AccessibleRole::Graphic;
+            if (const LRESULT answer =
+                    answerClient(window, wParam, accessibleName(self->layout().toolTip), role))
+                return answer;
+        }
+        break;
     case WM_NCDESTROY:
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void PictureButton::paint(HDC dc) {
+    RECT r;
+    GetClientRect(hwnd(), &r);
+    FillRect(dc, &r, form().brush(backColor()));
+    if (icon_)
+        DrawIconEx(dc, 0, 0, icon_, r.right, r.bottom, 0, nullptr, DI_NORMAL);
+    // As a standard button: the focus shows unless the window hides its keyboard cues.
+    if (GetFocus() == hwnd() && !(SendMessageW(hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS))
+        DrawFocusRect(dc, &r);
 }
 
 // ---- CheckBox ----

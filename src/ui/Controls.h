@@ -65,9 +65,11 @@ private:
     COLORREF backColor_ = 0;
 };
 
+// A link-style label reads to a screen reader as a link.
 class Label : public Control {
 public:
     using Control::Control;
+    ~Label() override;
     std::wstring caption() const;
     // A label that sizes itself takes the new caption's width, up to its widest.
     void setCaption(const std::wstring& caption);
@@ -75,12 +77,13 @@ public:
 protected:
     void create(HWND parent, int id, const RECT& place) override;
     void notify(WORD code) override;
-
+    void destroyed() override;
     void rescale(const RECT& place) override;
 
 private:
     int fittingWidth(const std::wstring& caption) const;
     void fitCaption(const std::wstring& caption);
+    static LRESULT CALLBACK linkSubclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 };
 
 class CommandButton : public Control {
@@ -92,7 +95,8 @@ protected:
     void notify(WORD code) override;
 };
 
-// A picture that reacts to a click; a PictureBox row also takes the focus, and Space clicks it.
+// A picture that reacts to a click; a PictureBox row also takes the focus, and Space or
+// Enter clicks it. A screen reader reads it as a button named by its tool tip.
 class PictureButton : public Control {
 public:
     using Control::Control;
@@ -106,6 +110,7 @@ protected:
 
 private:
     void loadPicture(int width, int height);
+    void paint(HDC dc);
     static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
     HICON icon_ = nullptr;
     bool pressed_ = false;

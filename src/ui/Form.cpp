@@ -1,6 +1,9 @@
 #include "ui/Form.h"
 
+#include "ui/DroppedFiles.h"
+
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <algorithm>
 
@@ -91,6 +94,8 @@ void Form::createWindow() {
     }
     fitToClient();
     loadIcons();
+    if (layout_.acceptsFiles)
+        DragAcceptFiles(hwnd_, TRUE);
 }
 
 void Form::fitToClient() {
@@ -448,6 +453,13 @@ LRESULT Form::colors(HDC dc, HWND child, COLORREF defaultBack) {
     return reinterpret_cast<LRESULT>(brush(c->backColor()));
 }
 
+void Form::filesDropped(WPARAM drop) {
+    const std::vector<std::wstring> files = takeDroppedFiles(drop);
+    // A window that waits for a dialog or a message box takes no drop, as it takes no click.
+    if (!files.empty() && onFilesDropped && IsWindowEnabled(hwnd_))
+        raise([&] { onFilesDropped(files); });
+}
+
 LRESULT CALLBACK Form::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
@@ -526,6 +538,9 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_CLOSE:
         raise(onCloseRequest);
+        return 0;
+    case WM_DROPFILES:
+        filesDropped(wParam);
         return 0;
     case WM_DPICHANGED: {
         // Moved to a screen of another dpi: the layout again at the new scale, where the

@@ -56,6 +56,8 @@ public:
     Event onUnload;
     Event onCloseRequest; // the window system asks the window to close
     Event onEscape;       // the Esc key, wherever the focus is in the window
+    // Files dropped on a window that accepts them, in the order the shell gives them.
+    std::function<void(const std::vector<std::wstring>&)> onFilesDropped;
 
 private:
     friend class Control;
@@ -83,6 +85,7 @@ private:
     static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT colors(HDC dc, HWND child, COLORREF defaultBack);
+    void filesDropped(WPARAM drop); // the HDROP of WM_DROPFILES
 
     const FormSpec& layout_;
     std::span<const MenuSpec> menu_;

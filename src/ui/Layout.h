@@ -102,6 +102,7 @@ struct FormSpec {
     int clientWidth = 0, clientHeight = 0; // 96 dpi, below the menu bar
     int icon = 0;
     std::span<const ControlSpec> controls{}; // front to back
+    bool acceptsFiles = false;               // files dragged from the shell may be dropped
 };
 
 const ControlSpec* findControl(const FormSpec& form, std::wstring_view name);

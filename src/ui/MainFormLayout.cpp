@@ -209,6 +209,7 @@ constexpr FormSpec layout{
     .clientHeight = 529,
     .icon = IDI_PROGRAM,
     .controls = controls,
+    .acceptsFiles = true,
 };
 
 constexpr CommonDialogSpec forOpen{L"ForOpen", L"Open File", L"Text File (*.txt)|*.txt"};
