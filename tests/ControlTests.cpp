@@ -158,6 +158,27 @@ TEST_F(ControlLayer, TextChangesRaiseChangeOnceWhateverTheirSource) {
     EXPECT_EQ(singleChanges, 3);
 }
 
+TEST_F(ControlLayer, ChangesByCodeThatChangeNothingRaiseNothing) {
+    form.Single.setText(L"abc");
+    form.Sample.setText(L"text");
+    singleChanges = sampleChanges = 0;
+    form.Single.setText(L"abc");
+    form.Sample.setText(L"text");
+    form.Single.setSelStart(1);
+    form.Single.setSelText(L""); // no selection: nothing to remove
+    form.Single.setSelLength(2);
+    form.Single.setSelText(L"bc"); // the same text over itself
+    SendMessageW(form.Sample.hwnd(), EM_EMPTYUNDOBUFFER, 0, 0);
+    form.Sample.undo(); // nothing to undo
+    EXPECT_EQ(singleChanges, 0);
+    EXPECT_EQ(sampleChanges, 0);
+    EXPECT_EQ(form.Single.text(), L"abc");
+
+    form.Single.undo(); // the box's last edit put "bc" over "bc": still nothing
+    form.Single.setSelText(L"X");
+    EXPECT_EQ(singleChanges, 1);
+}
+
 TEST_F(ControlLayer, SelectionPropertiesAndUndoableSelText) {
     form.Sample.setText(L"hello world");
     form.Sample.setSelStart(6);

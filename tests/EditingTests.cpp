@@ -107,6 +107,26 @@ TEST_F(Editing, PastingIntoTheFindBoxSearchesLikeTyping) {
     EXPECT_EQ(main().FontFind.text(), L"");
 }
 
+TEST_F(Editing, UndoAndPasteThatLeaveTheFindBoxAsItWasKeepTheChosenFont) {
+    // As the user finds the window: the find box is the target, with nothing to undo.
+    ASSERT_EQ(main().WhichOne.text(), L"FontFind");
+    chooseFont(L"Verdana");
+    key('Z');
+    drive::click(main().UndoButton.hwnd());
+    loop().yield();
+    EXPECT_EQ(main().FontList.text(), L"Verdana");
+
+    findText(L"Ar");
+    chooseFont(L"Verdana");
+    fillClipboard(L"Ar");
+    main().FontFind.setSelStart(0);
+    main().FontFind.setSelLength(2);
+    key('V');
+    EXPECT_EQ(main().FontFind.text(), L"Ar");
+    EXPECT_EQ(main().FontList.text(), L"Verdana");
+    EXPECT_EQ(main().BigText.fontName(), L"Verdana");
+}
+
 TEST_F(Editing, PasteWithoutTextOnTheClipboardChangesNothing) {
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();

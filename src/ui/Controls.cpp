@@ -438,10 +438,15 @@ std::wstring TextBox::text() const {
 }
 
 template <typename Edit> void TextBox::changeByCode(Edit&& edit) {
+    // Only a real change raises Change: an undo with nothing to undo, or a paste of the text
+    // already there, must not run the handler. A box that nobody listens to is not read.
+    const bool listened = static_cast<bool>(onChange);
+    const std::wstring before = listened ? text() : std::wstring();
     changingByCode_ = true;
     edit();
     changingByCode_ = false;
-    raise(onChange);
+    if (listened && text() != before)
+        raise(onChange);
 }
 
 void TextBox::setText(const std::wstring& text) {

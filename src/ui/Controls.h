@@ -164,7 +164,8 @@ protected:
     void destroyed() override;
 
 private:
-    // Changes made by code raise Change once themselves, whatever the control reports.
+    // Changes made by code raise Change once themselves, whatever the control reports, and
+    // only when the text really changed.
     template <typename Edit> void changeByCode(Edit&& edit);
     static LRESULT CALLBACK subclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     bool changingByCode_ = false;
