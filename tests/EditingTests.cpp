@@ -192,6 +192,15 @@ TEST_F(Editing, ThePictureButtonsRunTheSameCommands) {
     EXPECT_EQ(world.prompts.messageBoxes.size(), 0u);
 }
 
+TEST_F(Editing, ADoubleClickOnAPictureIsOneClick) {
+    fillClipboard(L"ab");
+    prepare(main().BigText, L"", 0, 0);
+    ASSERT_TRUE(drive::doubleClick(loop(), main().Paste.hwnd()));
+    EXPECT_EQ(main().BigText.text(), L"ab");
+    ASSERT_TRUE(drive::doubleClick(loop(), main().UndoButton.hwnd()));
+    EXPECT_EQ(main().BigText.text(), L"") << "undone, not undone and redone";
+}
+
 // ---- opening a file ----
 
 class OpenFile : public Editing {

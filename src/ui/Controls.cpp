@@ -14,6 +14,9 @@ const wchar_t* pictureClass(WNDPROC procedure) {
     static const ATOM atom = [procedure] {
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof wc;
+        // The second press of a double-click comes as its own message, so that it is not
+        // taken for a second click.
+        wc.style = CS_DBLCLKS;
         wc.lpfnWndProc = procedure;
         wc.hInstance = GetModuleHandleW(nullptr);
         wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -212,6 +215,14 @@ LRESULT CALLBACK PictureButton::procedure(HWND window, UINT message, WPARAM wPar
     auto* self = reinterpret_cast<PictureButton*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self)
         return DefWindowProcW(window, message, wParam, lParam);
+    try {
+        return self->handle(window, message, wParam, lParam);
+    } catch (...) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+LRESULT PictureButton::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
@@ -220,9 +231,9 @@ LRESULT CALLBACK PictureButton::procedure(HWND window, UINT message, WPARAM wPar
         HDC dc = BeginPaint(window, &ps);
         RECT r;
         GetClientRect(window, &r);
-        FillRect(dc, &r, self->form().brush(self->backColor()));
-        if (self->icon_)
-            DrawIconEx(dc, 0, 0, self->icon_, r.right, r.bottom, 0, nullptr, DI_NORMAL);
+        FillRect(dc, &r, form().brush(backColor()));
+        if (icon_)
+            DrawIconEx(dc, 0, 0, icon_, r.right, r.bottom, 0, nullptr, DI_NORMAL);
         if (GetFocus() == window)
             DrawFocusRect(dc, &r);
         EndPaint(window, &ps);
@@ -234,26 +245,28 @@ LRESULT CALLBACK PictureButton::procedure(HWND window, UINT message, WPARAM wPar
         return 0;
     case WM_LBUTTONDOWN:
         // Like a toolbar button: the click does not move the focus away from the text.
-        self->pressed_ = true;
+        pressed_ = true;
         SetCapture(window);
         return 0;
+    case WM_LBUTTONDBLCLK:
+        return 0; // one click was raised already, by the first press
     case WM_LBUTTONUP:
-        if (self->pressed_) {
-            self->pressed_ = false;
+        if (pressed_) {
+            pressed_ = false;
             ReleaseCapture();
             RECT r;
             GetClientRect(window, &r);
             const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
             if (PtInRect(&r, at))
-                raise(self->onClick);
+                raise(onClick);
         }
         return 0;
     case WM_CAPTURECHANGED:
-        self->pressed_ = false;
+        pressed_ = false;
         return 0;
     case WM_KEYDOWN:
         if (wParam == VK_SPACE) {
-            raise(self->onClick);
+            raise(onClick);
             return 0;
         }
         break;
@@ -412,10 +425,17 @@ void TextBox::destroyed() {
 
 LRESULT CALLBACK TextBox::subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR, DWORD_PTR data) {
-    auto* self = reinterpret_cast<TextBox*>(data);
+    try {
+        return reinterpret_cast<TextBox*>(data)->handle(window, message, wParam, lParam);
+    } catch (...) {
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+}
+
+LRESULT TextBox::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_LBUTTONUP) {
         const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-        raise(self->onClick);
+        raise(onClick);
         return result;
     }
     if ((message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE)

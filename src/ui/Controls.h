@@ -107,6 +107,7 @@ protected:
 private:
     void loadPicture(int width, int height);
     static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
+    LRESULT handle(HWND, UINT, WPARAM, LPARAM);
     HICON icon_ = nullptr;
     bool pressed_ = false;
 };
@@ -168,6 +169,7 @@ private:
     // only when the text really changed.
     template <typename Edit> void changeByCode(Edit&& edit);
     static LRESULT CALLBACK subclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    LRESULT handle(HWND, UINT, WPARAM, LPARAM);
     bool changingByCode_ = false;
 };
 
