@@ -5,9 +5,6 @@
 
 namespace editing {
 
-// The largest file the sample takes, in bytes.
-extern const unsigned long long largestFile;
-
 void OpenFile(ui::MainForm& main, platform::Prompts& prompts); // OpenButton, OpenFileMenu
 
 } // namespace editing

@@ -9,9 +9,6 @@ namespace platform::files {
 // The same path in the form that also works beyond 260 characters.
 std::wstring longPath(const std::wstring& path);
 
-// The file's size in bytes, or nothing when it cannot be opened.
-std::optional<unsigned long long> sizeOf(const std::wstring& path);
-
 // The file's bytes, or nothing when it cannot be opened or read whole (missing, locked,
 // too large for memory).
 std::optional<std::string> readAll(const std::wstring& path);
