@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 namespace {
 
 using namespace ui;
@@ -270,6 +272,26 @@ TEST_F(ControlLayer, ABatchOfFontChangesMakesOneFontAndUnchangedPropertiesMakeNo
     GetObjectW(after, sizeof described, &described);
     EXPECT_STREQ(described.lfFaceName, L"Arial");
     EXPECT_TRUE(described.lfItalic);
+}
+
+TEST_F(ControlLayer, AToolTipTakesEachNewTextWhateverItsLength) {
+    const auto tip = [&] {
+        wchar_t text[512] = {};
+        TTTOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.hwnd = form.hwnd();
+        tool.uId = reinterpret_cast<UINT_PTR>(form.Check.hwnd());
+        tool.lpszText = text;
+        SendMessageW(form.toolTips(), TTM_GETTEXTW, std::size(text),
+                     reinterpret_cast<LPARAM>(&tool));
+        return std::wstring(text);
+    };
+    const std::wstring texts[] = {std::wstring(300, L'L'), L"short", std::wstring(400, L'M')};
+    for (const auto& text : texts) {
+        form.setToolTip(form.Check, text);
+        EXPECT_EQ(tip(), text);
+    }
+    EXPECT_EQ(SendMessageW(form.toolTips(), TTM_GETTOOLCOUNT, 0, 0), 1) << "one tool, updated";
 }
 
 TEST(FormLifetime, UnloadFreesTheFormsFontsAndCanLoadAgain) {

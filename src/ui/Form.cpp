@@ -241,18 +241,20 @@ COLORREF Form::backgroundAt(const ControlSpec& row) const {
 void Form::setToolTip(const Control& control, const std::wstring& text) {
     if (!toolTips_ || !control.hwnd())
         return;
-    std::wstring copy = text;
+    std::wstring copy = text; // the message takes a pointer that is not const
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = hwnd_;
     tool.uId = reinterpret_cast<UINT_PTR>(control.hwnd());
     tool.lpszText = copy.data();
-    const bool known =
-        SendMessageW(toolTips_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
-    tool.lpszText = copy.data();
-    SendMessageW(toolTips_, known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0,
-                 reinterpret_cast<LPARAM>(&tool));
+    // Asking the tool-tip control whether it knows the tool would copy the old text into
+    // the buffer given, however long: the form remembers instead.
+    const bool known = std::find(tipped_.begin(), tipped_.end(), control.hwnd()) != tipped_.end();
+    if (known)
+        SendMessageW(toolTips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    else if (SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)))
+        tipped_.push_back(control.hwnd());
     // A label takes the mouse only when it has something to say.
     wchar_t windowClass[16] = {};
     GetClassNameW(control.hwnd(), windowClass, 16);
@@ -342,6 +344,7 @@ void Form::releaseResources() {
         *icon = nullptr;
     }
     toolTips_ = nullptr; // a child of the form: gone with it
+    tipped_.clear();
     lastFocus_ = nullptr;
     shownOnce_ = false;
     hwnd_ = nullptr;

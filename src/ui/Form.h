@@ -91,6 +91,7 @@ private:
     bool shownOnce_ = false;
     HWND lastFocus_ = nullptr;
     HWND toolTips_ = nullptr;
+    std::vector<HWND> tipped_; // the controls the tool-tip control knows
     HACCEL accelerators_ = nullptr;
     HICON smallIcon_ = nullptr;
     HICON bigIcon_ = nullptr;
