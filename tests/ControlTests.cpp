@@ -300,6 +300,10 @@ TEST(FormLifetime, UnloadFreesTheFormsFontsAndCanLoadAgain) {
     const HFONT shared = form.font(tahoma);
     ASSERT_NE(GetObjectType(shared), 0u);
     EXPECT_EQ(form.font(tahoma), shared) << "one font per description";
+    wchar_t face[] = L"Tahoma";
+    FontSpec sameText = tahoma;
+    sameText.face = face;
+    EXPECT_EQ(form.font(sameText), shared) << "the face's name counts, not where it is kept";
     HWND first = form.hwnd();
     form.unload();
     EXPECT_FALSE(IsWindow(first));

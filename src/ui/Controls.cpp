@@ -337,8 +337,10 @@ int ListBox::listCount() const {
 }
 
 std::wstring ListBox::list(int index) const {
+    if (index < 0)
+        return {};
     const LRESULT length = SendMessageW(hwnd(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == LB_ERR || index < 0)
+    if (length == LB_ERR)
         return {};
     std::wstring entry(static_cast<size_t>(length) + 1, L'\0');
     const LRESULT copied = SendMessageW(hwnd(), LB_GETTEXT, static_cast<WPARAM>(index),

@@ -271,7 +271,8 @@ HFONT Form::font(const FontSpec& wanted) {
         CreateFontW(layoutFontHeight(wanted.points, dpi_), 0, 0, 0, wanted.weight, wanted.italic,
                     wanted.underline, wanted.strikeout, wanted.charset, OUT_DEFAULT_PRECIS,
                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, wanted.face);
-    fonts_.emplace_back(wanted, handle);
+    if (handle) // a failure is tried again next time, not remembered as a font
+        fonts_.emplace_back(wanted, handle);
     return handle;
 }
 
