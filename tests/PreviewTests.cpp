@@ -305,6 +305,7 @@ TEST_F(FontCount, TheMenuItemAndThePictureTellTheSameCount) {
         EXPECT_EQ(message.text, L"You have 312 installed fonts in your Windows 'Fonts' folder");
         EXPECT_EQ(message.style, 64u);
         EXPECT_EQ(message.title, L"Glyphmere");
+        EXPECT_EQ(message.owner, main().hwnd());
     }
 }
 

@@ -78,7 +78,7 @@ void wireLaunches(Windows w, platform::Services& services) {
     main.CharacterMapButton.onClick = [&] { shell::openCharacterMap(shell, splash); };
     main.CharacterMap.onClick = [&] { shell::openCharacterMap(shell, splash); };
     main.HowInstall.onClick = [&] { shell::openHowTo(services, splash); };
-    main.License.onClick = [&] { shell::openLicense(services, splash); };
+    main.License.onClick = [&] { shell::openLicense(services, splash, main.hwnd()); };
     main.Image4.onClick = [&] { shell::openDonation(services, splash); };
     main.Contact.onClick = [&] { shell::MailSupport(shell); };
     main.Downloadcom.onClick = [&] { shell::OpenDownloadPage(shell); };
@@ -99,7 +99,7 @@ void wireAbout(Windows w, platform::Services& services) {
     ui::AboutForm& about = w.about;
     auto& shell = services.shell;
     about.onLoad = [&] { windows::aboutLoaded(about, services.system); };
-    about.About_License.onClick = [&] { shell::openLicense(services, splash); };
+    about.About_License.onClick = [&] { shell::openLicense(services, splash, about.hwnd()); };
     about.Image1.onClick = [&] { shell::openDonation(services, splash); };
     about.Label10.onClick = [&] { shell::OpenDownloadPage(shell); };
     about.Label6.onClick = [&] { shell::MailSupport(shell); };
@@ -122,8 +122,8 @@ void wireFeedback(Windows w, platform::Services& services) {
     feedback.Label12.onClick = [&] {
         shell::ShellOpen(shell, splash.hwnd(), std::wstring(ui::product::secondSiteHome), L"", L"");
     };
-    feedback.Image1.onClick = [&] { windows::firstSiteNote(services.prompts); };
-    feedback.Image2.onClick = [&] { windows::secondSiteNote(services.prompts); };
+    feedback.Image1.onClick = [&] { windows::firstSiteNote(feedback, services.prompts); };
+    feedback.Image2.onClick = [&] { windows::secondSiteNote(feedback, services.prompts); };
     feedback.Image3.onClick = [&] { windows::closeFeedback(feedback, main); };
     feedback.onEscape = [&] { windows::closeFeedback(feedback, main); };
     feedback.onCloseRequest = [&] { windows::closeFeedback(feedback, main); };

@@ -26,12 +26,13 @@ void openDonation(platform::Services& services, const ui::ReadForm& splash) {
               besideProgram(services.system, L"Donate with PayPal.exe"), L"", L"");
 }
 
-void openLicense(platform::Services& services, const ui::ReadForm& splash) {
+void openLicense(platform::Services& services, const ui::ReadForm& splash, HWND owner) {
     const std::wstring path = besideProgram(services.system, L"License Agreement.rtf");
     HANDLE test = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (test == INVALID_HANDLE_VALUE) {
-        services.prompts.messageBox(L"Glyphmere can not find the file License Agreement.rtf, "
+        services.prompts.messageBox(owner,
+                                    L"Glyphmere can not find the file License Agreement.rtf, "
                                     L"Please reinstall the application",
                                     MB_OK | MB_ICONWARNING, L"Glyphmere");
         return;

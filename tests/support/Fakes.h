@@ -32,17 +32,20 @@ struct MessageBoxCall {
     std::wstring text;
     UINT style;
     std::wstring title;
+    HWND owner = nullptr;
 };
 
 class Prompts : public platform::Prompts {
 public:
-    int messageBox(const std::wstring& text, UINT style, const std::wstring& title) override {
-        messageBoxes.push_back({text, style, title});
+    int messageBox(HWND owner, const std::wstring& text, UINT style,
+                   const std::wstring& title) override {
+        messageBoxes.push_back({text, style, title, owner});
         return IDOK;
     }
-    std::wstring inputBox(const std::wstring& prompt, const std::wstring&,
+    std::wstring inputBox(HWND owner, const std::wstring& prompt, const std::wstring&,
                           const std::wstring&) override {
         inputPrompts.push_back(prompt);
+        inputOwner = owner;
         return inputAnswer;
     }
     bool chooseColor(HWND, COLORREF& color) override {
@@ -63,6 +66,7 @@ public:
     std::vector<MessageBoxCall> messageBoxes;
     std::vector<std::wstring> inputPrompts;
     std::wstring inputAnswer;
+    HWND inputOwner = nullptr;
     int colorDialogs = 0;
     COLORREF colorOffered = 0;
     const COLORREF* colorAnswer = nullptr;
