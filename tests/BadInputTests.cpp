@@ -109,6 +109,7 @@ TEST_F(BadInput, ACopyWhileTheClipboardIsBusyChangesNothing) {
     main().BigText.setSelLength(4);
     {
         ClipboardHolder busy;
+        ASSERT_TRUE(busy.opened());
         drive::pressKey(loop(), GetFocus(), 'C', MOD_CONTROL);
     }
     EXPECT_EQ(clipboardText(), L"the user's");

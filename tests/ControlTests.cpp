@@ -324,6 +324,7 @@ TEST(FormLifetime, DestroyingALoadedWindowFreesEverythingItMade) {
     };
     makeAndDrop(); // the system's own first-use objects
     const int before = gdiObjectCount();
+    ASSERT_GE(before, 0) << "the GDI object count cannot be read";
     for (int i = 0; i < 3; ++i)
         makeAndDrop();
     EXPECT_EQ(gdiObjectCount(), before) << "fonts, brushes, icons and pictures all freed";

@@ -274,7 +274,7 @@ TEST_F(OpenFile, TheFileReplacesTheTextAndTheLookStays) {
     clickEntry(main().Sizelist, 12);
     checkBox(main().Italic);
     const COLORREF blue = RGB(0, 0, 200);
-    world.prompts.colorAnswer = &blue;
+    world.prompts.colorAnswer = blue;
     drive::click(main().ColorClick.hwnd());
     loop().yield();
     prepare(main().BigText, L"typed by the user", 3, 5);

@@ -267,12 +267,12 @@ TEST_F(Preview, TheColourChangesOnlyWhenOneIsConfirmed) {
     EXPECT_EQ(sample.foreColor(), RGB(0, 0, 0)) << "cancelled the first time: still black";
 
     const COLORREF red = RGB(220, 20, 60);
-    world.prompts.colorAnswer = &red;
+    world.prompts.colorAnswer = red;
     drive::click(main().ColorClick.hwnd());
     loop().yield();
     EXPECT_EQ(sample.foreColor(), red);
 
-    world.prompts.colorAnswer = nullptr;
+    world.prompts.colorAnswer.reset();
     drive::click(main().ColorClick.hwnd());
     loop().yield();
     EXPECT_EQ(world.prompts.colorOffered, red) << "the dialog opens on the current colour";

@@ -3,6 +3,7 @@
 #include "platform/Services.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,7 +53,7 @@ public:
         ++colorDialogs;
         colorOffered = color;
         if (!colorAnswer)
-            return false;
+            return false; // cancelled
         color = *colorAnswer;
         return true;
     }
@@ -69,7 +70,7 @@ public:
     HWND inputOwner = nullptr;
     int colorDialogs = 0;
     COLORREF colorOffered = 0;
-    const COLORREF* colorAnswer = nullptr;
+    std::optional<COLORREF> colorAnswer; // none: the user cancels
     std::vector<platform::FileDialogRequest> openRequests, saveRequests;
     std::wstring fileAnswer; // empty: the user cancels
 
