@@ -304,6 +304,13 @@ TEST(FormLifetime, UnloadFreesTheFormsFontsAndCanLoadAgain) {
     FontSpec sameText = tahoma;
     sameText.face = face;
     EXPECT_EQ(form.font(sameText), shared) << "the face's name counts, not where it is kept";
+    wchar_t passing[] = L"Arial";
+    FontSpec arial = tahoma;
+    arial.face = passing;
+    const HFONT made = form.font(arial);
+    passing[0] = L'X'; // the caller's buffer changes; the form kept its own name
+    arial.face = L"Arial";
+    EXPECT_EQ(form.font(arial), made);
     HWND first = form.hwnd();
     form.unload();
     EXPECT_FALSE(IsWindow(first));

@@ -150,7 +150,7 @@ void Form::rescale(int dpi) {
         if (c)
             c->rescale(pixels(c->layout()));
     for (const auto& entry : oldFonts)
-        DeleteObject(entry.second);
+        DeleteObject(entry.handle);
     loadIcons();
     fitToClient();
     InvalidateRect(hwnd_, nullptr, TRUE);
@@ -264,15 +264,19 @@ void Form::setToolTip(const Control& control, const std::wstring& text) {
 }
 
 HFONT Form::font(const FontSpec& wanted) {
-    for (const auto& [known, handle] : fonts_)
-        if (known == wanted)
-            return handle;
+    for (const auto& known : fonts_)
+        if (known.spec == wanted)
+            return known.handle;
     HFONT handle =
         CreateFontW(layoutFontHeight(wanted.points, dpi_), 0, 0, 0, wanted.weight, wanted.italic,
                     wanted.underline, wanted.strikeout, wanted.charset, OUT_DEFAULT_PRECIS,
                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, wanted.face);
-    if (handle) // a failure is tried again next time, not remembered as a font
-        fonts_.emplace_back(wanted, handle);
+    if (handle) { // a failure is tried again next time, not remembered as a font
+        auto face = std::make_unique<std::wstring>(wanted.face ? wanted.face : L"");
+        FontSpec spec = wanted;
+        spec.face = face->c_str();
+        fonts_.push_back({std::move(face), spec, handle});
+    }
     return handle;
 }
 
@@ -331,7 +335,7 @@ void Form::releaseResources() {
     }
     created_.clear();
     for (const auto& entry : fonts_)
-        DeleteObject(entry.second);
+        DeleteObject(entry.handle);
     fonts_.clear();
     for (const auto& entry : brushes_)
         DeleteObject(entry.second);
