@@ -42,6 +42,13 @@ TEST_F(BadInput, AFileOfSeveralMegabytesLoadsWholeWithoutAWord) {
     EXPECT_TRUE(main().BigText.text() == std::wstring(bytes.begin(), bytes.end()))
         << "every character arrives, " << bytes.size() << " of them";
     EXPECT_TRUE(world.prompts.messageBoxes.empty());
+
+    // The box takes more still, as the user pastes.
+    fillClipboard(L"!");
+    main().BigText.setFocus();
+    main().BigText.setSelStart(static_cast<int>(bytes.size()));
+    drive::pressKey(loop(), GetFocus(), 'V', MOD_CONTROL);
+    EXPECT_EQ(GetWindowTextLengthW(main().BigText.hwnd()), static_cast<int>(bytes.size()) + 1);
 }
 
 TEST_F(BadInput, AFileTooLargeForMemoryLeavesTheSampleAsItWasSilently) {
