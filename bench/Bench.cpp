@@ -229,8 +229,6 @@ void gdiObjects(int actions) {
     Running running(2000);
     auto& main = running.app.mainForm();
     std::mt19937 random(99);
-    COLORREF answer = 0;
-    running.world.prompts.colorAnswer = &answer;
     ui::CheckBox* boxes[] = {&main.Bold, &main.Italic, &main.Underline, &main.Strikeout};
     const int before = gdiObjectCount();
     for (int i = 0; i < actions; ++i) {
@@ -244,7 +242,7 @@ void gdiObjects(int actions) {
             break;
         }
         default:
-            answer = random() & 0xFFFFFF;
+            running.world.prompts.colorAnswer = random() & 0xFFFFFF;
             preview::pickColor(main, running.world.prompts);
         }
         if (i % 100 == 0)

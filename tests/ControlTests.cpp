@@ -171,6 +171,27 @@ TEST_F(ControlLayer, TextChangesRaiseChangeOnceWhateverTheirSource) {
     EXPECT_EQ(singleChanges, 3);
 }
 
+TEST_F(ControlLayer, ChangesByCodeThatChangeNothingRaiseNothing) {
+    form.Single.setText(L"abc");
+    form.Sample.setText(L"text");
+    singleChanges = sampleChanges = 0;
+    form.Single.setText(L"abc");
+    form.Sample.setText(L"text");
+    form.Single.setSelStart(1);
+    form.Single.setSelText(L""); // no selection: nothing to remove
+    form.Single.setSelLength(2);
+    form.Single.setSelText(L"bc"); // the same text over itself
+    SendMessageW(form.Sample.hwnd(), EM_EMPTYUNDOBUFFER, 0, 0);
+    form.Sample.undo(); // nothing to undo
+    EXPECT_EQ(singleChanges, 0);
+    EXPECT_EQ(sampleChanges, 0);
+    EXPECT_EQ(form.Single.text(), L"abc");
+
+    form.Single.undo(); // the box's last edit put "bc" over "bc": still nothing
+    form.Single.setSelText(L"X");
+    EXPECT_EQ(singleChanges, 1);
+}
+
 TEST_F(ControlLayer, SelectionPropertiesAndUndoableSelText) {
     form.Sample.setText(L"hello world");
     form.Sample.setSelStart(6);
@@ -340,12 +361,45 @@ TEST_F(ControlLayer, ABatchOfFontChangesMakesOneFontAndUnchangedPropertiesMakeNo
     EXPECT_TRUE(described.lfItalic);
 }
 
+TEST_F(ControlLayer, AToolTipTakesEachNewTextWhateverItsLength) {
+    const auto tip = [&] {
+        wchar_t text[512] = {};
+        TTTOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.hwnd = form.hwnd();
+        tool.uId = reinterpret_cast<UINT_PTR>(form.Check.hwnd());
+        tool.lpszText = text;
+        SendMessageW(form.toolTips(), TTM_GETTEXTW, std::size(text),
+                     reinterpret_cast<LPARAM>(&tool));
+        return std::wstring(text);
+    };
+    const LRESULT toolsBefore = SendMessageW(form.toolTips(), TTM_GETTOOLCOUNT, 0, 0);
+    const std::wstring texts[] = {std::wstring(300, L'L'), L"short", std::wstring(400, L'M')};
+    for (const auto& text : texts) {
+        form.setToolTip(form.Check, text);
+        EXPECT_EQ(tip(), text);
+    }
+    EXPECT_EQ(SendMessageW(form.toolTips(), TTM_GETTOOLCOUNT, 0, 0), toolsBefore + 1)
+        << "one tool, updated";
+}
+
 TEST(FormLifetime, UnloadFreesTheFormsFontsAndCanLoadAgain) {
     TestForm form;
     form.load();
     const HFONT shared = form.font(tahoma);
     ASSERT_NE(GetObjectType(shared), 0u);
     EXPECT_EQ(form.font(tahoma), shared) << "one font per description";
+    wchar_t face[] = L"Tahoma";
+    FontSpec sameText = tahoma;
+    sameText.face = face;
+    EXPECT_EQ(form.font(sameText), shared) << "the face's name counts, not where it is kept";
+    wchar_t passing[] = L"Arial";
+    FontSpec arial = tahoma;
+    arial.face = passing;
+    const HFONT made = form.font(arial);
+    passing[0] = L'X'; // the caller's buffer changes; the form kept its own name
+    arial.face = L"Arial";
+    EXPECT_EQ(form.font(arial), made);
     HWND first = form.hwnd();
     form.unload();
     EXPECT_FALSE(IsWindow(first));
@@ -366,6 +420,7 @@ TEST(FormLifetime, DestroyingALoadedWindowFreesEverythingItMade) {
     };
     makeAndDrop(); // the system's own first-use objects
     const int before = gdiObjectCount();
+    ASSERT_GE(before, 0) << "the GDI object count cannot be read";
     for (int i = 0; i < 3; ++i)
         makeAndDrop();
     EXPECT_EQ(gdiObjectCount(), before) << "fonts, brushes, icons and pictures all freed";

@@ -110,6 +110,26 @@ TEST_F(Editing, PastingIntoTheFindBoxSearchesLikeTyping) {
     EXPECT_EQ(main().FontFind.text(), L"");
 }
 
+TEST_F(Editing, UndoAndPasteThatLeaveTheFindBoxAsItWasKeepTheChosenFont) {
+    // As the user finds the window: the find box is the target, with nothing to undo.
+    ASSERT_EQ(main().WhichOne.text(), L"FontFind");
+    chooseFont(L"Verdana");
+    key('Z');
+    drive::click(main().UndoButton.hwnd());
+    loop().yield();
+    EXPECT_EQ(main().FontList.text(), L"Verdana");
+
+    findText(L"Ar");
+    chooseFont(L"Verdana");
+    fillClipboard(L"Ar");
+    main().FontFind.setSelStart(0);
+    main().FontFind.setSelLength(2);
+    key('V');
+    EXPECT_EQ(main().FontFind.text(), L"Ar");
+    EXPECT_EQ(main().FontList.text(), L"Verdana");
+    EXPECT_EQ(main().BigText.fontName(), L"Verdana");
+}
+
 TEST_F(Editing, PasteWithoutTextOnTheClipboardChangesNothing) {
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
@@ -173,6 +193,15 @@ TEST_F(Editing, ThePictureButtonsRunTheSameCommands) {
     loop().yield();
     EXPECT_EQ(main().BigText.text(), L"ta");
     EXPECT_EQ(world.prompts.messageBoxes.size(), 0u);
+}
+
+TEST_F(Editing, ADoubleClickOnAPictureIsOneClick) {
+    fillClipboard(L"ab");
+    prepare(main().BigText, L"", 0, 0);
+    ASSERT_TRUE(drive::doubleClick(loop(), main().Paste.hwnd()));
+    EXPECT_EQ(main().BigText.text(), L"ab");
+    ASSERT_TRUE(drive::doubleClick(loop(), main().UndoButton.hwnd()));
+    EXPECT_EQ(main().BigText.text(), L"") << "undone, not undone and redone";
 }
 
 // ---- opening a file ----
@@ -248,7 +277,7 @@ TEST_F(OpenFile, TheFileReplacesTheTextAndTheLookStays) {
     clickEntry(main().Sizelist, 12);
     checkBox(main().Italic);
     const COLORREF blue = RGB(0, 0, 200);
-    world.prompts.colorAnswer = &blue;
+    world.prompts.colorAnswer = blue;
     drive::click(main().ColorClick.hwnd());
     loop().yield();
     prepare(main().BigText, L"typed by the user", 3, 5);
@@ -307,7 +336,7 @@ TEST_F(DroppedFiles, TheFirstLoadsAsOpenFileLoadsItAndTheLookStays) {
     clickEntry(main().Sizelist, 12);
     checkBox(main().Italic);
     const COLORREF blue = RGB(0, 0, 200);
-    world.prompts.colorAnswer = &blue;
+    world.prompts.colorAnswer = blue;
     drive::click(main().ColorClick.hwnd());
     loop().yield();
     prepare(main().BigText, L"typed by the user", 3, 5);
@@ -361,19 +390,6 @@ TEST_F(DroppedFiles, FoldersUnreadableFilesAndAWaitingWindowLeaveTheSampleAsItWa
     main().setEnabled(true);
     EXPECT_EQ(main().BigText.text(), L"the user's sample");
 
-    // Too large: the same message as Open File gives.
-    const std::wstring huge = folder.file(L"huge.txt");
-    HANDLE file = CreateFileW(huge.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    LARGE_INTEGER size{};
-    size.QuadPart = 9ll << 20;
-    SetFilePointerEx(file, size, nullptr, FILE_BEGIN);
-    SetEndOfFile(file);
-    CloseHandle(file);
-    drop({huge});
-    EXPECT_EQ(main().BigText.text(), L"the user's sample");
-    EXPECT_EQ(lastMessage().text,
-              L"The file is too large to show in the sample (more than 8 MB): \r\n \r\n" + huge);
 }
 
 } // namespace

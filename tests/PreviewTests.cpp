@@ -267,12 +267,12 @@ TEST_F(Preview, TheColourChangesOnlyWhenOneIsConfirmed) {
     EXPECT_EQ(sample.foreColor(), RGB(0, 0, 0)) << "cancelled the first time: still black";
 
     const COLORREF red = RGB(220, 20, 60);
-    world.prompts.colorAnswer = &red;
+    world.prompts.colorAnswer = red;
     drive::click(main().ColorClick.hwnd());
     loop().yield();
     EXPECT_EQ(sample.foreColor(), red);
 
-    world.prompts.colorAnswer = nullptr;
+    world.prompts.colorAnswer.reset();
     drive::click(main().ColorClick.hwnd());
     loop().yield();
     EXPECT_EQ(world.prompts.colorOffered, red) << "the dialog opens on the current colour";
@@ -305,6 +305,7 @@ TEST_F(FontCount, TheMenuItemAndThePictureTellTheSameCount) {
         EXPECT_EQ(message.text, L"You have 312 installed fonts in your Windows 'Fonts' folder");
         EXPECT_EQ(message.style, 64u);
         EXPECT_EQ(message.title, L"Glyphmere");
+        EXPECT_EQ(message.owner, main().hwnd());
     }
 }
 

@@ -1,4 +1,5 @@
-// The real input box: a modal dialog with the prompt, an edit field, OK and Cancel.
+// The real prompts: the input box, a modal dialog with the prompt, an edit field, OK and
+// Cancel; and the owner of each box.
 #include "platform/Win32Platform.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@ namespace {
 // What the "user" does once the dialog is up; run from a timer inside its modal loop.
 std::function<void(HWND)> answer;
 std::wstring promptSeen;
+HWND ownerSeen;
 
 void CALLBACK onTimer(HWND, UINT, UINT_PTR id, DWORD) {
     HWND dialog = FindWindowW(nullptr, L"Tell-a-friend");
@@ -25,6 +27,7 @@ void CALLBACK onTimer(HWND, UINT, UINT_PTR id, DWORD) {
             GetWindowTextW(child, text, 256);
     }
     promptSeen = text;
+    ownerSeen = GetWindow(dialog, GW_OWNER);
     answer(dialog);
 }
 
@@ -39,13 +42,13 @@ HWND childOfClass(HWND dialog, const wchar_t* windowClass, const wchar_t* captio
     return nullptr;
 }
 
-std::wstring ask(std::function<void(HWND)> user) {
+std::wstring ask(std::function<void(HWND)> user, HWND owner = nullptr) {
     answer = std::move(user);
     promptSeen.clear();
     SetTimer(nullptr, 0, 20, onTimer);
     platform::Win32Prompts prompts;
-    return prompts.inputBox(L"Please insert your friend's full mail address:", L"Tell-a-friend",
-                            L"");
+    return prompts.inputBox(owner, L"Please insert your friend's full mail address:",
+                            L"Tell-a-friend", L"");
 }
 
 void type(HWND dialog, const std::wstring& text) {
@@ -83,6 +86,23 @@ TEST(InputBox, EnterAndOkAnswerTheTypedTextEscAndCancelAnEmptyOne) {
                   PostMessageW(childOfClass(d, L"Button", L"Cancel"), BM_CLICK, 0, 0);
               }),
               L"");
+}
+
+TEST(Prompts, EachBoxBelongsToTheWindowThatAsksAlsoWhenNoneIsActive) {
+    // A window of the program that is not active, as when another program is in front.
+    HWND owner = CreateWindowExW(0, L"STATIC", L"asking", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                 nullptr, nullptr);
+    ASSERT_EQ(GetActiveWindow(), nullptr);
+    ownerSeen = nullptr;
+    ask([](HWND d) { press(d, VK_ESCAPE); }, owner);
+    EXPECT_EQ(ownerSeen, owner) << "the input box";
+
+    ownerSeen = nullptr;
+    answer = [](HWND box) { PostMessageW(box, WM_COMMAND, IDOK, 0); };
+    SetTimer(nullptr, 0, 20, onTimer);
+    platform::Win32Prompts().messageBox(owner, L"A note", MB_OK, L"Tell-a-friend");
+    EXPECT_EQ(ownerSeen, owner) << "the message box";
+    DestroyWindow(owner);
 }
 
 } // namespace

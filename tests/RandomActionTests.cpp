@@ -40,7 +40,9 @@ protected:
 
     void answerPromptsAtRandom() {
         static const COLORREF colors[] = {RGB(200, 0, 0), RGB(0, 120, 0), RGB(20, 20, 160)};
-        world.prompts.colorAnswer = random() % 2 ? &pickOne(colors) : nullptr;
+        world.prompts.colorAnswer.reset();
+        if (random() % 2)
+            world.prompts.colorAnswer = pickOne(colors);
         const std::wstring files[] = {L"", folder.file(L"sample.txt"), folder.file(L"missing.txt"),
                                       folder.file(L"report.txt")};
         world.prompts.fileAnswer = pickOne(files);
@@ -164,9 +166,12 @@ protected:
             return "the main window does not answer";
         if (world.system.ends)
             return "the program ended";
-        if (gdiObjectCount() > gdiAtStart + 40)
+        const int gdi = gdiObjectCount();
+        if (gdi < 0)
+            return "the GDI object count cannot be read";
+        if (gdi > gdiAtStart + 40)
             return "GDI objects grew from " + std::to_string(gdiAtStart) + " to " +
-                   std::to_string(gdiObjectCount());
+                   std::to_string(gdi);
         return {};
     }
 
@@ -199,6 +204,7 @@ TEST_F(RandomActions, TheWindowKeepsItsInvariantsWhateverTheUserDoes) {
     loop().yield();
     ASSERT_TRUE(main().enabled());
     gdiAtStart = gdiObjectCount();
+    ASSERT_GE(gdiAtStart, 0) << "the GDI object count cannot be read";
     for (unsigned long long i = 0; i < count; ++i) {
         act();
         const std::string problem = broken();

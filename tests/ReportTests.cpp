@@ -44,6 +44,7 @@ TEST_F(Report, TheWorkedExampleByteForByte) {
     EXPECT_EQ(lastMessage().text, L"Report Saved: \r\n \r\n" + path);
     EXPECT_EQ(lastMessage().style, 64u);
     EXPECT_EQ(lastMessage().title, L"Glyphmere");
+    EXPECT_EQ(lastMessage().owner, main().hwnd());
     EXPECT_EQ(folder.names(), std::vector<std::wstring>{L"report.txt"}) << "nothing else left";
 }
 
@@ -131,6 +132,7 @@ TEST_F(Report, AFailedSaveKeepsTheOldFileLeavesNothingAndSaysSo) {
         EXPECT_EQ(lastMessage().text, L"The report could not be saved to: \r\n \r\n" + path);
         EXPECT_EQ(lastMessage().style, 48u);
         EXPECT_EQ(lastMessage().title, L"Glyphmere");
+        EXPECT_EQ(lastMessage().owner, main().hwnd());
     }
     CloseHandle(holder);
     EXPECT_EQ(readBytes(readOnly), old);

@@ -92,13 +92,15 @@ TEST_F(Launches, TheLicenceIsTestedFirstFromTheMenuAndFromTheAboutWindow) {
         clickOn(app.aboutForm().MinimizeToTray2);
     };
     const std::wstring licence = beside(L"License Agreement.rtf");
-    for (const auto& openLicence :
-         {std::function<void()>(fromMenu), std::function<void()>(fromAbout)}) {
+    for (const bool inAbout : {false, true}) {
+        const auto openLicence =
+            inAbout ? std::function<void()>(fromAbout) : std::function<void()>(fromMenu);
         DeleteFileW(licence.c_str());
         world.shell.launches.clear();
         world.prompts.messageBoxes.clear();
         openLicence(); // missing
         ASSERT_EQ(world.prompts.messageBoxes.size(), 1u);
+        EXPECT_EQ(lastMessage().owner, inAbout ? app.aboutForm().hwnd() : main().hwnd());
         EXPECT_EQ(lastMessage().text, warning);
         EXPECT_EQ(lastMessage().style, 48u);
         EXPECT_EQ(lastMessage().title, L"Glyphmere");
@@ -186,6 +188,7 @@ TEST_F(Launches, TheFeedbackWindowTellsAFriendAndShowsItsNotes) {
     clickOn(feedback.Label4);
     ASSERT_EQ(world.prompts.inputPrompts.size(), 1u);
     EXPECT_EQ(world.prompts.inputPrompts[0], L"Please insert your friend's full mail address:");
+    EXPECT_EQ(world.prompts.inputOwner, feedback.hwnd());
     EXPECT_TRUE(world.shell.launches.empty()) << "no mail";
 
     world.prompts.inputAnswer = L"my friend@example.org; x";
@@ -201,6 +204,7 @@ TEST_F(Launches, TheFeedbackWindowTellsAFriendAndShowsItsNotes) {
     clickOn(feedback.Image2);
     EXPECT_EQ(lastMessage().text, L"Free registration required to add a review at "
                                   L"fileden.example.org (No registration required to vote)");
+    EXPECT_EQ(lastMessage().owner, feedback.hwnd());
     EXPECT_EQ(lastMessage().style, 64u);
     EXPECT_EQ(lastMessage().title, L"Glyphmere");
     EXPECT_EQ(world.shell.launches.size(), launches) << "the notes open nothing";

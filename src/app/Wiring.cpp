@@ -59,8 +59,8 @@ void wireEditing(ui::MainForm& main, platform::Services& services) {
     main.SelectAll.onClick = [&main] { editing::SelectAllCode(main); };
     main.OpenFileMenu.onClick = [&main, &prompts] { editing::OpenFile(main, prompts); };
     main.OpenButton.onClick = [&main, &prompts] { editing::OpenFile(main, prompts); };
-    main.onFilesDropped = [&main, &prompts](const std::vector<std::wstring>& files) {
-        editing::openDroppedFiles(main, prompts, files);
+    main.onFilesDropped = [&main](const std::vector<std::wstring>& files) {
+        editing::openDroppedFiles(main, files);
     };
 }
 
@@ -84,7 +84,9 @@ void wireLaunches(Windows w, platform::Services& services) {
     main.CharacterMapButton.onClick = [&splash, &shell] { shell::openCharacterMap(shell, splash); };
     main.CharacterMap.onClick = [&splash, &shell] { shell::openCharacterMap(shell, splash); };
     main.HowInstall.onClick = [&splash, &services] { shell::openHowTo(services, splash); };
-    main.License.onClick = [&splash, &services] { shell::openLicense(services, splash); };
+    main.License.onClick = [&splash, &services, &main] {
+        shell::openLicense(services, splash, main.hwnd());
+    };
     main.Image4.onClick = [&splash, &services] { shell::openDonation(services, splash); };
     main.Contact.onClick = [&shell] { shell::MailSupport(shell); };
     main.Downloadcom.onClick = [&shell] { shell::OpenDownloadPage(shell); };
@@ -105,7 +107,9 @@ void wireAbout(Windows w, platform::Services& services) {
     ui::AboutForm& about = w.about;
     auto& shell = services.shell;
     about.onLoad = [&about, &services] { windows::aboutLoaded(about, services.system); };
-    about.About_License.onClick = [&splash, &services] { shell::openLicense(services, splash); };
+    about.About_License.onClick = [&splash, &services, &about] {
+        shell::openLicense(services, splash, about.hwnd());
+    };
     about.Image1.onClick = [&splash, &services] { shell::openDonation(services, splash); };
     about.Label10.onClick = [&shell] { shell::OpenDownloadPage(shell); };
     about.Label6.onClick = [&shell] { shell::MailSupport(shell); };
@@ -128,8 +132,12 @@ void wireFeedback(Windows w, platform::Services& services) {
     feedback.Label12.onClick = [&splash, &shell] {
         shell::ShellOpen(shell, splash.hwnd(), std::wstring(ui::product::secondSiteHome), L"", L"");
     };
-    feedback.Image1.onClick = [&services] { windows::firstSiteNote(services.prompts); };
-    feedback.Image2.onClick = [&services] { windows::secondSiteNote(services.prompts); };
+    feedback.Image1.onClick = [&feedback, &services] {
+        windows::firstSiteNote(feedback, services.prompts);
+    };
+    feedback.Image2.onClick = [&feedback, &services] {
+        windows::secondSiteNote(feedback, services.prompts);
+    };
     feedback.Image3.onClick = [&main, &feedback] { windows::closeFeedback(feedback, main); };
     feedback.onEscape = [&main, &feedback] { windows::closeFeedback(feedback, main); };
     feedback.onCloseRequest = [&main, &feedback] { windows::closeFeedback(feedback, main); };

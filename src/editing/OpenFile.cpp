@@ -3,49 +3,50 @@
 #include "editing/TextDecoding.h"
 #include "platform/Files.h"
 
-#include <new>
+#include <algorithm>
+#include <stdexcept>
 
 namespace editing {
 
 namespace {
 
 std::wstring fromAnsiCodePage(std::string_view bytes) {
-    if (bytes.empty())
-        return {};
-    const int size = static_cast<int>(bytes.size());
-    std::wstring text(bytes.size(), L'\0'); // a single-byte code page: one character a byte
-    const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, text.data(), size);
-    text.resize(static_cast<size_t>(std::max(length, 0)));
+    // A single-byte code page gives one character a byte. The conversion takes an int's
+    // worth at a time, so a larger text goes in pieces, each ending after a line break where
+    // it has one: a break is never part of a double-byte character.
+    constexpr size_t piece = size_t{1} << 30;
+    std::wstring text;
+    text.reserve(bytes.size());
+    while (!bytes.empty()) {
+        size_t size = std::min(bytes.size(), piece);
+        if (size < bytes.size())
+            if (const size_t lineEnd = bytes.substr(0, size).rfind('\n');
+                lineEnd != std::string_view::npos)
+                size = lineEnd + 1;
+        const size_t at = text.size();
+        text.resize(at + size);
+        const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(size),
+                                               text.data() + at, static_cast<int>(size));
+        text.resize(at + static_cast<size_t>(std::max(length, 0)));
+        bytes.remove_prefix(size);
+    }
     return text;
 }
 
-// Into the sample, whichever way the file was chosen.
-void loadIntoSample(ui::MainForm& main, platform::Prompts& prompts, const std::wstring& path) {
-    // A file that cannot be read leaves the sample as it was. A very large one would keep
-    // the window from answering for many seconds while the box takes it in: say so instead.
-    const auto size = platform::files::sizeOf(path);
-    if (!size)
-        return;
-    if (*size > largestFile) {
-        const std::wstring sep = main.EnterLine.text();
-        prompts.messageBox(L"The file is too large to show in the sample (more than 8 MB):" + sep +
-                               sep + path,
-                           MB_OK | MB_ICONWARNING, L"Glyphmere");
-        return;
-    }
+// Into the sample, whichever way the file was chosen: read whole, whatever its size. A
+// file that cannot be read, or not held in memory, leaves the sample as it was.
+void loadIntoSample(ui::MainForm& main, const std::wstring& path) {
     const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     try {
         if (const auto bytes = platform::files::readAll(path))
             main.BigText.setText(decodeText(*bytes, fromAnsiCodePage));
-    } catch (const std::bad_alloc&) {
-        // Not enough memory for it: the sample stays as it was.
+    } catch (const std::exception&) {
+        // Out of memory on the way (std::bad_alloc, std::length_error).
     }
     SetCursor(previous);
 }
 
 } // namespace
-
-const unsigned long long largestFile = 8ull << 20;
 
 void OpenFile(ui::MainForm& main, platform::Prompts& prompts) {
     main.ForOpen.fileName.clear(); // every showing starts with an empty name
@@ -54,14 +55,13 @@ void OpenFile(ui::MainForm& main, platform::Prompts& prompts) {
     if (!prompts.openFile(main.hwnd(), request) || request.fileName.empty())
         return;
     main.ForOpen.fileName = request.fileName;
-    loadIntoSample(main, prompts, main.ForOpen.fileName);
+    loadIntoSample(main, main.ForOpen.fileName);
 }
 
-void openDroppedFiles(ui::MainForm& main, platform::Prompts& prompts,
-                      const std::vector<std::wstring>& files) {
-    // The first one only; a folder is no text and leaves the sample as it is.
+void openDroppedFiles(ui::MainForm& main, const std::vector<std::wstring>& files) {
+    // The first one only; a folder cannot be read as a file and leaves the sample as it is.
     if (!files.empty())
-        loadIntoSample(main, prompts, files.front());
+        loadIntoSample(main, files.front());
 }
 
 } // namespace editing

@@ -8,13 +8,9 @@
 
 namespace editing {
 
-// The largest file the sample takes, in bytes.
-extern const unsigned long long largestFile;
-
 void OpenFile(ui::MainForm& main, platform::Prompts& prompts); // OpenButton, OpenFileMenu
 
 // Files dragged onto the main window: the first is loaded as OpenFile loads the chosen one.
-void openDroppedFiles(ui::MainForm& main, platform::Prompts& prompts,
-                      const std::vector<std::wstring>& files);
+void openDroppedFiles(ui::MainForm& main, const std::vector<std::wstring>& files);
 
 } // namespace editing

@@ -42,14 +42,6 @@ std::wstring longPath(const std::wstring& path) {
     return path;                            // a relative path stays as it is
 }
 
-std::optional<unsigned long long> sizeOf(const std::wstring& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExW(longPath(path).c_str(), GetFileExInfoStandard, &data) ||
-        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-        return std::nullopt;
-    return (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-}
-
 namespace {
 KernelHandle openForReading(const std::wstring& path) {
     return KernelHandle(CreateFileW(longPath(path).c_str(), GENERIC_READ,
@@ -70,6 +62,14 @@ std::optional<std::string> readAll(const std::wstring& path) {
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
         static_cast<unsigned long long>(size.QuadPart) > std::string().max_size())
+        return std::nullopt;
+    // More than the system can still give this process: not even tried, so that a system
+    // that promises memory it does not have is not driven out of it.
+    MEMORYSTATUSEX memory{};
+    memory.dwLength = sizeof memory;
+    if (GlobalMemoryStatusEx(&memory) &&
+        static_cast<unsigned long long>(size.QuadPart) >
+            std::min(memory.ullAvailPageFile, memory.ullAvailVirtual))
         return std::nullopt;
     std::string bytes;
     try {

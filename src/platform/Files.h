@@ -9,9 +9,6 @@ namespace platform::files {
 // The same path in the form that also works beyond 260 characters.
 std::wstring longPath(const std::wstring& path);
 
-// The file's size in bytes, or nothing when it cannot be opened.
-std::optional<unsigned long long> sizeOf(const std::wstring& path);
-
 // Whether the file exists and this process may read it.
 bool canRead(const std::wstring& path);
 

@@ -21,8 +21,9 @@ private:
 
 class Win32Prompts final : public Prompts {
 public:
-    int messageBox(const std::wstring& text, UINT style, const std::wstring& title) override;
-    std::wstring inputBox(const std::wstring& prompt, const std::wstring& title,
+    int messageBox(HWND owner, const std::wstring& text, UINT style,
+                   const std::wstring& title) override;
+    std::wstring inputBox(HWND owner, const std::wstring& prompt, const std::wstring& title,
                           const std::wstring& initial) override;
     bool chooseColor(HWND owner, COLORREF& color) override;
     bool openFile(HWND owner, FileDialogRequest& request) override;

@@ -8,11 +8,6 @@ namespace platform {
 
 namespace {
 
-// The window the prompt belongs to: the active one of this thread, as a message box expects.
-HWND activeOwner() {
-    return GetActiveWindow();
-}
-
 // "Text File (*.txt)|*.txt" becomes the double-NUL list the file dialogs take.
 std::wstring dialogFilter(const std::wstring& filter) {
     std::wstring result = filter;
@@ -138,13 +133,14 @@ private:
 
 } // namespace
 
-int Win32Prompts::messageBox(const std::wstring& text, UINT style, const std::wstring& title) {
-    return MessageBoxW(activeOwner(), text.c_str(), title.c_str(), style);
+int Win32Prompts::messageBox(HWND owner, const std::wstring& text, UINT style,
+                             const std::wstring& title) {
+    return MessageBoxW(owner, text.c_str(), title.c_str(), style);
 }
 
-std::wstring Win32Prompts::inputBox(const std::wstring& prompt, const std::wstring& title,
-                                    const std::wstring& initial) {
-    return InputDialog(prompt, initial).run(activeOwner(), title);
+std::wstring Win32Prompts::inputBox(HWND owner, const std::wstring& prompt,
+                                    const std::wstring& title, const std::wstring& initial) {
+    return InputDialog(prompt, initial).run(owner, title);
 }
 
 bool Win32Prompts::chooseColor(HWND owner, COLORREF& color) {

@@ -11,7 +11,8 @@ const std::wstring title = L"Glyphmere";
 } // namespace
 
 void countFonts(ui::MainForm& main, platform::Prompts& prompts) {
-    prompts.messageBox(L"You have " + std::to_wstring(main.FontList.listCount()) +
+    prompts.messageBox(main.hwnd(),
+                       L"You have " + std::to_wstring(main.FontList.listCount()) +
                            L" installed fonts in your Windows 'Fonts' folder",
                        information, title);
 }
@@ -24,20 +25,21 @@ void copyFontName(ui::MainForm& main, platform::Prompts& prompts) {
     // Never a success reported for a failure, and never the user's clipboard wiped for
     // nothing.
     if (main.FontList.listIndex() < 0) {
-        prompts.messageBox(L"No font is selected.", warning, title);
+        prompts.messageBox(main.hwnd(), L"No font is selected.", warning, title);
         return;
     }
     switch (platform::clipboard::setText(main.hwnd(), main.FontList.text())) {
     case platform::clipboard::Result::Done:
-        prompts.messageBox(L"Font name successfully copied!", information, title);
+        prompts.messageBox(main.hwnd(), L"Font name successfully copied!", information, title);
         break;
     case platform::clipboard::Result::Busy:
-        prompts.messageBox(L"The font name could not be copied because another program is "
+        prompts.messageBox(main.hwnd(),
+                           L"The font name could not be copied because another program is "
                            L"using the clipboard.",
                            warning, title);
         break;
     case platform::clipboard::Result::Failed:
-        prompts.messageBox(L"The font name could not be copied.", warning, title);
+        prompts.messageBox(main.hwnd(), L"The font name could not be copied.", warning, title);
         break;
     }
 }

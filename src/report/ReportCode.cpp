@@ -44,10 +44,10 @@ void ReportCode(ui::MainForm& main, platform::Prompts& prompts) {
     const bool saved = platform::files::replaceWith(path, toAnsiCodePage(reportText(choice, sep)));
     // The confirmation only for a file really written; a failure says so.
     if (saved)
-        prompts.messageBox(L"Report Saved:" + sep + sep + path, MB_OK | MB_ICONINFORMATION,
-                           L"Glyphmere");
+        prompts.messageBox(main.hwnd(), L"Report Saved:" + sep + sep + path,
+                           MB_OK | MB_ICONINFORMATION, L"Glyphmere");
     else
-        prompts.messageBox(L"The report could not be saved to:" + sep + sep + path,
+        prompts.messageBox(main.hwnd(), L"The report could not be saved to:" + sep + sep + path,
                            MB_OK | MB_ICONWARNING, L"Glyphmere");
 }
 

@@ -27,10 +27,11 @@ void openDonation(platform::Services& services, const ui::ReadForm& splash) {
               besideProgram(services.system, L"Donate with PayPal.exe"), L"", L"");
 }
 
-void openLicense(platform::Services& services, const ui::ReadForm& splash) {
+void openLicense(platform::Services& services, const ui::ReadForm& splash, HWND owner) {
     const std::wstring path = besideProgram(services.system, L"License Agreement.rtf");
     if (!platform::files::canRead(path)) {
-        services.prompts.messageBox(L"Glyphmere can not find the file License Agreement.rtf, "
+        services.prompts.messageBox(owner,
+                                    L"Glyphmere can not find the file License Agreement.rtf, "
                                     L"Please reinstall the application",
                                     MB_OK | MB_ICONWARNING, L"Glyphmere");
         return;

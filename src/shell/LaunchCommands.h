@@ -18,8 +18,8 @@ void openCharacterMap(platform::Shell& shell,
 void openHowTo(platform::Services& services, const ui::ReadForm& splash); // HowInstall
 void openDonation(platform::Services& services,
                   const ui::ReadForm& splash); // Image4, about's Image1
-// Tested by opening it for reading first; a warning when that fails.
-void openLicense(platform::Services& services,
-                 const ui::ReadForm& splash); // License, About_License
+// Tested by opening it for reading first; a warning, owned by `owner`, when that fails.
+void openLicense(platform::Services& services, const ui::ReadForm& splash,
+                 HWND owner); // License, About_License
 
 } // namespace shell

@@ -15,6 +15,9 @@ const wchar_t* pictureClass(WNDPROC procedure) {
     static const ATOM atom = [procedure] {
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof wc;
+        // The second press of a double-click comes as its own message, so that it is not
+        // taken for a second click.
+        wc.style = CS_DBLCLKS;
         wc.lpfnWndProc = procedure;
         wc.hInstance = GetModuleHandleW(nullptr);
         wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -245,18 +248,26 @@ LRESULT CALLBACK PictureButton::procedure(HWND window, UINT message, WPARAM wPar
     auto* self = reinterpret_cast<PictureButton*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self)
         return DefWindowProcW(window, message, wParam, lParam);
+    try {
+        return self->handle(window, message, wParam, lParam);
+    } catch (...) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+LRESULT PictureButton::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(window, &ps);
-        self->paint(dc);
+        paint(dc);
         EndPaint(window, &ps);
         return 0;
     }
     case WM_PRINTCLIENT:
-        self->paint(reinterpret_cast<HDC>(wParam));
+        paint(reinterpret_cast<HDC>(wParam));
         return 0;
     case WM_UPDATEUISTATE: {
         // The focus rectangle shows or hides with the window's keyboard cues.
@@ -270,26 +281,28 @@ LRESULT CALLBACK PictureButton::procedure(HWND window, UINT message, WPARAM wPar
         return 0;
     case WM_LBUTTONDOWN:
         // Like a toolbar button: the click does not move the focus away from the text.
-        self->pressed_ = true;
+        pressed_ = true;
         SetCapture(window);
         return 0;
+    case WM_LBUTTONDBLCLK:
+        return 0; // one click was raised already, by the first press
     case WM_LBUTTONUP:
-        if (self->pressed_) {
-            self->pressed_ = false;
+        if (pressed_) {
+            pressed_ = false;
             ReleaseCapture();
             RECT r;
             GetClientRect(window, &r);
             const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
             if (PtInRect(&r, at))
-                raise(self->onClick);
+                raise(onClick);
         }
         return 0;
     case WM_CAPTURECHANGED:
-        self->pressed_ = false;
+        pressed_ = false;
         return 0;
     case WM_KEYDOWN:
         if (wParam == VK_SPACE || wParam == VK_RETURN) {
-            raise(self->onClick);
+            raise(onClick);
             return 0;
         }
         break;
@@ -300,14 +313,14 @@ LRESULT CALLBACK PictureButton::procedure(HWND window, UINT message, WPARAM wPar
         return DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
     }
     case BM_CLICK: // what a screen reader's default action sends
-        raise(self->onClick);
+        raise(onClick);
         return 0;
     case WM_GETOBJECT:
         if (asksForClient(lParam)) {
             // A picture that does something is a button; one that does nothing, a graphic.
-            const auto role = self->onClick ? AccessibleRole::PushButton : AccessibleRole::Graphic;
+            const auto role = onClick ? AccessibleRole::PushButton : AccessibleRole::Graphic;
             if (const LRESULT answer =
-                    answerClient(window, wParam, accessibleName(self->layout().toolTip), role))
+                    answerClient(window, wParam, accessibleName(layout().toolTip), role))
                 return answer;
         }
         break;
@@ -387,8 +400,10 @@ int ListBox::listCount() const {
 }
 
 std::wstring ListBox::list(int index) const {
+    if (index < 0)
+        return {};
     const LRESULT length = SendMessageW(hwnd(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == LB_ERR || index < 0)
+    if (length == LB_ERR)
         return {};
     std::wstring entry(static_cast<size_t>(length) + 1, L'\0');
     const LRESULT copied = SendMessageW(hwnd(), LB_GETTEXT, static_cast<WPARAM>(index),
@@ -475,10 +490,17 @@ void TextBox::destroyed() {
 
 LRESULT CALLBACK TextBox::subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR, DWORD_PTR data) {
-    auto* self = reinterpret_cast<TextBox*>(data);
+    try {
+        return reinterpret_cast<TextBox*>(data)->handle(window, message, wParam, lParam);
+    } catch (...) {
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+}
+
+LRESULT TextBox::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_LBUTTONUP) {
         const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-        raise(self->onClick);
+        raise(onClick);
         return result;
     }
     if ((message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE)
@@ -501,10 +523,15 @@ std::wstring TextBox::text() const {
 }
 
 template <typename Edit> void TextBox::changeByCode(Edit&& edit) {
+    // Only a real change raises Change: an undo with nothing to undo, or a paste of the text
+    // already there, must not run the handler. A box that nobody listens to is not read.
+    const bool listened = static_cast<bool>(onChange);
+    const std::wstring before = listened ? text() : std::wstring();
     changingByCode_ = true;
     edit();
     changingByCode_ = false;
-    raise(onChange);
+    if (listened && text() != before)
+        raise(onChange);
 }
 
 void TextBox::setText(const std::wstring& text) {

@@ -112,6 +112,7 @@ private:
     void loadPicture(int width, int height);
     void paint(HDC dc);
     static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
+    LRESULT handle(HWND, UINT, WPARAM, LPARAM);
     HICON icon_ = nullptr;
     bool pressed_ = false;
 };
@@ -169,9 +170,11 @@ protected:
     void destroyed() override;
 
 private:
-    // Changes made by code raise Change once themselves, whatever the control reports.
+    // Changes made by code raise Change once themselves, whatever the control reports, and
+    // only when the text really changed.
     template <typename Edit> void changeByCode(Edit&& edit);
     static LRESULT CALLBACK subclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    LRESULT handle(HWND, UINT, WPARAM, LPARAM);
     bool changingByCode_ = false;
 };
 

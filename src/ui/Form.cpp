@@ -155,7 +155,7 @@ void Form::rescale(int dpi) {
         if (c)
             c->rescale(pixels(c->layout()));
     for (const auto& entry : oldFonts)
-        DeleteObject(entry.second);
+        DeleteObject(entry.handle);
     loadIcons();
     fitToClient();
     InvalidateRect(hwnd_, nullptr, TRUE);
@@ -246,18 +246,20 @@ COLORREF Form::backgroundAt(const ControlSpec& row) const {
 void Form::setToolTip(const Control& control, const std::wstring& text) {
     if (!toolTips_ || !control.hwnd())
         return;
-    std::wstring copy = text;
+    std::wstring copy = text; // the message takes a pointer that is not const
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = hwnd_;
     tool.uId = reinterpret_cast<UINT_PTR>(control.hwnd());
     tool.lpszText = copy.data();
-    const bool known =
-        SendMessageW(toolTips_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
-    tool.lpszText = copy.data();
-    SendMessageW(toolTips_, known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0,
-                 reinterpret_cast<LPARAM>(&tool));
+    // Asking the tool-tip control whether it knows the tool would copy the old text into
+    // the buffer given, however long: the form remembers instead.
+    const bool known = std::find(tipped_.begin(), tipped_.end(), control.hwnd()) != tipped_.end();
+    if (known)
+        SendMessageW(toolTips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    else if (SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)))
+        tipped_.push_back(control.hwnd());
     // A label takes the mouse only when it has something to say.
     wchar_t windowClass[16] = {};
     GetClassNameW(control.hwnd(), windowClass, 16);
@@ -267,14 +269,19 @@ void Form::setToolTip(const Control& control, const std::wstring& text) {
 }
 
 HFONT Form::font(const FontSpec& wanted) {
-    for (const auto& [known, handle] : fonts_)
-        if (known == wanted)
-            return handle;
+    for (const auto& known : fonts_)
+        if (known.spec == wanted)
+            return known.handle;
     HFONT handle =
         CreateFontW(layoutFontHeight(wanted.points, dpi_), 0, 0, 0, wanted.weight, wanted.italic,
                     wanted.underline, wanted.strikeout, wanted.charset, OUT_DEFAULT_PRECIS,
                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, wanted.face);
-    fonts_.emplace_back(wanted, handle);
+    if (handle) { // a failure is tried again next time, not remembered as a font
+        auto face = std::make_unique<std::wstring>(wanted.face ? wanted.face : L"");
+        FontSpec spec = wanted;
+        spec.face = face->c_str();
+        fonts_.push_back({std::move(face), spec, handle});
+    }
     return handle;
 }
 
@@ -333,7 +340,7 @@ void Form::releaseResources() {
     }
     created_.clear();
     for (const auto& entry : fonts_)
-        DeleteObject(entry.second);
+        DeleteObject(entry.handle);
     fonts_.clear();
     for (const auto& entry : brushes_)
         DeleteObject(entry.second);
@@ -347,6 +354,7 @@ void Form::releaseResources() {
         *icon = nullptr;
     }
     toolTips_ = nullptr; // a child of the form: gone with it
+    tipped_.clear();
     lastFocus_ = nullptr;
     shownOnce_ = false;
     hwnd_ = nullptr;

@@ -6,6 +6,7 @@
 #include "ui/MenuTable.h"
 
 #include <map>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -94,6 +95,7 @@ private:
     bool shownOnce_ = false;
     HWND lastFocus_ = nullptr;
     HWND toolTips_ = nullptr;
+    std::vector<HWND> tipped_; // the controls the tool-tip control knows
     HACCEL accelerators_ = nullptr;
     HICON smallIcon_ = nullptr;
     HICON bigIcon_ = nullptr;
@@ -101,7 +103,14 @@ private:
     std::vector<Control*> created_;  // index + firstControlId is the control's id
     std::vector<Timer*> timers_;
     std::vector<MenuItem*> menuItems_;
-    std::vector<std::pair<FontSpec, HFONT>> fonts_;
+    // Each font made, by its description; the description keeps its own copy of the face's
+    // name, since a caller's may not outlive the form.
+    struct KnownFont {
+        std::unique_ptr<std::wstring> face;
+        FontSpec spec;
+        HFONT handle;
+    };
+    std::vector<KnownFont> fonts_;
     std::map<COLORREF, HBRUSH> brushes_;
 };
 

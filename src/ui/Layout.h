@@ -48,7 +48,13 @@ struct FontSpec {
     bool strikeout = false;
     BYTE charset = ANSI_CHARSET;
 
-    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+    // The face by its name: one name kept in two places is one face.
+    friend bool operator==(const FontSpec& a, const FontSpec& b) {
+        const auto name = [](const wchar_t* face) { return std::wstring_view(face ? face : L""); };
+        return name(a.face) == name(b.face) && a.points == b.points && a.weight == b.weight &&
+               a.italic == b.italic && a.underline == b.underline && a.strikeout == b.strikeout &&
+               a.charset == b.charset;
+    }
 };
 
 constexpr FontSpec tahoma{};

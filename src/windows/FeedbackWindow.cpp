@@ -7,20 +7,22 @@ namespace windows {
 
 void tellAFriend(ui::ForGlyphmere& feedback, platform::Services& services) {
     const std::wstring address = services.prompts.inputBox(
-        L"Please insert your friend's full mail address:", L"Tell-a-friend", L"");
+        feedback.hwnd(), L"Please insert your friend's full mail address:", L"Tell-a-friend", L"");
     feedback.Mail.setText(address);
     if (!address.empty())
         shell::MailFriend(services.shell, feedback);
 }
 
-void firstSiteNote(platform::Prompts& prompts) {
-    prompts.messageBox(L"Free registration required to vote and add a review at " +
+void firstSiteNote(ui::ForGlyphmere& feedback, platform::Prompts& prompts) {
+    prompts.messageBox(feedback.hwnd(),
+                       L"Free registration required to vote and add a review at " +
                            std::wstring(ui::product::firstSiteHost),
                        MB_OK | MB_ICONINFORMATION, L"Glyphmere");
 }
 
-void secondSiteNote(platform::Prompts& prompts) {
-    prompts.messageBox(L"Free registration required to add a review at " +
+void secondSiteNote(ui::ForGlyphmere& feedback, platform::Prompts& prompts) {
+    prompts.messageBox(feedback.hwnd(),
+                       L"Free registration required to add a review at " +
                            std::wstring(ui::product::secondSiteHost) +
                            L" (No registration required to vote)",
                        MB_OK | MB_ICONINFORMATION, L"Glyphmere");

@@ -6,9 +6,9 @@
 
 namespace windows {
 
-void tellAFriend(ui::ForGlyphmere& feedback, platform::Services& services); // Label4
-void firstSiteNote(platform::Prompts& prompts);                             // Image1
-void secondSiteNote(platform::Prompts& prompts);                            // Image2
-void closeFeedback(ui::ForGlyphmere& feedback, ui::MainForm& main);         // Image3
+void tellAFriend(ui::ForGlyphmere& feedback, platform::Services& services);  // Label4
+void firstSiteNote(ui::ForGlyphmere& feedback, platform::Prompts& prompts);  // Image1
+void secondSiteNote(ui::ForGlyphmere& feedback, platform::Prompts& prompts); // Image2
+void closeFeedback(ui::ForGlyphmere& feedback, ui::MainForm& main);          // Image3
 
 } // namespace windows

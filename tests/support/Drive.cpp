@@ -39,6 +39,21 @@ void click(HWND window) {
     click(window, r.right / 2, r.bottom / 2);
 }
 
+bool doubleClick(app::MessageLoop& loop, HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    if (!SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2))
+        return false;
+    INPUT presses[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        presses[i].type = INPUT_MOUSE;
+        presses[i].mi.dwFlags = i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
+    }
+    const bool sent = SendInput(4, presses, sizeof(INPUT)) == 4;
+    pumpFor(loop, 100);
+    return sent;
+}
+
 void pressKey(app::MessageLoop& loop, HWND focus, UINT key, UINT modifiers) {
     // The thread's key state is what the accelerator translation reads for Ctrl and Shift.
     BYTE state[256];

@@ -22,6 +22,10 @@ RECT placeInParent(HWND child);
 // A left click at a point of the window's client area, posted like the mouse's own.
 void click(HWND window, int x, int y);
 void click(HWND window); // at the centre
+// Two left clicks at the window's centre from the mouse itself, quick enough to make a
+// double-click: the system turns the second press into a double-click where the window's
+// class asks for that. Answers whether the input was taken.
+bool doubleClick(app::MessageLoop& loop, HWND window);
 
 // A key press as the keyboard makes it: into the queue, through the message loop.
 // `modifiers` is a combination of MOD_CONTROL, MOD_SHIFT and MOD_ALT.

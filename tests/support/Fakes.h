@@ -3,6 +3,7 @@
 #include "platform/Services.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,24 +33,27 @@ struct MessageBoxCall {
     std::wstring text;
     UINT style;
     std::wstring title;
+    HWND owner = nullptr;
 };
 
 class Prompts : public platform::Prompts {
 public:
-    int messageBox(const std::wstring& text, UINT style, const std::wstring& title) override {
-        messageBoxes.push_back({text, style, title});
+    int messageBox(HWND owner, const std::wstring& text, UINT style,
+                   const std::wstring& title) override {
+        messageBoxes.push_back({text, style, title, owner});
         return IDOK;
     }
-    std::wstring inputBox(const std::wstring& prompt, const std::wstring&,
+    std::wstring inputBox(HWND owner, const std::wstring& prompt, const std::wstring&,
                           const std::wstring&) override {
         inputPrompts.push_back(prompt);
+        inputOwner = owner;
         return inputAnswer;
     }
     bool chooseColor(HWND, COLORREF& color) override {
         ++colorDialogs;
         colorOffered = color;
         if (!colorAnswer)
-            return false;
+            return false; // cancelled
         color = *colorAnswer;
         return true;
     }
@@ -63,9 +67,10 @@ public:
     std::vector<MessageBoxCall> messageBoxes;
     std::vector<std::wstring> inputPrompts;
     std::wstring inputAnswer;
+    HWND inputOwner = nullptr;
     int colorDialogs = 0;
     COLORREF colorOffered = 0;
-    const COLORREF* colorAnswer = nullptr;
+    std::optional<COLORREF> colorAnswer; // none: the user cancels
     std::vector<platform::FileDialogRequest> openRequests, saveRequests;
     std::wstring fileAnswer; // empty: the user cancels
 

@@ -1,6 +1,8 @@
 #include "support/TempFolder.h"
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -24,17 +26,25 @@ void removeTree(const std::wstring& path) {
     RemoveDirectoryW(path.c_str());
 }
 
+[[noreturn]] void fail(const char* what) {
+    throw std::runtime_error(std::string(what) + " (error " + std::to_string(GetLastError()) + ")");
+}
+
 } // namespace
 
 TempFolder::TempFolder() {
     wchar_t base[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, base);
+    if (!GetTempPathW(MAX_PATH, base))
+        fail("no temporary folder");
     static unsigned counter = 0;
-    for (;;) {
+    // Another name only while the name is taken; any other failure will not pass by itself.
+    for (int attempt = 0;; ++attempt) {
         path_ = std::wstring(base) + L"glyphmere-test-" + std::to_wstring(GetCurrentProcessId()) +
                 L"-" + std::to_wstring(++counter);
         if (CreateDirectoryW(path_.c_str(), nullptr))
             break;
+        if (GetLastError() != ERROR_ALREADY_EXISTS || attempt == 1000)
+            fail("the temporary folder cannot be made");
     }
 }
 
@@ -61,9 +71,20 @@ std::vector<std::wstring> TempFolder::names() const {
 void writeBytes(const std::wstring& path, const std::string& bytes) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    if (file == INVALID_HANDLE_VALUE)
+        fail("the file cannot be made");
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 24));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0) {
+            CloseHandle(file);
+            fail("the file cannot be written");
+        }
+        done += written;
+    }
+    if (!CloseHandle(file))
+        fail("the file cannot be closed");
 }
 
 std::string readBytes(const std::wstring& path) {

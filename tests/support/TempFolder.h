@@ -1,5 +1,6 @@
 #pragma once
-// A fresh folder under the system's temporary folder, removed with everything in it.
+// A fresh folder under the system's temporary folder, removed with everything in it. What
+// cannot be made or written throws std::runtime_error, which fails the test.
 #include <windows.h>
 
 #include <string>
