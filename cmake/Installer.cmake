@@ -15,7 +15,7 @@ else()
     set(GLYPHMERE_WIN64 no)
 endif()
 # wixl takes only paths relative to the .wxs file's folder, the build folder.
-set(GLYPHMERE_ICON "${CMAKE_SOURCE_DIR}/src/ui/res/program.ico")
+set(GLYPHMERE_ICON "${CMAKE_SOURCE_DIR}/src/forms/res/program.ico")
 file(RELATIVE_PATH GLYPHMERE_SOURCE_FROM_BUILD "${CMAKE_BINARY_DIR}" "${CMAKE_SOURCE_DIR}")
 # Filled in twice: the values known now, then the built files' names.
 set(GLYPHMERE_EXE "$<TARGET_FILE_NAME:glyphmere>")

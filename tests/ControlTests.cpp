@@ -1,12 +1,12 @@
 // The control layer: the semantics the program's handlers rely on.
 #include "app/MessageLoop.h"
+#include "forms/MainForm.h"
+#include "forms/res/resource.h"
 #include "platform/Handles.h"
 #include "support/Drive.h"
 #include "support/GdiCount.h"
 #include "ui/Form.h"
-#include "ui/MainForm.h"
 #include "ui/SampleBox.h"
-#include "ui/res/resource.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +17,7 @@
 namespace {
 
 using namespace ui;
+using namespace forms;
 
 constexpr ControlSpec testControls[] = {
     {.name = L"Plain", .kind = Kind::ListBox, .place = {10, 10, 150, 120}, .tabIndex = 0},

@@ -1,10 +1,10 @@
 // The four windows at 144 dpi: everything scaled from the 96-dpi tables in one place,
 // nothing outside its container, nothing overlapping that does not overlap at 96 dpi.
+#include "forms/AboutForm.h"
+#include "forms/ForGlyphmere.h"
+#include "forms/MainForm.h"
+#include "forms/ReadForm.h"
 #include "support/Drive.h"
-#include "ui/AboutForm.h"
-#include "ui/ForGlyphmere.h"
-#include "ui/MainForm.h"
-#include "ui/ReadForm.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +15,7 @@
 namespace {
 
 using namespace ui;
+using namespace forms;
 
 // Where the table puts a control's container, at 96 dpi.
 POINT originOf(const Form& form, const ControlSpec& row) {

@@ -389,7 +389,6 @@ TEST_F(DroppedFiles, FoldersUnreadableFilesAndAWaitingWindowLeaveTheSampleAsItWa
     drop({folder.file(L"text.txt")});
     main().setEnabled(true);
     EXPECT_EQ(main().BigText.text(), L"the user's sample");
-
 }
 
 } // namespace

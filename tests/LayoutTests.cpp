@@ -1,9 +1,9 @@
 // The splash and main windows as laid out: captions, places, tool tips, tab order, the
 // menu with its shortcuts, and the keys reaching the menu items through the real loop.
 #include "app/MessageLoop.h"
+#include "forms/MainForm.h"
+#include "forms/ReadForm.h"
 #include "support/Drive.h"
-#include "ui/MainForm.h"
-#include "ui/ReadForm.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -16,6 +16,7 @@
 namespace {
 
 using namespace ui;
+using namespace forms;
 
 std::wstring toolTipOf(const Form& form, const Control& control) {
     wchar_t text[256] = {};
@@ -264,7 +265,7 @@ TEST_F(MainLayout, TabOrderStartsInTheFindBox) {
 }
 
 TEST_F(MainLayout, FocusComesBackWhereItWasWhenTheWindowIsActivatedAgain) {
-    ui::ReadForm other;
+    forms::ReadForm other;
     main.BigText.setFocus();
     other.show(); // takes the activation away
     drive::pumpFor(loop, 20);

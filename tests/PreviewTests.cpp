@@ -13,17 +13,17 @@ using Preview = MainWindowTest;
 
 struct Effect {
     const char* name;
-    ui::CheckBox ui::MainForm::*box;
+    ui::CheckBox forms::MainForm::*box;
     bool (ui::SampleBox::*get)() const;
     void (ui::SampleBox::*set)(bool);
 };
 
 const Effect effects[] = {
-    {"bold", &ui::MainForm::Bold, &ui::SampleBox::fontBold, &ui::SampleBox::setFontBold},
-    {"italic", &ui::MainForm::Italic, &ui::SampleBox::fontItalic, &ui::SampleBox::setFontItalic},
-    {"underline", &ui::MainForm::Underline, &ui::SampleBox::fontUnderline,
+    {"bold", &forms::MainForm::Bold, &ui::SampleBox::fontBold, &ui::SampleBox::setFontBold},
+    {"italic", &forms::MainForm::Italic, &ui::SampleBox::fontItalic, &ui::SampleBox::setFontItalic},
+    {"underline", &forms::MainForm::Underline, &ui::SampleBox::fontUnderline,
      &ui::SampleBox::setFontUnderline},
-    {"strikeout", &ui::MainForm::Strikeout, &ui::SampleBox::fontStrikethru,
+    {"strikeout", &forms::MainForm::Strikeout, &ui::SampleBox::fontStrikethru,
      &ui::SampleBox::setFontStrikethru},
 };
 

@@ -1,6 +1,7 @@
 // Thousands of random user actions on the main window, with the invariants checked
 // after each one. A failure prints the seed and the actions that led to it; run again with
 // GLYPHMERE_SEED (and GLYPHMERE_ACTIONS) set to replay it.
+#include "forms/MainMenu.h"
 #include "support/GdiCount.h"
 #include "support/MainWindowTest.h"
 #include "support/TempFolder.h"
@@ -109,7 +110,7 @@ protected:
             // Any menu shortcut but leaving the program, from any of the working controls.
             const ui::MenuSpec* row = nullptr;
             while (!row || !row->shortcut.key)
-                row = &ui::mainMenu()[random() % ui::mainMenu().size()];
+                row = &forms::mainMenu()[random() % forms::mainMenu().size()];
             ui::Control* focus[] = {&main.FontFind, &main.BigText, &main.FontList, &main.Sizelist};
             ui::Control& where = *pickOne(focus);
             log("shortcut " + narrow(row->name) + " in " + narrow(where.name()));

@@ -2,11 +2,11 @@
 // The program's lifetime: the windows, the wiring of their events to the handlers, the
 // single-instance gate and every way out.
 #include "app/MessageLoop.h"
+#include "forms/AboutForm.h"
+#include "forms/ForGlyphmere.h"
+#include "forms/MainForm.h"
+#include "forms/ReadForm.h"
 #include "platform/Services.h"
-#include "ui/AboutForm.h"
-#include "ui/ForGlyphmere.h"
-#include "ui/MainForm.h"
-#include "ui/ReadForm.h"
 
 namespace app {
 
@@ -21,10 +21,10 @@ public:
     // The message loop, until the process ends.
     int run() { return loop_.run(); }
 
-    ui::ReadForm& readForm() { return read_; }
-    ui::MainForm& mainForm() { return main_; }
-    ui::AboutForm& aboutForm() { return about_; }
-    ui::ForGlyphmere& feedbackForm() { return feedback_; }
+    forms::ReadForm& readForm() { return read_; }
+    forms::MainForm& mainForm() { return main_; }
+    forms::AboutForm& aboutForm() { return about_; }
+    forms::ForGlyphmere& feedbackForm() { return feedback_; }
     MessageLoop& loop() { return loop_; }
 
 private:
@@ -36,10 +36,10 @@ private:
 
     platform::Services& services_;
     MessageLoop loop_;
-    ui::ReadForm read_;
-    ui::MainForm main_;
-    ui::AboutForm about_;
-    ui::ForGlyphmere feedback_;
+    forms::ReadForm read_;
+    forms::MainForm main_;
+    forms::AboutForm about_;
+    forms::ForGlyphmere feedback_;
     bool reading_ = false;
     bool ending_ = false;
 };

@@ -18,7 +18,7 @@ template <typename Step> void step(Step&& action) {
 
 } // namespace
 
-void loadMainForm(ui::MainForm& main, platform::FontCollection& fonts,
+void loadMainForm(forms::MainForm& main, platform::FontCollection& fonts,
                   const std::function<void()>& yield) {
     main.WhichOne.setText(L"BigText");
     yield();
@@ -32,7 +32,7 @@ void loadMainForm(ui::MainForm& main, platform::FontCollection& fonts,
     main.BigText.setFontName(L"Tahoma");
 }
 
-void readingSequence(ui::ReadForm& splash, ui::MainForm& main) {
+void readingSequence(forms::ReadForm& splash, forms::MainForm& main) {
     step([&] { main.load(); });
     step([&] { main.BigText.setFontSize(preview::pointsOf(L"8").value()); });
     step([&] { main.BigText.setFontBold(false); });

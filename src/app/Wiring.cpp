@@ -2,21 +2,21 @@
 
 #include "editing/EditCommands.h"
 #include "editing/OpenFile.h"
+#include "forms/Product.h"
 #include "preview/Effects.h"
 #include "preview/FindFont.h"
 #include "preview/FontChoice.h"
 #include "preview/FontListCommands.h"
 #include "report/ReportCode.h"
+#include "secondary/AboutWindow.h"
+#include "secondary/FeedbackWindow.h"
 #include "shell/LaunchCommands.h"
+#include "shell/ShellOpen.h"
 #include "shell/Support.h"
-#include "shell/WinFontFolder.h"
-#include "ui/Product.h"
-#include "windows/AboutWindow.h"
-#include "windows/FeedbackWindow.h"
 
 namespace app {
 
-void wirePreview(ui::MainForm& main, platform::Services& services) {
+void wirePreview(forms::MainForm& main, platform::Services& services) {
     auto& prompts = services.prompts;
     main.FontList.onClick = [&main] { preview::fontChosen(main); };
     main.Sizelist.onClick = [&main] { preview::sizeChosen(main); };
@@ -44,7 +44,7 @@ void wirePreview(ui::MainForm& main, platform::Services& services) {
     main.CopyFontName.onClick = [&main, &prompts] { preview::copyFontName(main, prompts); };
 }
 
-void wireEditing(ui::MainForm& main, platform::Services& services) {
+void wireEditing(forms::MainForm& main, platform::Services& services) {
     auto& prompts = services.prompts;
     main.Undo.onClick = [&main] { editing::UndoCode(main); };
     main.UndoButton.onClick = [&main] { editing::UndoCode(main); };
@@ -64,7 +64,7 @@ void wireEditing(ui::MainForm& main, platform::Services& services) {
     };
 }
 
-void wireReport(ui::MainForm& main, platform::Services& services) {
+void wireReport(forms::MainForm& main, platform::Services& services) {
     auto& prompts = services.prompts;
     main.ReportMenu.onClick = [&main, &prompts] { report::ReportCode(main, prompts); };
     main.SaveReport.onClick = [&main, &prompts] { report::ReportCode(main, prompts); };
@@ -74,10 +74,10 @@ void wireReport(ui::MainForm& main, platform::Services& services) {
 // captures only forms and services, which live as long as the program (the locals are
 // references to them, never copies).
 void wireLaunches(Windows w, platform::Services& services) {
-    ui::ReadForm& splash = w.splash;
-    ui::MainForm& main = w.main;
-    ui::AboutForm& about = w.about;
-    ui::ForGlyphmere& feedback = w.feedback;
+    forms::ReadForm& splash = w.splash;
+    forms::MainForm& main = w.main;
+    forms::AboutForm& about = w.about;
+    forms::ForGlyphmere& feedback = w.feedback;
     auto& shell = services.shell;
     main.OpenWinFonts.onClick = [&splash, &shell] { shell::openFontsFolder(shell, splash); };
     main.FontFolder.onClick = [&splash, &shell] { shell::openFontsFolder(shell, splash); };
@@ -102,11 +102,11 @@ void wireLaunches(Windows w, platform::Services& services) {
 }
 
 void wireAbout(Windows w, platform::Services& services) {
-    ui::ReadForm& splash = w.splash;
-    ui::MainForm& main = w.main;
-    ui::AboutForm& about = w.about;
+    forms::ReadForm& splash = w.splash;
+    forms::MainForm& main = w.main;
+    forms::AboutForm& about = w.about;
     auto& shell = services.shell;
-    about.onLoad = [&about, &services] { windows::aboutLoaded(about, services.system); };
+    about.onLoad = [&about, &services] { secondary::aboutLoaded(about, services.system); };
     about.About_License.onClick = [&splash, &services, &about] {
         shell::openLicense(services, splash, about.hwnd());
     };
@@ -114,33 +114,37 @@ void wireAbout(Windows w, platform::Services& services) {
     about.Label10.onClick = [&shell] { shell::OpenDownloadPage(shell); };
     about.Label6.onClick = [&shell] { shell::MailSupport(shell); };
     // Every way of closing gives the main window back.
-    about.MinimizeToTray2.onClick = [&main, &about] { windows::closeAbout(about, main); };
-    about.onEscape = [&main, &about] { windows::closeAbout(about, main); };
-    about.onCloseRequest = [&main, &about] { windows::closeAbout(about, main); };
+    about.MinimizeToTray2.onClick = [&main, &about] { secondary::closeAbout(about, main); };
+    about.onEscape = [&main, &about] { secondary::closeAbout(about, main); };
+    about.onCloseRequest = [&main, &about] { secondary::closeAbout(about, main); };
 }
 
 void wireFeedback(Windows w, platform::Services& services) {
-    ui::ReadForm& splash = w.splash;
-    ui::MainForm& main = w.main;
-    ui::ForGlyphmere& feedback = w.feedback;
+    forms::ReadForm& splash = w.splash;
+    forms::MainForm& main = w.main;
+    forms::ForGlyphmere& feedback = w.feedback;
     auto& shell = services.shell;
     feedback.Label6.onClick = [&shell] { shell::MailSupport(shell); };
-    feedback.Label4.onClick = [&feedback, &services] { windows::tellAFriend(feedback, services); };
+    feedback.Label4.onClick = [&feedback, &services] {
+        secondary::tellAFriend(feedback, services);
+    };
     feedback.Label8.onClick = [&splash, &shell] {
-        shell::ShellOpen(shell, splash.hwnd(), std::wstring(ui::product::firstSiteHome), L"", L"");
+        shell::ShellOpen(shell, splash.hwnd(), std::wstring(forms::product::firstSiteHome), L"",
+                         L"");
     };
     feedback.Label12.onClick = [&splash, &shell] {
-        shell::ShellOpen(shell, splash.hwnd(), std::wstring(ui::product::secondSiteHome), L"", L"");
+        shell::ShellOpen(shell, splash.hwnd(), std::wstring(forms::product::secondSiteHome), L"",
+                         L"");
     };
     feedback.Image1.onClick = [&feedback, &services] {
-        windows::firstSiteNote(feedback, services.prompts);
+        secondary::firstSiteNote(feedback, services.prompts);
     };
     feedback.Image2.onClick = [&feedback, &services] {
-        windows::secondSiteNote(feedback, services.prompts);
+        secondary::secondSiteNote(feedback, services.prompts);
     };
-    feedback.Image3.onClick = [&main, &feedback] { windows::closeFeedback(feedback, main); };
-    feedback.onEscape = [&main, &feedback] { windows::closeFeedback(feedback, main); };
-    feedback.onCloseRequest = [&main, &feedback] { windows::closeFeedback(feedback, main); };
+    feedback.Image3.onClick = [&main, &feedback] { secondary::closeFeedback(feedback, main); };
+    feedback.onEscape = [&main, &feedback] { secondary::closeFeedback(feedback, main); };
+    feedback.onCloseRequest = [&main, &feedback] { secondary::closeFeedback(feedback, main); };
 }
 
 } // namespace app

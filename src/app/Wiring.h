@@ -1,22 +1,22 @@
 #pragma once
 // Connects the main window's controls and menu items to the behaviour behind them.
+#include "forms/AboutForm.h"
+#include "forms/ForGlyphmere.h"
+#include "forms/MainForm.h"
+#include "forms/ReadForm.h"
 #include "platform/Services.h"
-#include "ui/AboutForm.h"
-#include "ui/ForGlyphmere.h"
-#include "ui/MainForm.h"
-#include "ui/ReadForm.h"
 
 namespace app {
 
-void wirePreview(ui::MainForm& main, platform::Services& services);
-void wireEditing(ui::MainForm& main, platform::Services& services);
-void wireReport(ui::MainForm& main, platform::Services& services);
+void wirePreview(forms::MainForm& main, platform::Services& services);
+void wireEditing(forms::MainForm& main, platform::Services& services);
+void wireReport(forms::MainForm& main, platform::Services& services);
 
 struct Windows {
-    ui::ReadForm& splash;
-    ui::MainForm& main;
-    ui::AboutForm& about;
-    ui::ForGlyphmere& feedback;
+    forms::ReadForm& splash;
+    forms::MainForm& main;
+    forms::AboutForm& about;
+    forms::ForGlyphmere& feedback;
 };
 
 void wireLaunches(Windows windows, platform::Services& services);

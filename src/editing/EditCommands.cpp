@@ -4,17 +4,17 @@
 
 namespace editing {
 
-ui::TextBox& target(ui::MainForm& main) {
+ui::TextBox& target(forms::MainForm& main) {
     if (main.WhichOne.text() == L"BigText")
         return main.BigText;
     return main.FontFind;
 }
 
-void UndoCode(ui::MainForm& main) {
+void UndoCode(forms::MainForm& main) {
     target(main).undo();
 }
 
-void CutCode(ui::MainForm& main) {
+void CutCode(forms::MainForm& main) {
     ui::TextBox& box = target(main);
     const std::wstring selected = box.selText();
     // Nothing selected: the clipboard keeps what the user had. The text goes only once
@@ -25,25 +25,25 @@ void CutCode(ui::MainForm& main) {
         box.setSelText(L"");
 }
 
-void CopyCode(ui::MainForm& main) {
+void CopyCode(forms::MainForm& main) {
     const std::wstring selected = target(main).selText();
     if (!selected.empty())
         platform::clipboard::setText(main.hwnd(), selected);
 }
 
-void PasteCode(ui::MainForm& main) {
+void PasteCode(forms::MainForm& main) {
     // A clipboard without text leaves the selection where it is.
     if (const auto text = platform::clipboard::text(main.hwnd()))
         target(main).setSelText(*text);
 }
 
-void DelCode(ui::MainForm& main) {
+void DelCode(forms::MainForm& main) {
     ui::TextBox& box = target(main);
     if (box.selLength() > 0)
         box.setSelText(L"");
 }
 
-void SelectAllCode(ui::MainForm& main) {
+void SelectAllCode(forms::MainForm& main) {
     ui::TextBox& box = target(main);
     box.setSelStart(0);
     box.setSelLength(GetWindowTextLengthW(box.hwnd()));

@@ -35,7 +35,7 @@ std::wstring fromAnsiCodePage(std::string_view bytes) {
 
 // Into the sample, whichever way the file was chosen: read whole, whatever its size. A
 // file that cannot be read, or not held in memory, leaves the sample as it was.
-void loadIntoSample(ui::MainForm& main, const std::wstring& path) {
+void loadIntoSample(forms::MainForm& main, const std::wstring& path) {
     const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     try {
         if (const auto bytes = platform::files::readAll(path))
@@ -48,7 +48,7 @@ void loadIntoSample(ui::MainForm& main, const std::wstring& path) {
 
 } // namespace
 
-void OpenFile(ui::MainForm& main, platform::Prompts& prompts) {
+void OpenFile(forms::MainForm& main, platform::Prompts& prompts) {
     main.ForOpen.fileName.clear(); // every showing starts with an empty name
     platform::FileDialogRequest request{std::wstring(main.ForOpen.settings.title),
                                         std::wstring(main.ForOpen.settings.filter), L"", 0};
@@ -58,7 +58,7 @@ void OpenFile(ui::MainForm& main, platform::Prompts& prompts) {
     loadIntoSample(main, main.ForOpen.fileName);
 }
 
-void openDroppedFiles(ui::MainForm& main, const std::vector<std::wstring>& files) {
+void openDroppedFiles(forms::MainForm& main, const std::vector<std::wstring>& files) {
     // The first one only; a folder cannot be read as a file and leaves the sample as it is.
     if (!files.empty())
         loadIntoSample(main, files.front());

@@ -1,16 +1,16 @@
 #pragma once
 // Loading a text file into the sample box.
+#include "forms/MainForm.h"
 #include "platform/Prompts.h"
-#include "ui/MainForm.h"
 
 #include <string>
 #include <vector>
 
 namespace editing {
 
-void OpenFile(ui::MainForm& main, platform::Prompts& prompts); // OpenButton, OpenFileMenu
+void OpenFile(forms::MainForm& main, platform::Prompts& prompts); // OpenButton, OpenFileMenu
 
 // Files dragged onto the main window: the first is loaded as OpenFile loads the chosen one.
-void openDroppedFiles(ui::MainForm& main, const std::vector<std::wstring>& files);
+void openDroppedFiles(forms::MainForm& main, const std::vector<std::wstring>& files);
 
 } // namespace editing

@@ -2,23 +2,23 @@
 
 namespace preview {
 
-void boldSwitched(ui::MainForm& main) {
+void boldSwitched(forms::MainForm& main) {
     main.BigText.setFontBold(main.Bold.value() == 1);
 }
 
-void italicSwitched(ui::MainForm& main) {
+void italicSwitched(forms::MainForm& main) {
     main.BigText.setFontItalic(main.Italic.value() == 1);
 }
 
-void underlineSwitched(ui::MainForm& main) {
+void underlineSwitched(forms::MainForm& main) {
     main.BigText.setFontUnderline(main.Underline.value() == 1);
 }
 
-void strikeoutSwitched(ui::MainForm& main) {
+void strikeoutSwitched(forms::MainForm& main) {
     main.BigText.setFontStrikethru(main.Strikeout.value() == 1);
 }
 
-void removeAllEffects(ui::MainForm& main) {
+void removeAllEffects(forms::MainForm& main) {
     ui::SampleBox::Batch oneFont(main.BigText);
     main.BigText.setFontBold(false);
     main.BigText.setFontItalic(false);
@@ -31,7 +31,7 @@ void removeAllEffects(ui::MainForm& main) {
     main.Strikeout.setValue(0);
 }
 
-void pickColor(ui::MainForm& main, platform::Prompts& prompts) {
+void pickColor(forms::MainForm& main, platform::Prompts& prompts) {
     // The dialog's colour changes only when the user confirms one; cancelling applies the
     // colour already in place.
     COLORREF chosen = main.BigText.foreColor();

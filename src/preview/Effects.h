@@ -1,16 +1,16 @@
 #pragma once
 // The four effects, removing them all, and the sample's colour.
+#include "forms/MainForm.h"
 #include "platform/Prompts.h"
-#include "ui/MainForm.h"
 
 namespace preview {
 
-void boldSwitched(ui::MainForm& main);
-void italicSwitched(ui::MainForm& main);
-void underlineSwitched(ui::MainForm& main);
-void strikeoutSwitched(ui::MainForm& main);
+void boldSwitched(forms::MainForm& main);
+void italicSwitched(forms::MainForm& main);
+void underlineSwitched(forms::MainForm& main);
+void strikeoutSwitched(forms::MainForm& main);
 
-void removeAllEffects(ui::MainForm& main);                      // RemoveEffects, RemoveLabel
-void pickColor(ui::MainForm& main, platform::Prompts& prompts); // ColorClick
+void removeAllEffects(forms::MainForm& main);                      // RemoveEffects, RemoveLabel
+void pickColor(forms::MainForm& main, platform::Prompts& prompts); // ColorClick
 
 } // namespace preview

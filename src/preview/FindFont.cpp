@@ -11,13 +11,13 @@ void FindInList(ui::ListBox& list, const std::wstring& text) {
     list.setListIndex(found == LB_ERR ? -1 : static_cast<int>(found));
 }
 
-void findAsYouType(ui::MainForm& main) {
+void findAsYouType(forms::MainForm& main) {
     ui::SampleBox::Batch oneFont(main.BigText);
     FindInList(main.FontList, main.FontFind.text());
     sizeChosen(main);
 }
 
-void findBoxUsed(ui::MainForm& main) {
+void findBoxUsed(forms::MainForm& main) {
     main.WhichOne.setText(L"FontFind");
 }
 

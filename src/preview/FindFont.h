@@ -1,7 +1,7 @@
 #pragma once
 // Find as you type: every change of the find box selects the first font whose name
 // begins with its text.
-#include "ui/MainForm.h"
+#include "forms/MainForm.h"
 
 #include <string>
 
@@ -11,7 +11,7 @@ namespace preview {
 // none does. The selection raises the list's click handling.
 void FindInList(ui::ListBox& list, const std::wstring& text);
 
-void findAsYouType(ui::MainForm& main); // FontFind change
-void findBoxUsed(ui::MainForm& main);   // FontFind click or focus
+void findAsYouType(forms::MainForm& main); // FontFind change
+void findBoxUsed(forms::MainForm& main);   // FontFind click or focus
 
 } // namespace preview

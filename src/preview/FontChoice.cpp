@@ -14,7 +14,7 @@ std::optional<float> pointsOf(const std::wstring& text) {
     return points;
 }
 
-void fontChosen(ui::MainForm& main) {
+void fontChosen(forms::MainForm& main) {
     auto& sample = main.BigText;
     ui::SampleBox::Batch oneFont(sample);
     // Each step goes on when one before it could not be done: with no size selected the
@@ -33,16 +33,16 @@ void fontChosen(ui::MainForm& main) {
         sample.setFontStrikethru(false);
 }
 
-void sizeChosen(ui::MainForm& main) {
+void sizeChosen(forms::MainForm& main) {
     if (const auto points = pointsOf(main.Sizelist.text()))
         main.BigText.setFontSize(*points);
 }
 
-void sampleUsed(ui::MainForm& main) {
+void sampleUsed(forms::MainForm& main) {
     main.WhichOne.setText(L"BigText");
 }
 
-void clearSample(ui::MainForm& main) {
+void clearSample(forms::MainForm& main) {
     main.BigText.setText(L"");
 }
 

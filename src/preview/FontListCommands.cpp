@@ -10,18 +10,18 @@ constexpr UINT warning = MB_OK | MB_ICONWARNING;         // style 48
 const std::wstring title = L"Glyphmere";
 } // namespace
 
-void countFonts(ui::MainForm& main, platform::Prompts& prompts) {
+void countFonts(forms::MainForm& main, platform::Prompts& prompts) {
     prompts.messageBox(main.hwnd(),
                        L"You have " + std::to_wstring(main.FontList.listCount()) +
                            L" installed fonts in your Windows 'Fonts' folder",
                        information, title);
 }
 
-void refreshList(ui::MainForm& main) {
+void refreshList(forms::MainForm& main) {
     main.FontList.refresh();
 }
 
-void copyFontName(ui::MainForm& main, platform::Prompts& prompts) {
+void copyFontName(forms::MainForm& main, platform::Prompts& prompts) {
     // Never a success reported for a failure, and never the user's clipboard wiped for
     // nothing.
     if (main.FontList.listIndex() < 0) {

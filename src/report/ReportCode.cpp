@@ -22,7 +22,7 @@ std::string toAnsiCodePage(const std::wstring& text) {
 
 } // namespace
 
-void ReportCode(ui::MainForm& main, platform::Prompts& prompts) {
+void ReportCode(forms::MainForm& main, platform::Prompts& prompts) {
     // Sensible defaults for what is not chosen; they select as a click would, and stay.
     if (main.Sizelist.text().empty())
         main.Sizelist.setText(L"8");

@@ -1,7 +1,7 @@
 #include "shell/LaunchCommands.h"
 
 #include "platform/Files.h"
-#include "shell/WinFontFolder.h"
+#include "shell/ShellOpen.h"
 
 namespace shell {
 
@@ -9,25 +9,25 @@ std::wstring besideProgram(platform::System& system, const std::wstring& name) {
     return system.programFolder() + L"\\" + name;
 }
 
-void openFontsFolder(platform::Shell& shell, const ui::ReadForm& splash) {
+void openFontsFolder(platform::Shell& shell, const forms::ReadForm& splash) {
     ShellOpen(shell, splash.hwnd(), L"Fonts", L"", L"");
 }
 
-void openCharacterMap(platform::Shell& shell, const ui::ReadForm& splash) {
+void openCharacterMap(platform::Shell& shell, const forms::ReadForm& splash) {
     ShellOpen(shell, splash.hwnd(), L"charmap.exe", L"", L"");
 }
 
-void openHowTo(platform::Services& services, const ui::ReadForm& splash) {
+void openHowTo(platform::Services& services, const forms::ReadForm& splash) {
     ShellOpen(services.shell, splash.hwnd(), besideProgram(services.system, L"Install Fonts.htm"),
               L"", L"");
 }
 
-void openDonation(platform::Services& services, const ui::ReadForm& splash) {
+void openDonation(platform::Services& services, const forms::ReadForm& splash) {
     ShellOpen(services.shell, splash.hwnd(),
               besideProgram(services.system, L"Donate with PayPal.exe"), L"", L"");
 }
 
-void openLicense(platform::Services& services, const ui::ReadForm& splash, HWND owner) {
+void openLicense(platform::Services& services, const forms::ReadForm& splash, HWND owner) {
     const std::wstring path = besideProgram(services.system, L"License Agreement.rtf");
     if (!platform::files::canRead(path)) {
         services.prompts.messageBox(owner,

@@ -1,8 +1,8 @@
 #pragma once
 // The main window's commands that start something outside: the Fonts folder, the
 // character map, the documents beside the program, mail, the web page.
+#include "forms/ReadForm.h"
 #include "platform/Services.h"
-#include "ui/ReadForm.h"
 
 #include <string>
 
@@ -12,14 +12,14 @@ namespace shell {
 std::wstring besideProgram(platform::System& system, const std::wstring& name);
 
 void openFontsFolder(platform::Shell& shell,
-                     const ui::ReadForm& splash); // OpenWinFonts, FontFolder
+                     const forms::ReadForm& splash); // OpenWinFonts, FontFolder
 void openCharacterMap(platform::Shell& shell,
-                      const ui::ReadForm& splash); // CharacterMapButton, CharacterMap
-void openHowTo(platform::Services& services, const ui::ReadForm& splash); // HowInstall
+                      const forms::ReadForm& splash); // CharacterMapButton, CharacterMap
+void openHowTo(platform::Services& services, const forms::ReadForm& splash); // HowInstall
 void openDonation(platform::Services& services,
-                  const ui::ReadForm& splash); // Image4, about's Image1
+                  const forms::ReadForm& splash); // Image4, about's Image1
 // Tested by opening it for reading first; a warning, owned by `owner`, when that fails.
-void openLicense(platform::Services& services, const ui::ReadForm& splash,
+void openLicense(platform::Services& services, const forms::ReadForm& splash,
                  HWND owner); // License, About_License
 
 } // namespace shell

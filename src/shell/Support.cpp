@@ -1,6 +1,6 @@
 #include "shell/Support.h"
 
-#include "ui/Product.h"
+#include "forms/Product.h"
 
 #include <string>
 
@@ -17,14 +17,14 @@ void launch(platform::Shell& shell, const std::wstring& target) {
 } // namespace
 
 void OpenDownloadPage(platform::Shell& shell) {
-    launch(shell, std::wstring(ui::product::productPage));
+    launch(shell, std::wstring(forms::product::productPage));
 }
 
 void MailSupport(platform::Shell& shell) {
-    launch(shell, L"mailto:" + std::wstring(ui::product::supportAddress));
+    launch(shell, L"mailto:" + std::wstring(forms::product::supportAddress));
 }
 
-void MailFriend(platform::Shell& shell, ui::ForGlyphmere& feedback) {
+void MailFriend(platform::Shell& shell, forms::ForGlyphmere& feedback) {
     feedback.load();
     launch(shell, L"mailto:" + feedback.Mail.text());
 }

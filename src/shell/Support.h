@@ -1,7 +1,7 @@
 #pragma once
 // The product's page, a mail to the maker, a mail to a friend.
+#include "forms/ForGlyphmere.h"
 #include "platform/Shell.h"
-#include "ui/ForGlyphmere.h"
 
 namespace shell {
 
@@ -9,6 +9,6 @@ void OpenDownloadPage(platform::Shell& shell);
 void MailSupport(platform::Shell& shell);
 // Addressed to the feedback window's Mail text as it is now; loads that window, hidden,
 // when it does not exist yet.
-void MailFriend(platform::Shell& shell, ui::ForGlyphmere& feedback);
+void MailFriend(platform::Shell& shell, forms::ForGlyphmere& feedback);
 
 } // namespace shell

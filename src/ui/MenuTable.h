@@ -1,7 +1,7 @@
 #pragma once
-// The main menu as one table: captions, access keys, separators and shortcut keys.
-// The menu bar, the shortcut text shown beside each item and the accelerator table are
-// all made from it, so they cannot disagree.
+// A menu as one table: captions, access keys, separators and shortcut keys. The menu
+// bar, the shortcut text shown beside each item and the accelerator table are all made
+// from it, so they cannot disagree.
 #include <windows.h>
 
 #include <span>
@@ -24,7 +24,13 @@ struct MenuSpec {
 
 constexpr int firstMenuId = 1000; // row i of the table has the command id firstMenuId + i
 
-std::span<const MenuSpec> mainMenu();
+// Shortcuts as a table writes them.
+constexpr Shortcut ctrl(wchar_t key) {
+    return {FCONTROL, static_cast<WORD>(key)};
+}
+constexpr Shortcut plain(WORD key) {
+    return {0, key};
+}
 
 std::wstring shortcutText(Shortcut shortcut);
 HMENU buildMenuBar(std::span<const MenuSpec> rows);

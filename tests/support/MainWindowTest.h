@@ -23,7 +23,7 @@ protected:
             drive::pumpUntil(loop(), [&] { return !app.readForm().ReadingTimer.enabled(); }));
     }
     app::MessageLoop& loop() { return app.loop(); }
-    ui::MainForm& main() { return app.mainForm(); }
+    forms::MainForm& main() { return app.mainForm(); }
     int indexOf(const std::wstring& name) {
         for (int i = 0; i < main().FontList.listCount(); ++i)
             if (main().FontList.list(i) == name)

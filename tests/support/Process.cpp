@@ -1,6 +1,6 @@
 #include "support/Process.h"
 
-#include "ui/MenuTable.h"
+#include "forms/MainMenu.h"
 
 namespace process {
 
@@ -59,7 +59,7 @@ int visibleWindowsOf(DWORD process) {
 }
 
 int menuId(std::wstring_view name) {
-    const auto rows = ui::mainMenu();
+    const auto rows = forms::mainMenu();
     for (size_t i = 0; i < rows.size(); ++i)
         if (rows[i].name == name)
             return ui::firstMenuId + static_cast<int>(i);

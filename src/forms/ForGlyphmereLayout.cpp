@@ -1,10 +1,12 @@
-#include "ui/ForGlyphmere.h"
-#include "ui/Product.h"
-#include "ui/res/resource.h"
+#include "forms/ForGlyphmere.h"
+#include "forms/Product.h"
+#include "forms/res/resource.h"
 
 #include <string>
 
-namespace ui {
+namespace forms {
+
+using namespace ui;
 
 namespace {
 
@@ -120,4 +122,4 @@ const FormSpec& forGlyphmereLayout() {
     return layout;
 }
 
-} // namespace ui
+} // namespace forms

@@ -1,18 +1,18 @@
-#include "windows/AboutWindow.h"
+#include "secondary/AboutWindow.h"
 
-namespace windows {
+namespace secondary {
 
-void aboutLoaded(ui::AboutForm& about, platform::System& system) {
+void aboutLoaded(forms::AboutForm& about, platform::System& system) {
     const std::wstring name = system.userName();
     about.UserName.setCaption(name);
     // A name longer than its room ends in "..."; the tip shows it whole.
     about.setToolTip(about.UserName, name);
 }
 
-void closeAbout(ui::AboutForm& about, ui::MainForm& main) {
+void closeAbout(forms::AboutForm& about, forms::MainForm& main) {
     main.setEnabled(true);
     main.bringToFront();
     about.hide();
 }
 
-} // namespace windows
+} // namespace secondary

@@ -1,4 +1,4 @@
-#include "shell/WinFontFolder.h"
+#include "shell/ShellOpen.h"
 
 namespace shell {
 

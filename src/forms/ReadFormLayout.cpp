@@ -1,8 +1,10 @@
 #include "Version.h"
-#include "ui/ReadForm.h"
-#include "ui/res/resource.h"
+#include "forms/ReadForm.h"
+#include "forms/res/resource.h"
 
-namespace ui {
+namespace forms {
+
+using namespace ui;
 
 namespace {
 
@@ -60,4 +62,4 @@ const FormSpec& readFormLayout() {
     return layout;
 }
 
-} // namespace ui
+} // namespace forms

@@ -3,7 +3,7 @@
 // handed to the shell. All of them are fictional and use the reserved example domains.
 #include <string_view>
 
-namespace ui::product {
+namespace forms::product {
 
 constexpr std::wstring_view supportAddress = L"support@quillwright.example";
 constexpr std::wstring_view rightsNotice =
@@ -30,4 +30,4 @@ constexpr std::wstring_view secondSiteDomain = L"fileden.example.org";
 constexpr std::wstring_view secondSiteHost = L"fileden.example.org";
 constexpr std::wstring_view secondSiteHome = L"https://fileden.example.org/";
 
-} // namespace ui::product
+} // namespace forms::product

@@ -1,8 +1,10 @@
 #include "Version.h"
-#include "ui/MainForm.h"
-#include "ui/res/resource.h"
+#include "forms/MainForm.h"
+#include "forms/res/resource.h"
 
-namespace ui {
+namespace forms {
+
+using namespace ui;
 
 namespace {
 
@@ -232,4 +234,4 @@ const CommonDialogSpec& colorsSettings() {
     return colors;
 }
 
-} // namespace ui
+} // namespace forms

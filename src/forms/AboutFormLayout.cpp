@@ -1,11 +1,13 @@
 #include "Version.h"
-#include "ui/AboutForm.h"
-#include "ui/Product.h"
-#include "ui/res/resource.h"
+#include "forms/AboutForm.h"
+#include "forms/Product.h"
+#include "forms/res/resource.h"
 
 #include <string>
 
-namespace ui {
+namespace forms {
+
+using namespace ui;
 
 namespace {
 
@@ -99,4 +101,4 @@ const FormSpec& aboutFormLayout() {
     return layout;
 }
 
-} // namespace ui
+} // namespace forms

@@ -1,11 +1,11 @@
-#include "windows/FeedbackWindow.h"
+#include "secondary/FeedbackWindow.h"
 
+#include "forms/Product.h"
 #include "shell/Support.h"
-#include "ui/Product.h"
 
-namespace windows {
+namespace secondary {
 
-void tellAFriend(ui::ForGlyphmere& feedback, platform::Services& services) {
+void tellAFriend(forms::ForGlyphmere& feedback, platform::Services& services) {
     const std::wstring address = services.prompts.inputBox(
         feedback.hwnd(), L"Please insert your friend's full mail address:", L"Tell-a-friend", L"");
     feedback.Mail.setText(address);
@@ -13,25 +13,25 @@ void tellAFriend(ui::ForGlyphmere& feedback, platform::Services& services) {
         shell::MailFriend(services.shell, feedback);
 }
 
-void firstSiteNote(ui::ForGlyphmere& feedback, platform::Prompts& prompts) {
+void firstSiteNote(forms::ForGlyphmere& feedback, platform::Prompts& prompts) {
     prompts.messageBox(feedback.hwnd(),
                        L"Free registration required to vote and add a review at " +
-                           std::wstring(ui::product::firstSiteHost),
+                           std::wstring(forms::product::firstSiteHost),
                        MB_OK | MB_ICONINFORMATION, L"Glyphmere");
 }
 
-void secondSiteNote(ui::ForGlyphmere& feedback, platform::Prompts& prompts) {
+void secondSiteNote(forms::ForGlyphmere& feedback, platform::Prompts& prompts) {
     prompts.messageBox(feedback.hwnd(),
                        L"Free registration required to add a review at " +
-                           std::wstring(ui::product::secondSiteHost) +
+                           std::wstring(forms::product::secondSiteHost) +
                            L" (No registration required to vote)",
                        MB_OK | MB_ICONINFORMATION, L"Glyphmere");
 }
 
-void closeFeedback(ui::ForGlyphmere& feedback, ui::MainForm& main) {
+void closeFeedback(forms::ForGlyphmere& feedback, forms::MainForm& main) {
     main.setEnabled(true);
     main.bringToFront();
     feedback.hide();
 }
 
-} // namespace windows
+} // namespace secondary
