@@ -1,5 +1,6 @@
 #include "Version.h"
 #include "forms/AboutForm.h"
+#include "forms/Fonts.h"
 #include "forms/Product.h"
 #include "forms/res/resource.h"
 
@@ -10,10 +11,6 @@ namespace forms {
 using namespace ui;
 
 namespace {
-
-constexpr FontSpec labelFont{.charset = arabicCharset};
-constexpr FontSpec boldLabelFont{.weight = FW_BOLD, .charset = arabicCharset};
-constexpr FontSpec linkFont{.weight = FW_BOLD, .underline = true, .charset = arabicCharset};
 
 constexpr ControlSpec label(std::wstring_view name, std::wstring_view caption, Place place) {
     return {

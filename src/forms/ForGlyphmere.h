@@ -1,5 +1,7 @@
 #pragma once
-// The feedback window: write to the maker, tell a friend, vote for the program.
+// The feedback window: write to the maker, tell a friend, vote for the program. Its class
+// and table keep the window's stored name, ForGlyphmere, as every window's class keeps its
+// own; everywhere else it is the feedback window.
 #include "ui/Form.h"
 
 namespace forms {

@@ -1,3 +1,4 @@
+#include "forms/Fonts.h"
 #include "forms/ForGlyphmere.h"
 #include "forms/Product.h"
 #include "forms/res/resource.h"
@@ -10,8 +11,6 @@ using namespace ui;
 
 namespace {
 
-constexpr FontSpec labelFont{.charset = arabicCharset};
-constexpr FontSpec linkFont{.weight = FW_BOLD, .underline = true, .charset = arabicCharset};
 constexpr COLORREF scrollBar = systemColor(COLOR_SCROLLBAR);
 
 constexpr ControlSpec label(std::wstring_view name, std::wstring_view caption, Place place) {

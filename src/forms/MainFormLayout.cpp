@@ -1,4 +1,5 @@
 #include "Version.h"
+#include "forms/Fonts.h"
 #include "forms/MainForm.h"
 #include "forms/res/resource.h"
 
@@ -41,9 +42,6 @@ constexpr ControlSpec effectBox(std::wstring_view name, std::wstring_view captio
             .font = font,
             .tabIndex = tabIndex};
 }
-
-constexpr FontSpec arabicTahoma{.charset = arabicCharset};
-constexpr FontSpec arabicTahomaBold{.weight = FW_BOLD, .charset = arabicCharset};
 
 // Front to back within each container.
 constexpr ControlSpec controls[] = {
@@ -135,14 +133,14 @@ constexpr ControlSpec controls[] = {
      .kind = Kind::TextBox,
      .container = L"FontFrame",
      .place = {32, 68, 197, 19},
-     .font = arabicTahomaBold,
+     .font = boldLabelFont,
      .toolTip = L"Search",
      .tabIndex = 0},
     {.name = L"FontList",
      .kind = Kind::ListBox,
      .container = L"FontFrame",
      .place = {10, 96, 219, 329},
-     .font = arabicTahoma,
+     .font = labelFont,
      .flags = Sorted,
      .tabIndex = 1},
 
@@ -174,7 +172,7 @@ constexpr ControlSpec controls[] = {
      .kind = Kind::TextBox,
      .container = L"FontFrame",
      .place = {256, 232, 417, 194},
-     .font = arabicTahoma,
+     .font = labelFont,
      .flags = MultiLine | HScroll | VScroll,
      .foreColor = black,
      .tabIndex = 7},

@@ -1,13 +1,14 @@
 #include "preview/FontListCommands.h"
 
+#include "forms/Messages.h"
 #include "platform/Clipboard.h"
 
 namespace preview {
 
 namespace {
-constexpr UINT information = MB_OK | MB_ICONINFORMATION; // style 64
-constexpr UINT warning = MB_OK | MB_ICONWARNING;         // style 48
-const std::wstring title = L"Glyphmere";
+using forms::message::information;
+using forms::message::title;
+using forms::message::warning;
 } // namespace
 
 void countFonts(forms::MainForm& main, platform::Prompts& prompts) {

@@ -1,5 +1,6 @@
 #include "report/ReportCode.h"
 
+#include "forms/Messages.h"
 #include "platform/Files.h"
 #include "report/ReportText.h"
 
@@ -45,10 +46,10 @@ void ReportCode(forms::MainForm& main, platform::Prompts& prompts) {
     // The confirmation only for a file really written; a failure says so.
     if (saved)
         prompts.messageBox(main.hwnd(), L"Report Saved:" + sep + sep + path,
-                           MB_OK | MB_ICONINFORMATION, L"Glyphmere");
+                           forms::message::information, forms::message::title);
     else
         prompts.messageBox(main.hwnd(), L"The report could not be saved to:" + sep + sep + path,
-                           MB_OK | MB_ICONWARNING, L"Glyphmere");
+                           forms::message::warning, forms::message::title);
 }
 
 } // namespace report

@@ -1,5 +1,6 @@
 #include "secondary/FeedbackWindow.h"
 
+#include "forms/Messages.h"
 #include "forms/Product.h"
 #include "shell/Support.h"
 
@@ -17,7 +18,7 @@ void firstSiteNote(forms::ForGlyphmere& feedback, platform::Prompts& prompts) {
     prompts.messageBox(feedback.hwnd(),
                        L"Free registration required to vote and add a review at " +
                            std::wstring(forms::product::firstSiteHost),
-                       MB_OK | MB_ICONINFORMATION, L"Glyphmere");
+                       forms::message::information, forms::message::title);
 }
 
 void secondSiteNote(forms::ForGlyphmere& feedback, platform::Prompts& prompts) {
@@ -25,7 +26,7 @@ void secondSiteNote(forms::ForGlyphmere& feedback, platform::Prompts& prompts) {
                        L"Free registration required to add a review at " +
                            std::wstring(forms::product::secondSiteHost) +
                            L" (No registration required to vote)",
-                       MB_OK | MB_ICONINFORMATION, L"Glyphmere");
+                       forms::message::information, forms::message::title);
 }
 
 void closeFeedback(forms::ForGlyphmere& feedback, forms::MainForm& main) {

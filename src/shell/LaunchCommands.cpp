@@ -1,5 +1,6 @@
 #include "shell/LaunchCommands.h"
 
+#include "forms/Messages.h"
 #include "platform/Files.h"
 #include "shell/ShellOpen.h"
 
@@ -33,7 +34,7 @@ void openLicense(platform::Services& services, const forms::ReadForm& splash, HW
         services.prompts.messageBox(owner,
                                     L"Glyphmere can not find the file License Agreement.rtf, "
                                     L"Please reinstall the application",
-                                    MB_OK | MB_ICONWARNING, L"Glyphmere");
+                                    forms::message::warning, forms::message::title);
         return;
     }
     ShellOpen(services.shell, splash.hwnd(), path, L"", L"");
