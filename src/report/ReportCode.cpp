@@ -1,27 +1,11 @@
 #include "report/ReportCode.h"
 
 #include "forms/Messages.h"
+#include "platform/CodePage.h"
 #include "platform/Files.h"
 #include "report/ReportText.h"
 
 namespace report {
-
-namespace {
-
-// The file is in the system's ANSI code page; what it cannot show becomes its default
-// character.
-std::string toAnsiCodePage(const std::wstring& text) {
-    if (text.empty())
-        return {};
-    const int length = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(std::max(length, 0)), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), bytes.data(), length,
-                        nullptr, nullptr);
-    return bytes;
-}
-
-} // namespace
 
 void ReportCode(forms::MainForm& main, platform::Prompts& prompts) {
     // Sensible defaults for what is not chosen; they select as a click would, and stay.
@@ -42,7 +26,8 @@ void ReportCode(forms::MainForm& main, platform::Prompts& prompts) {
                   main.Bold.value() == 1,      main.Underline.value() == 1,
                   main.Strikeout.value() == 1, main.Italic.value() == 1};
     const std::wstring sep = main.EnterLine.text();
-    const bool saved = platform::files::replaceWith(path, toAnsiCodePage(reportText(choice, sep)));
+    const bool saved =
+        platform::files::replaceWith(path, platform::toAnsiCodePage(reportText(choice, sep)));
     // The confirmation only for a file really written; a failure says so.
     if (saved)
         prompts.messageBox(main.hwnd(), L"Report Saved:" + sep + sep + path,
