@@ -104,13 +104,10 @@ void Control::rescale(const RECT& place) {
 // ---- Label ----
 
 int Label::fittingWidth(const std::wstring& caption) const {
-    HWND reference = hwnd() ? hwnd() : form().hwnd();
-    HDC dc = GetDC(reference);
-    HGDIOBJ old = SelectObject(dc, form().font(layout().font));
+    const platform::WindowDC dc(hwnd() ? hwnd() : form().hwnd());
+    const platform::Selection font(dc.get(), form().font(layout().font));
     RECT text{};
-    DrawTextW(dc, caption.c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, old);
-    ReleaseDC(reference, dc);
+    DrawTextW(dc.get(), caption.c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     const int width = text.right - text.left;
     const int widest = layout().maxWidth ? scale(layout().maxWidth, form().dpi()) : width;
     return std::min(width, widest);
@@ -137,10 +134,7 @@ void Label::create(HWND parent, int id, const RECT& place) {
 }
 
 Label::~Label() {
-    destroyed();
-}
-
-void Label::destroyed() {
+    // Going before its window: no message may reach this object any more.
     if (hwnd())
         RemoveWindowSubclass(hwnd(), linkSubclass, 0);
 }
@@ -209,7 +203,6 @@ void CommandButton::notify(WORD code) {
 PictureButton::~PictureButton() {
     if (hwnd())
         SetWindowLongPtrW(hwnd(), GWLP_USERDATA, 0); // no more messages reach this object
-    destroyed();
 }
 
 void PictureButton::create(HWND parent, int id, const RECT& place) {
@@ -218,12 +211,12 @@ void PictureButton::create(HWND parent, int id, const RECT& place) {
 }
 
 void PictureButton::loadPicture(int width, int height) {
-    destroyed();
     // The picture holds an image for each common scale; the nearest one is taken.
-    if (layout().picture)
-        icon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
-                                              MAKEINTRESOURCEW(layout().picture), IMAGE_ICON, width,
-                                              height, LR_DEFAULTCOLOR));
+    icon_.reset(layout().picture
+                    ? static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
+                                                    MAKEINTRESOURCEW(layout().picture), IMAGE_ICON,
+                                                    width, height, LR_DEFAULTCOLOR))
+                    : nullptr);
 }
 
 void PictureButton::rescale(const RECT& place) {
@@ -232,10 +225,8 @@ void PictureButton::rescale(const RECT& place) {
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
-void PictureButton::destroyed() {
-    if (icon_)
-        DestroyIcon(icon_);
-    icon_ = nullptr;
+void PictureButton::releaseWindowResources() {
+    icon_.reset();
 }
 
 LRESULT CALLBACK PictureButton::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -336,7 +327,7 @@ void PictureButton::paint(HDC dc) {
     GetClientRect(hwnd(), &r);
     FillRect(dc, &r, form().brush(backColor()));
     if (icon_)
-        DrawIconEx(dc, 0, 0, icon_, r.right, r.bottom, 0, nullptr, DI_NORMAL);
+        DrawIconEx(dc, 0, 0, icon_.get(), r.right, r.bottom, 0, nullptr, DI_NORMAL);
     // As a standard button: the focus shows unless the window hides its keyboard cues.
     if (GetFocus() == hwnd() && !(SendMessageW(hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS))
         DrawFocusRect(dc, &r);
@@ -463,7 +454,9 @@ void ListBox::notify(WORD code) {
 // ---- TextBox ----
 
 TextBox::~TextBox() {
-    destroyed();
+    // Going before its window: no message may reach this object any more.
+    if (hwnd())
+        RemoveWindowSubclass(hwnd(), subclass, 0);
 }
 
 void TextBox::create(HWND parent, int id, const RECT& place) {
@@ -481,11 +474,6 @@ void TextBox::create(HWND parent, int id, const RECT& place) {
     if (flags & MultiLine)
         SendMessageW(window, EM_SETLIMITTEXT, 0, 0); // no 30,000-character ceiling
     SetWindowSubclass(window, subclass, 0, reinterpret_cast<DWORD_PTR>(this));
-}
-
-void TextBox::destroyed() {
-    if (hwnd())
-        RemoveWindowSubclass(hwnd(), subclass, 0);
 }
 
 LRESULT CALLBACK TextBox::subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,

@@ -2,6 +2,7 @@
 // The control layer: thin classes over the standard controls that give them the
 // semantics the program relies on. A selection or value changed from code raises the same
 // click handling as the user's click, once, before the setter returns.
+#include "platform/Handles.h"
 #include "ui/Layout.h"
 
 #include <functional>
@@ -46,7 +47,9 @@ protected:
     virtual void create(HWND parent, int id, const RECT& place) = 0;
     // A WM_COMMAND notification from the control.
     virtual void notify(WORD /*code*/) {}
-    virtual void destroyed() {}
+    // The control's window went with its form's: lets go of what was made for it. Only the
+    // form calls it, once the window is destroyed.
+    virtual void releaseWindowResources() {}
     // A new place and font after the window's dpi changed.
     virtual void rescale(const RECT& place);
     void moveTo(const RECT& place);
@@ -77,7 +80,6 @@ public:
 protected:
     void create(HWND parent, int id, const RECT& place) override;
     void notify(WORD code) override;
-    void destroyed() override;
     void rescale(const RECT& place) override;
 
 private:
@@ -101,11 +103,11 @@ class PictureButton : public Control {
 public:
     using Control::Control;
     ~PictureButton() override;
-    HICON picture() const { return icon_; }
+    HICON picture() const { return icon_.get(); }
 
 protected:
     void create(HWND parent, int id, const RECT& place) override;
-    void destroyed() override;
+    void releaseWindowResources() override;
     void rescale(const RECT& place) override;
 
 private:
@@ -113,7 +115,7 @@ private:
     void paint(HDC dc);
     static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(HWND, UINT, WPARAM, LPARAM);
-    HICON icon_ = nullptr;
+    platform::Icon icon_;
     bool pressed_ = false;
 };
 
@@ -167,7 +169,6 @@ public:
 protected:
     void create(HWND parent, int id, const RECT& place) override;
     void notify(WORD code) override;
-    void destroyed() override;
 
 private:
     // Changes made by code raise Change once themselves, whatever the control reports, and

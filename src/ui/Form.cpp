@@ -37,9 +37,8 @@ int windowDpi(HWND window) {
     if (getDpiForWindow)
         if (const UINT dpi = getDpiForWindow(window))
             return static_cast<int>(dpi);
-    HDC dc = GetDC(window);
-    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(window, dc);
+    const platform::WindowDC dc(window);
+    const int dpi = dc.get() ? GetDeviceCaps(dc.get(), LOGPIXELSY) : 0;
     return dpi > 0 ? dpi : 96;
 }
 
@@ -90,7 +89,7 @@ void Form::createWindow() {
     dpi_ = windowDpi(hwnd_);
     if (!menu_.empty()) {
         SetMenu(hwnd_, buildMenuBar(menu_));
-        accelerators_ = buildAccelerators(menu_);
+        accelerators_.reset(buildAccelerators(menu_));
     }
     fitToClient();
     loadIcons();
@@ -134,14 +133,12 @@ void Form::loadIcons() {
                                              MAKEINTRESOURCEW(layout_.icon), IMAGE_ICON, size, size,
                                              LR_DEFAULTCOLOR));
     };
-    HICON small = load(SM_CXSMICON), big = load(SM_CXICON);
-    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
-    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-    for (HICON* icon : {&smallIcon_, &bigIcon_})
-        if (*icon)
-            DestroyIcon(*icon);
-    smallIcon_ = small;
-    bigIcon_ = big;
+    platform::Icon small(load(SM_CXSMICON)), big(load(SM_CXICON));
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+    // The window shows the new ones now: the old ones go.
+    smallIcon_ = std::move(small);
+    bigIcon_ = std::move(big);
 }
 
 void Form::rescale(int dpi) {
@@ -154,8 +151,7 @@ void Form::rescale(int dpi) {
     for (Control* c : created_)
         if (c)
             c->rescale(pixels(c->layout()));
-    for (const auto& entry : oldFonts)
-        DeleteObject(entry.handle);
+    oldFonts.clear();
     loadIcons();
     fitToClient();
     InvalidateRect(hwnd_, nullptr, TRUE);
@@ -271,25 +267,25 @@ void Form::setToolTip(const Control& control, const std::wstring& text) {
 HFONT Form::font(const FontSpec& wanted) {
     for (const auto& known : fonts_)
         if (known.spec == wanted)
-            return known.handle;
-    HFONT handle =
-        CreateFontW(layoutFontHeight(wanted.points, dpi_), 0, 0, 0, wanted.weight, wanted.italic,
-                    wanted.underline, wanted.strikeout, wanted.charset, OUT_DEFAULT_PRECIS,
-                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, wanted.face);
-    if (handle) { // a failure is tried again next time, not remembered as a font
-        auto face = std::make_unique<std::wstring>(wanted.face ? wanted.face : L"");
-        FontSpec spec = wanted;
-        spec.face = face->c_str();
-        fonts_.push_back({std::move(face), spec, handle});
-    }
-    return handle;
+            return known.handle.get();
+    platform::Font handle(CreateFontW(layoutFontHeight(wanted.points, dpi_), 0, 0, 0, wanted.weight,
+                                      wanted.italic, wanted.underline, wanted.strikeout,
+                                      wanted.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                      DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, wanted.face));
+    if (!handle)
+        return nullptr; // a failure is tried again next time, not remembered as a font
+    auto face = std::make_unique<std::wstring>(wanted.face ? wanted.face : L"");
+    FontSpec spec = wanted;
+    spec.face = face->c_str();
+    fonts_.push_back({std::move(face), spec, std::move(handle)});
+    return fonts_.back().handle.get();
 }
 
 HBRUSH Form::brush(COLORREF color) {
-    auto [at, added] = brushes_.try_emplace(color, nullptr);
+    auto [at, added] = brushes_.try_emplace(color);
     if (added)
-        at->second = CreateSolidBrush(color);
-    return at->second;
+        at->second.reset(CreateSolidBrush(color));
+    return at->second.get();
 }
 
 void Form::forget(Control& control) {
@@ -334,25 +330,16 @@ void Form::releaseResources() {
     for (Control* c : created_) {
         if (!c)
             continue;
-        c->destroyed();
+        c->releaseWindowResources();
         c->hwnd_ = nullptr;
         c->layout_ = nullptr;
     }
     created_.clear();
-    for (const auto& entry : fonts_)
-        DeleteObject(entry.handle);
     fonts_.clear();
-    for (const auto& entry : brushes_)
-        DeleteObject(entry.second);
     brushes_.clear();
-    if (accelerators_)
-        DestroyAcceleratorTable(accelerators_);
-    accelerators_ = nullptr;
-    for (HICON* icon : {&smallIcon_, &bigIcon_}) {
-        if (*icon)
-            DestroyIcon(*icon);
-        *icon = nullptr;
-    }
+    accelerators_.reset();
+    smallIcon_.reset();
+    bigIcon_.reset();
     toolTips_ = nullptr; // a child of the form: gone with it
     tipped_.clear();
     lastFocus_ = nullptr;

@@ -2,6 +2,7 @@
 // A top-level window made from its layout table: a fixed dialog border, a caption-only
 // title bar, the controls, the decorations it paints itself, one tool-tip control, and
 // the menu bar when it has one.
+#include "platform/Handles.h"
 #include "ui/Controls.h"
 #include "ui/MenuTable.h"
 
@@ -39,7 +40,7 @@ public:
     void minimize();
     bool minimized() const;
 
-    HACCEL accelerators() const { return accelerators_; }
+    HACCEL accelerators() const { return accelerators_.get(); }
     // Lays the window out again for another dpi, as when it moves to another screen.
     void rescale(int dpi);
     HFONT font(const FontSpec& font); // owned by the form
@@ -96,9 +97,9 @@ private:
     HWND lastFocus_ = nullptr;
     HWND toolTips_ = nullptr;
     std::vector<HWND> tipped_; // the controls the tool-tip control knows
-    HACCEL accelerators_ = nullptr;
-    HICON smallIcon_ = nullptr;
-    HICON bigIcon_ = nullptr;
+    platform::AcceleratorTable accelerators_;
+    platform::Icon smallIcon_;
+    platform::Icon bigIcon_;
     std::vector<Control*> controls_; // in the order they were declared
     std::vector<Control*> created_;  // index + firstControlId is the control's id
     std::vector<Timer*> timers_;
@@ -108,10 +109,10 @@ private:
     struct KnownFont {
         std::unique_ptr<std::wstring> face;
         FontSpec spec;
-        HFONT handle;
+        platform::Font handle;
     };
     std::vector<KnownFont> fonts_;
-    std::map<COLORREF, HBRUSH> brushes_;
+    std::map<COLORREF, platform::Brush> brushes_;
 };
 
 } // namespace ui
