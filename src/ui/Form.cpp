@@ -1,6 +1,8 @@
 #include "ui/Form.h"
 
+#include "ui/Dpi.h"
 #include "ui/DroppedFiles.h"
+#include "ui/Geometry.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -27,19 +29,6 @@ ATOM formClass(WNDPROC procedure) {
         return RegisterClassExW(&wc);
     }();
     return atom;
-}
-
-int windowDpi(HWND window) {
-    // Windows 10 knows a window's own dpi; older systems have one for the whole screen.
-    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    if (getDpiForWindow)
-        if (const UINT dpi = getDpiForWindow(window))
-            return static_cast<int>(dpi);
-    const platform::WindowDC dc(window);
-    const int dpi = dc.get() ? GetDeviceCaps(dc.get(), LOGPIXELSY) : 0;
-    return dpi > 0 ? dpi : 96;
 }
 
 bool isWindowed(Kind kind) {
@@ -98,17 +87,10 @@ void Form::createWindow() {
 }
 
 void Form::fitToClient() {
-    // The frame for this dpi where the system can tell it (Windows 10), else the one it has.
-    using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-    static const auto adjustForDpi = reinterpret_cast<AdjustForDpiFn>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
     const int width = scale(layout_.clientWidth, dpi_);
     const int height = scale(layout_.clientHeight, dpi_);
-    RECT frame{0, 0, width, height};
-    if (!adjustForDpi ||
-        !adjustForDpi(&frame, formStyle, !menu_.empty(), formExStyle, static_cast<UINT>(dpi_)))
-        AdjustWindowRectEx(&frame, formStyle, !menu_.empty(), formExStyle);
-    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+    const SIZE frame = frameSize(width, height, formStyle, formExStyle, !menu_.empty(), dpi_);
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame.cx, frame.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // A menu bar that wraps onto a second line, or a frame other than foreseen, takes its
     // room from the client area: give it back.
@@ -116,19 +98,15 @@ void Form::fitToClient() {
     GetClientRect(hwnd_, &client);
     const int wider = width - client.right, taller = height - client.bottom;
     if (wider || taller)
-        SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left + wider,
-                     frame.bottom - frame.top + taller, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(hwnd_, nullptr, 0, 0, frame.cx + wider, frame.cy + taller,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::loadIcons() {
     if (!layout_.icon)
         return;
-    using MetricsForDpiFn = int(WINAPI*)(int, UINT);
-    static const auto metricsForDpi = reinterpret_cast<MetricsForDpiFn>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
     const auto load = [this](int metric) {
-        const int size = metricsForDpi ? metricsForDpi(metric, static_cast<UINT>(dpi_))
-                                       : GetSystemMetrics(metric);
+        const int size = systemMetric(metric, dpi_);
         return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
                                              MAKEINTRESOURCEW(layout_.icon), IMAGE_ICON, size, size,
                                              LR_DEFAULTCOLOR));
@@ -150,32 +128,11 @@ void Form::rescale(int dpi) {
     fonts_.clear();
     for (Control* c : created_)
         if (c)
-            c->rescale(pixels(c->layout()));
+            c->rescale(pixels(layout_, c->layout(), dpi_));
     oldFonts.clear();
     loadIcons();
     fitToClient();
     InvalidateRect(hwnd_, nullptr, TRUE);
-}
-
-POINT Form::containerOrigin(const ControlSpec& row) const {
-    POINT origin{0, 0};
-    for (auto name = row.container; !name.empty();) {
-        const ControlSpec* container = findControl(layout_, name);
-        if (!container)
-            break;
-        origin.x += container->place.left;
-        origin.y += container->place.top;
-        name = container->container;
-    }
-    return origin;
-}
-
-RECT Form::pixels(const ControlSpec& row) const {
-    const POINT origin = containerOrigin(row);
-    const int left = origin.x + row.place.left;
-    const int top = origin.y + row.place.top;
-    return {scale(left, dpi_), scale(top, dpi_), scale(left + row.place.width, dpi_),
-            scale(top + row.place.height, dpi_)};
 }
 
 void Form::createControls() {
@@ -198,14 +155,14 @@ void Form::createControls() {
             continue;
         c->layout_ = row;
         const bool field = row->kind == Kind::TextBox || row->kind == Kind::ListBox;
-        c->backColor_ = field ? GetSysColor(COLOR_WINDOW) : backgroundAt(*row);
+        c->backColor_ = field ? GetSysColor(COLOR_WINDOW) : backgroundAt(layout_, *row, dpi_);
         const COLORREF fore = row->foreColor != noColor
                                   ? row->foreColor
                                   : systemColor(field ? COLOR_WINDOWTEXT : COLOR_BTNTEXT);
         c->foreColor_ = resolveColor(fore);
         const int id = firstControlId + static_cast<int>(created_.size());
         created_.push_back(c);
-        c->create(hwnd_, id, pixels(*row));
+        c->create(hwnd_, id, pixels(layout_, *row, dpi_));
     }
 
     toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
@@ -220,23 +177,6 @@ void Form::createControls() {
     for (Timer* timer : timers_)
         if (const ControlSpec* row = findControl(layout_, timer->name()))
             timer->start(hwnd_, timerId++, *row);
-}
-
-COLORREF Form::backgroundAt(const ControlSpec& row) const {
-    // What lies behind the control: the frontmost filled band or rectangle under its
-    // middle, else the window's own button-face colour.
-    const RECT r = pixels(row);
-    const POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    for (const auto& behind : layout_.controls) {
-        const bool filled = behind.kind == Kind::FilledRect ||
-                            (behind.kind == Kind::Frame && behind.backColor != noColor);
-        if (!filled)
-            continue;
-        const RECT area = pixels(behind);
-        if (PtInRect(&area, middle))
-            return resolveColor(behind.backColor);
-    }
-    return GetSysColor(COLOR_BTNFACE);
 }
 
 void Form::setToolTip(const Control& control, const std::wstring& text) {
@@ -407,27 +347,19 @@ void Form::paintDecorations(HDC dc) {
     for (auto row = layout_.controls.rbegin(); row != layout_.controls.rend(); ++row) {
         switch (row->kind) {
         case Kind::FilledRect: {
-            const RECT r = pixels(*row);
+            const RECT r = pixels(layout_, *row, dpi_);
             FillRect(dc, &r, brush(resolveColor(row->backColor)));
             break;
         }
         case Kind::Frame: {
-            RECT r = pixels(*row);
+            RECT r = pixels(layout_, *row, dpi_);
             if (row->backColor != noColor)
                 FillRect(dc, &r, brush(resolveColor(row->backColor)));
             DrawEdge(dc, &r, EDGE_ETCHED, BF_RECT);
             break;
         }
         case Kind::Line: {
-            const POINT origin = containerOrigin(*row);
-            const int x1 = scale(origin.x + row->from.x, dpi_);
-            const int y1 = scale(origin.y + row->from.y, dpi_);
-            const int x2 = scale(origin.x + row->to.x, dpi_);
-            const int y2 = scale(origin.y + row->to.y, dpi_);
-            // A line includes both of its end points.
-            const int width = std::max(1, scale(row->thickness, dpi_));
-            RECT r{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2) + width,
-                   std::max(y1, y2) + width};
+            const RECT r = linePixels(layout_, *row, dpi_);
             FillRect(dc, &r, brush(resolveColor(row->foreColor)));
             break;
         }

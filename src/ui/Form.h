@@ -77,9 +77,6 @@ private:
     void fitToClient();
     void loadIcons();
     void createControls();
-    COLORREF backgroundAt(const ControlSpec& row) const;
-    RECT pixels(const ControlSpec& row) const;
-    POINT containerOrigin(const ControlSpec& row) const;
     void paintDecorations(HDC dc);
     Control* controlOf(HWND child) const;
     void releaseResources();
