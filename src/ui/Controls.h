@@ -58,6 +58,8 @@ protected:
                       DWORD style, DWORD exStyle = 0);
 
     void setForeColorValue(COLORREF color) { foreColor_ = color; }
+    // A window's text, whatever its length.
+    static std::wstring windowText(HWND window);
 
 private:
     Form& form_;
