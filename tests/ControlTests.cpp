@@ -6,6 +6,7 @@
 #include "ui/Form.h"
 #include "ui/MainForm.h"
 #include "ui/SampleBox.h"
+#include "ui/WindowClass.h"
 #include "ui/res/resource.h"
 
 #include <gtest/gtest.h>
@@ -469,6 +470,27 @@ TEST(Handles, EachHandleIsFreedOnceByItsLastOwner) {
     platform::KernelHandle missing(CreateFileW(L"C:\\no such folder\\no such file", GENERIC_READ, 0,
                                                nullptr, OPEN_EXISTING, 0, nullptr));
     EXPECT_FALSE(missing);
+}
+
+} // namespace
+
+namespace {
+
+LRESULT CALLBACK ourProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+LRESULT CALLBACK anotherProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST(WindowClasses, ASecondRegistrationFindsOursAndANameTakenByAnotherIsRefused) {
+    const ui::WindowClassSpec ours{.name = L"TestWindowClass", .procedure = ourProcedure};
+    const ATOM atom = ui::registerWindowClass(ours);
+    ASSERT_NE(atom, 0);
+    EXPECT_EQ(ui::registerWindowClass(ours), atom);
+    EXPECT_EQ(ui::registerWindowClass({.name = L"TestWindowClass", .procedure = anotherProcedure}),
+              0)
+        << "its windows would not reach the procedure asked for";
 }
 
 } // namespace

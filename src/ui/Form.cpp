@@ -3,6 +3,7 @@
 #include "ui/Dpi.h"
 #include "ui/DroppedFiles.h"
 #include "ui/Geometry.h"
+#include "ui/WindowClass.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -17,19 +18,8 @@ constexpr int firstControlId = 100;
 constexpr DWORD formStyle = WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN;
 constexpr DWORD formExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | WS_EX_APPWINDOW;
 
-ATOM formClass(WNDPROC procedure) {
-    static const ATOM atom = [procedure] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = procedure;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-        wc.lpszClassName = L"GlyphmereForm";
-        return RegisterClassExW(&wc);
-    }();
-    return atom;
-}
+// Registered when the first form is made.
+ATOM formClass = 0;
 
 bool isWindowed(Kind kind) {
     return kind != Kind::Timer && kind != Kind::Line && kind != Kind::Frame &&
@@ -55,7 +45,7 @@ Form::~Form() {
 }
 
 bool Form::isForm(HWND window) {
-    return window && GetClassLongPtrW(window, GCW_ATOM) == formClass(procedure);
+    return window && formClass && GetClassLongPtrW(window, GCW_ATOM) == formClass;
 }
 
 void Form::load() {
@@ -69,10 +59,16 @@ void Form::load() {
 }
 
 void Form::createWindow() {
+    if (!formClass)
+        formClass = registerWindowClass(
+            {.name = L"GlyphmereForm",
+             .procedure = procedure,
+             .background = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1))});
+    if (!formClass)
+        return;
     const std::wstring caption(layout_.caption);
-    CreateWindowExW(formExStyle, MAKEINTATOM(formClass(procedure)), caption.c_str(), formStyle,
-                    CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr),
-                    this);
+    CreateWindowExW(formExStyle, MAKEINTATOM(formClass), caption.c_str(), formStyle, CW_USEDEFAULT,
+                    CW_USEDEFAULT, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this);
     if (!hwnd_)
         return;
     dpi_ = windowDpi(hwnd_);

@@ -2,28 +2,9 @@
 
 #include "ui/Accessible.h"
 #include "ui/Form.h"
+#include "ui/WindowClass.h"
 
 namespace ui {
-
-namespace {
-
-const wchar_t* pictureClass(WNDPROC procedure) {
-    static const ATOM atom = [procedure] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        // The second press of a double-click comes as its own message, so that it is not
-        // taken for a second click.
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = procedure;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = L"GlyphmerePicture";
-        return RegisterClassExW(&wc);
-    }();
-    return reinterpret_cast<const wchar_t*>(static_cast<ULONG_PTR>(atom));
-}
-
-} // namespace
 
 PictureButton::~PictureButton() {
     if (hwnd())
@@ -31,8 +12,16 @@ PictureButton::~PictureButton() {
 }
 
 void PictureButton::create(HWND parent, int id, const RECT& place) {
+    // The second press of a double-click comes as its own message, so that it is not taken
+    // for a second click.
+    static ATOM pictureClass = 0;
+    if (!pictureClass)
+        pictureClass = registerWindowClass(
+            {.name = L"GlyphmerePicture", .procedure = procedure, .style = CS_DBLCLKS});
+    if (!pictureClass)
+        return;
     loadPicture(place.right - place.left, place.bottom - place.top);
-    createWindow(parent, id, place, pictureClass(procedure), 0);
+    createWindow(parent, id, place, MAKEINTATOM(pictureClass), 0);
 }
 
 void PictureButton::loadPicture(int width, int height) {
