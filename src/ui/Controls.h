@@ -43,6 +43,9 @@ public:
 
 protected:
     friend class Form;
+    // Whether a row of the table is one this class shows; the form makes no window for any
+    // other, so that a table and a member that disagree cannot pass unnoticed.
+    virtual bool shows(const ControlSpec& row) const = 0;
     // Makes the window of the control at its place in pixels.
     virtual void create(HWND parent, int id, const RECT& place) = 0;
     // A WM_COMMAND notification from the control.
@@ -80,6 +83,9 @@ public:
     void setCaption(const std::wstring& caption);
 
 protected:
+    bool shows(const ControlSpec& row) const override {
+        return row.kind == Kind::Label || row.kind == Kind::LinkLabel;
+    }
     void create(HWND parent, int id, const RECT& place) override;
     void notify(WORD code) override;
     void rescale(const RECT& place) override;
@@ -95,6 +101,7 @@ public:
     using Control::Control;
 
 protected:
+    bool shows(const ControlSpec& row) const override { return row.kind == Kind::Button; }
     void create(HWND parent, int id, const RECT& place) override;
     void notify(WORD code) override;
 };
@@ -108,6 +115,11 @@ public:
     HICON picture() const { return icon_.get(); }
 
 protected:
+    // A PictureBox row is in the tab order, an Image row never is.
+    bool shows(const ControlSpec& row) const override {
+        return row.kind == Kind::PictureBox ? row.tabIndex >= 0
+                                            : row.kind == Kind::Image && row.tabIndex < 0;
+    }
     void create(HWND parent, int id, const RECT& place) override;
     void releaseWindowResources() override;
     void rescale(const RECT& place) override;
@@ -129,6 +141,7 @@ public:
     std::wstring caption() const;
 
 protected:
+    bool shows(const ControlSpec& row) const override { return row.kind == Kind::CheckBox; }
     void create(HWND parent, int id, const RECT& place) override;
     void notify(WORD code) override;
 };
@@ -146,6 +159,7 @@ public:
     void refresh();
 
 protected:
+    bool shows(const ControlSpec& row) const override { return row.kind == Kind::ListBox; }
     void create(HWND parent, int id, const RECT& place) override;
     void notify(WORD code) override;
 };
@@ -169,6 +183,7 @@ public:
     Event onGotFocus;
 
 protected:
+    bool shows(const ControlSpec& row) const override { return row.kind == Kind::TextBox; }
     void create(HWND parent, int id, const RECT& place) override;
     void notify(WORD code) override;
 

@@ -21,9 +21,13 @@ constexpr DWORD formExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | WS_EX_
 // Registered when the first form is made.
 ATOM formClass = 0;
 
-bool isWindowed(Kind kind) {
-    return kind != Kind::Timer && kind != Kind::Line && kind != Kind::Frame &&
-           kind != Kind::FilledRect;
+// A row whose kind its member's class does not show is a mistake in the program's own
+// tables: a debugger hears of it, and the window goes on without that control (whose calls
+// then do nothing) rather than failing its user.
+void refuse(const FormSpec& form, const ControlSpec& row) {
+    const std::wstring report = std::wstring(form.name) + L"." + std::wstring(row.name) +
+                                L": the row's kind is not one its member shows; left out\n";
+    OutputDebugStringW(report.c_str());
 }
 
 HWND firstTabStop(HWND window) {
@@ -123,7 +127,7 @@ void Form::rescale(int dpi) {
     auto oldFonts = std::move(fonts_);
     fonts_.clear();
     for (Control* c : created_)
-        if (c)
+        if (c && c->hwnd())
             c->rescale(pixels(layout_, c->layout(), dpi_));
     oldFonts.clear();
     loadIcons();
@@ -136,8 +140,7 @@ void Form::createControls() {
     // are made first, in tab order, then the others front to back.
     std::vector<const ControlSpec*> order;
     for (const auto& row : layout_.controls)
-        if (isWindowed(row.kind))
-            order.push_back(&row);
+        order.push_back(&row);
     std::stable_sort(order.begin(), order.end(), [](const ControlSpec* a, const ControlSpec* b) {
         const bool aTabs = a->tabIndex >= 0, bTabs = b->tabIndex >= 0;
         if (aTabs != bTabs)
@@ -158,7 +161,10 @@ void Form::createControls() {
         c->foreColor_ = resolveColor(fore);
         const int id = firstControlId + static_cast<int>(created_.size());
         created_.push_back(c);
-        c->create(hwnd_, id, pixels(layout_, *row, dpi_));
+        if (c->shows(*row))
+            c->create(hwnd_, id, pixels(layout_, *row, dpi_));
+        else
+            refuse(layout_, *row);
     }
 
     toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
@@ -170,9 +176,13 @@ void Form::createControls() {
             setToolTip(*c, std::wstring(c->layout().toolTip));
 
     UINT_PTR timerId = 1;
-    for (Timer* timer : timers_)
-        if (const ControlSpec* row = findControl(layout_, timer->name()))
+    for (Timer* timer : timers_) {
+        const ControlSpec* row = findControl(layout_, timer->name());
+        if (row && row->kind == Kind::Timer)
             timer->start(hwnd_, timerId++, *row);
+        else if (row)
+            refuse(layout_, *row);
+    }
 }
 
 void Form::setToolTip(const Control& control, const std::wstring& text) {
