@@ -46,7 +46,7 @@ void DelCode(ui::MainForm& main) {
 void SelectAllCode(ui::MainForm& main) {
     ui::TextBox& box = target(main);
     box.setSelStart(0);
-    box.setSelLength(GetWindowTextLengthW(box.hwnd()));
+    box.setSelLength(box.textLength());
 }
 
 } // namespace editing

@@ -282,6 +282,13 @@ void ListBox::setText(std::wstring_view entry) {
     setListIndex(found);
 }
 
+int ListBox::findPrefix(const std::wstring& text) const {
+    // From the top (-1).
+    const LRESULT found = SendMessageW(hwnd(), LB_FINDSTRING, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(text.c_str()));
+    return found == LB_ERR ? -1 : static_cast<int>(found);
+}
+
 void ListBox::addItem(const std::wstring& entry) {
     SendMessageW(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
 }

@@ -155,6 +155,9 @@ public:
     void setListIndex(int index);          // -1 clears the selection
     std::wstring text() const;             // the selected entry, empty when none
     void setText(std::wstring_view entry); // selects the entry equal to it, or none
+    // The first entry that begins with the text, ignoring case, by the list's own search;
+    // -1 when it finds none. Selects nothing.
+    int findPrefix(const std::wstring& text) const;
     void addItem(const std::wstring& entry);
     void refresh();
 
@@ -171,6 +174,7 @@ public:
 
     std::wstring text() const;
     void setText(const std::wstring& text);
+    int textLength() const; // in UTF-16 units, as the selection counts
     int selStart() const;
     void setSelStart(int start);
     int selLength() const;

@@ -61,6 +61,10 @@ std::wstring TextBox::text() const {
     return windowText(hwnd());
 }
 
+int TextBox::textLength() const {
+    return GetWindowTextLengthW(hwnd());
+}
+
 template <typename Edit> void TextBox::changeByCode(Edit&& edit) {
     // Only a real change raises Change: an undo with nothing to undo, or a paste of the text
     // already there, must not run the handler. A box that nobody listens to is not read.
