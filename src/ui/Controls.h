@@ -1,7 +1,8 @@
 #pragma once
 // The control layer: thin classes over the standard controls that give them the
 // semantics the program relies on. A selection or value changed from code raises the same
-// click handling as the user's click, once, before the setter returns.
+// click handling as the user's click, once, before the setter returns. The picture button
+// and the text box live in files of their own, the others in Controls.cpp.
 #include "platform/Handles.h"
 #include "ui/Layout.h"
 

@@ -79,7 +79,7 @@ private:
     void createControls();
     void paintDecorations(HDC dc);
     Control* controlOf(HWND child) const;
-    void releaseResources();
+    void releaseResources(); // the window is gone: every member back as before loading
 
     static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -98,7 +98,9 @@ private:
     platform::Icon smallIcon_;
     platform::Icon bigIcon_;
     std::vector<Control*> controls_; // in the order they were declared
-    std::vector<Control*> created_;  // index + firstControlId is the control's id
+    // The controls given their rows (a refused one has no window); index + firstControlId
+    // is the control's id.
+    std::vector<Control*> created_;
     std::vector<Timer*> timers_;
     std::vector<MenuItem*> menuItems_;
     // Each font made, by its description; the description keeps its own copy of the face's
