@@ -7,6 +7,7 @@
 #include "support/GdiCount.h"
 #include "ui/Form.h"
 #include "ui/SampleBox.h"
+#include "ui/WindowClass.h"
 
 #include <gtest/gtest.h>
 
@@ -427,6 +428,68 @@ TEST(FormLifetime, DestroyingALoadedWindowFreesEverythingItMade) {
     EXPECT_EQ(gdiObjectCount(), before) << "fonts, brushes, icons and pictures all freed";
 }
 
+// Rows that disagree with the class of the member of their name.
+constexpr ControlSpec mismatchedRows[] = {
+    {.name = L"Fine",
+     .kind = Kind::CheckBox,
+     .caption = L"Fine",
+     .place = {10, 10, 80, 16},
+     .tabIndex = 0},
+    {.name = L"NotAList", .kind = Kind::CheckBox, .place = {10, 30, 80, 16}, .tabIndex = 1},
+    // A picture box takes the focus, yet the row gives it no place in the tab order.
+    {.name = L"Unreachable",
+     .kind = Kind::PictureBox,
+     .place = {10, 50, 32, 32},
+     .picture = IDP_REPORT},
+    {.name = L"Drawn", .kind = Kind::Line, .from = {0, 100}, .to = {100, 100}},
+    {.name = L"Ticking", .caption = L"tick", .place = {10, 110, 50, 13}, .interval = 100},
+};
+
+constexpr FormSpec mismatchedLayout{.name = L"Mismatched",
+                                    .caption = L"Mismatched",
+                                    .clientWidth = 200,
+                                    .clientHeight = 150,
+                                    .controls = mismatchedRows};
+
+class MismatchedForm : public Form {
+public:
+    MismatchedForm() : Form(mismatchedLayout) {}
+    CheckBox Fine{*this, L"Fine"};
+    ListBox NotAList{*this, L"NotAList"};
+    PictureButton Unreachable{*this, L"Unreachable"};
+    Label Drawn{*this, L"Drawn"};
+    Timer Ticking{*this, L"Ticking"};
+};
+
+TEST(FormLifetime, ARowOfAKindItsMemberDoesNotShowIsRefusedAndTheRestWorks) {
+    MismatchedForm form;
+    form.show();
+    ASSERT_TRUE(form.loaded());
+    EXPECT_NE(form.Fine.hwnd(), nullptr);
+    for (const Control* refused :
+         {static_cast<const Control*>(&form.NotAList),
+          static_cast<const Control*>(&form.Unreachable), static_cast<const Control*>(&form.Drawn)})
+        EXPECT_EQ(refused->hwnd(), nullptr) << std::wstring(refused->name());
+    EXPECT_FALSE(form.Ticking.enabled()) << "a timer on a label's row never starts";
+
+    // The program's calls on a refused control do nothing, and fail nothing.
+    form.NotAList.addItem(L"entry");
+    form.NotAList.setText(L"entry");
+    EXPECT_EQ(form.NotAList.listCount(), 0);
+    form.Drawn.setCaption(L"text");
+    EXPECT_EQ(form.Drawn.caption(), L"");
+    RECT where;
+    GetWindowRect(form.hwnd(), &where);
+    SendMessageW(form.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&where));
+    form.Fine.setValue(1);
+    EXPECT_EQ(form.Fine.value(), 1);
+    form.unload();
+    form.load();
+    EXPECT_NE(form.Fine.hwnd(), nullptr);
+    EXPECT_EQ(form.NotAList.hwnd(), nullptr);
+}
+
 TEST(Scaling, LayoutUnitsBecomePixelsByDpi) {
     EXPECT_EQ(scale(716, 96), 716);
     EXPECT_EQ(scale(716, 144), 1074);
@@ -470,6 +533,27 @@ TEST(Handles, EachHandleIsFreedOnceByItsLastOwner) {
     platform::KernelHandle missing(CreateFileW(L"C:\\no such folder\\no such file", GENERIC_READ, 0,
                                                nullptr, OPEN_EXISTING, 0, nullptr));
     EXPECT_FALSE(missing);
+}
+
+} // namespace
+
+namespace {
+
+LRESULT CALLBACK ourProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+LRESULT CALLBACK anotherProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST(WindowClasses, ASecondRegistrationFindsOursAndANameTakenByAnotherIsRefused) {
+    const ui::WindowClassSpec ours{.name = L"TestWindowClass", .procedure = ourProcedure};
+    const ATOM atom = ui::registerWindowClass(ours);
+    ASSERT_NE(atom, 0);
+    EXPECT_EQ(ui::registerWindowClass(ours), atom);
+    EXPECT_EQ(ui::registerWindowClass({.name = L"TestWindowClass", .procedure = anotherProcedure}),
+              0)
+        << "its windows would not reach the procedure asked for";
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "forms/MainForm.h"
 #include "forms/ReadForm.h"
 #include "support/Drive.h"
+#include "ui/Geometry.h"
 
 #include <gtest/gtest.h>
 
@@ -17,17 +18,6 @@ namespace {
 using namespace ui;
 using namespace forms;
 
-// Where the table puts a control's container, at 96 dpi.
-POINT originOf(const Form& form, const ControlSpec& row) {
-    POINT origin{0, 0};
-    for (const ControlSpec* walk = findControl(form.layout(), row.container); walk;
-         walk = findControl(form.layout(), walk->container)) {
-        origin.x += walk->place.left;
-        origin.y += walk->place.top;
-    }
-    return origin;
-}
-
 // The container's visible area in pixels.
 RECT containerOf(const Form& form, const ControlSpec& row, int dpi) {
     RECT client;
@@ -35,10 +25,7 @@ RECT containerOf(const Form& form, const ControlSpec& row, int dpi) {
     const ControlSpec* container = findControl(form.layout(), row.container);
     if (!container)
         return client;
-    const POINT origin = originOf(form, *container);
-    const int left = origin.x + container->place.left, top = origin.y + container->place.top;
-    RECT area{scale(left, dpi), scale(top, dpi), scale(left + container->place.width, dpi),
-              scale(top + container->place.height, dpi)};
+    RECT area = pixels(form.layout(), *container, dpi);
     IntersectRect(&area, &area, &client);
     return area;
 }
@@ -102,13 +89,11 @@ TEST_P(AtHigherDpi, TheLayoutScalesWithNothingOutsideAndNoNewOverlap) {
         const RECT r = drive::placeInParent(c->hwnd());
         EXPECT_TRUE(inside(r, containerOf(*form, c->layout(), 144)))
             << std::wstring(c->name()) << " at 144 dpi";
-        const POINT origin = originOf(*form, c->layout());
-        const int left = origin.x + c->layout().place.left, top = origin.y + c->layout().place.top;
-        EXPECT_EQ(r.left, scale(left, 144)) << std::wstring(c->name());
-        EXPECT_EQ(r.top, scale(top, 144)) << std::wstring(c->name());
+        const RECT wanted = pixels(form->layout(), c->layout(), 144);
+        EXPECT_EQ(r.left, wanted.left) << std::wstring(c->name());
+        EXPECT_EQ(r.top, wanted.top) << std::wstring(c->name());
         if (c->layout().place.width > 0) {
-            EXPECT_EQ(r.right, scale(left + c->layout().place.width, 144))
-                << std::wstring(c->name());
+            EXPECT_EQ(r.right, wanted.right) << std::wstring(c->name());
         }
     }
     for (const auto& pair : overlaps(*form))
@@ -117,6 +102,41 @@ TEST_P(AtHigherDpi, TheLayoutScalesWithNothingOutsideAndNoNewOverlap) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWindow, AtHigherDpi, testing::Values(0, 1, 2, 3));
+
+// Containers inside containers, one of them reaching past its own container's corner.
+constexpr COLORREF bandColor = RGB(10, 20, 30), outerColor = RGB(40, 50, 60);
+constexpr ControlSpec nestedRows[] = {
+    {.name = L"OnBand", .container = L"Outer", .place = {10, 5, 20, 10}},
+    {.name = L"InMiddle", .container = L"Middle", .place = {5, 6, 20, 10}},
+    {.name = L"Outside", .place = {300, 300, 10, 10}},
+    {.name = L"Band",
+     .kind = Kind::FilledRect,
+     .container = L"Outer",
+     .place = {0, 0, 100, 30},
+     .backColor = bandColor},
+    {.name = L"Middle", .kind = Kind::Frame, .container = L"Outer", .place = {-10, 20, 80, 60}},
+    {.name = L"Outer", .kind = Kind::Frame, .place = {30, 40, 200, 100}, .backColor = outerColor},
+};
+constexpr FormSpec nestedLayout{.controls = nestedRows};
+
+TEST(Geometry, NestedContainersAddUpAndTheFrontmostFillIsTheBackground) {
+    const ControlSpec& onBand = nestedRows[0];
+    const ControlSpec& inMiddle = nestedRows[1];
+    const POINT origin = containerOrigin(nestedLayout, inMiddle);
+    EXPECT_EQ(origin.x, 20);
+    EXPECT_EQ(origin.y, 60);
+    // Scaled once from the 96-dpi sum, not container by container: (25, 66) to (45, 76).
+    const RECT r = pixels(nestedLayout, inMiddle, 144);
+    EXPECT_EQ(r.left, 38);
+    EXPECT_EQ(r.top, 99);
+    EXPECT_EQ(r.right, 68);
+    EXPECT_EQ(r.bottom, 114);
+
+    EXPECT_EQ(backgroundAt(nestedLayout, onBand, 144), bandColor) << "the band lies in front";
+    // Below the band, inside a frame with no fill of its own: the filled frame behind it.
+    EXPECT_EQ(backgroundAt(nestedLayout, inMiddle, 144), outerColor);
+    EXPECT_EQ(backgroundAt(nestedLayout, nestedRows[2], 144), GetSysColor(COLOR_BTNFACE));
+}
 
 TEST(HigherDpi, FontsPicturesAndTheSampleFollowTheDpi) {
     MainForm main;

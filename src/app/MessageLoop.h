@@ -19,7 +19,7 @@ public:
 
 private:
     HWND shortcutWindow_ = nullptr;
-    HACCEL accelerators_ = nullptr;
+    HACCEL accelerators_ = nullptr; // the main window's own, borrowed
 };
 
 } // namespace app

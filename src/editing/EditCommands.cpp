@@ -46,7 +46,7 @@ void DelCode(forms::MainForm& main) {
 void SelectAllCode(forms::MainForm& main) {
     ui::TextBox& box = target(main);
     box.setSelStart(0);
-    box.setSelLength(GetWindowTextLengthW(box.hwnd()));
+    box.setSelLength(box.textLength());
 }
 
 } // namespace editing

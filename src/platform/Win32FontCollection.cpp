@@ -1,5 +1,7 @@
 #include "platform/Win32Platform.h"
 
+#include "platform/Handles.h"
+
 #include <unordered_set>
 
 namespace platform {
@@ -24,14 +26,13 @@ int CALLBACK onFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM co
 
 void Win32FontCollection::read() {
     read_ = true;
-    HDC screen = GetDC(nullptr);
-    if (!screen)
+    const WindowDC screen(nullptr);
+    if (!screen.get())
         return;
     LOGFONTW all{};
     all.lfCharSet = DEFAULT_CHARSET;
     Enumeration enumeration{&names_, {}};
-    EnumFontFamiliesExW(screen, &all, onFamily, reinterpret_cast<LPARAM>(&enumeration), 0);
-    ReleaseDC(nullptr, screen);
+    EnumFontFamiliesExW(screen.get(), &all, onFamily, reinterpret_cast<LPARAM>(&enumeration), 0);
 }
 
 int Win32FontCollection::count() {

@@ -5,10 +5,7 @@
 namespace preview {
 
 void FindInList(ui::ListBox& list, const std::wstring& text) {
-    // From the top (-1): the list's own prefix search over its sorted entries.
-    const LRESULT found = SendMessageW(list.hwnd(), LB_FINDSTRING, static_cast<WPARAM>(-1),
-                                       reinterpret_cast<LPARAM>(text.c_str()));
-    list.setListIndex(found == LB_ERR ? -1 : static_cast<int>(found));
+    list.setListIndex(list.findPrefix(text));
 }
 
 void findAsYouType(forms::MainForm& main) {

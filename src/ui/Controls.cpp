@@ -9,33 +9,6 @@
 
 namespace ui {
 
-namespace {
-
-const wchar_t* pictureClass(WNDPROC procedure) {
-    static const ATOM atom = [procedure] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        // The second press of a double-click comes as its own message, so that it is not
-        // taken for a second click.
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = procedure;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = L"GlyphmerePicture";
-        return RegisterClassExW(&wc);
-    }();
-    return reinterpret_cast<const wchar_t*>(static_cast<ULONG_PTR>(atom));
-}
-
-std::wstring windowText(HWND window) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-} // namespace
-
 void raise(const Event& event) {
     if (!event)
         return;
@@ -47,6 +20,13 @@ void raise(const Event& event) {
 }
 
 // ---- Control ----
+
+std::wstring Control::windowText(HWND window) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
 
 Control::Control(Form& form, std::wstring_view name) : form_(form), name_(name) {
     form.bind(*this);
@@ -104,13 +84,10 @@ void Control::rescale(const RECT& place) {
 // ---- Label ----
 
 int Label::fittingWidth(const std::wstring& caption) const {
-    HWND reference = hwnd() ? hwnd() : form().hwnd();
-    HDC dc = GetDC(reference);
-    HGDIOBJ old = SelectObject(dc, form().font(layout().font));
+    const platform::WindowDC dc(hwnd() ? hwnd() : form().hwnd());
+    const platform::Selection font(dc.get(), form().font(layout().font));
     RECT text{};
-    DrawTextW(dc, caption.c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, old);
-    ReleaseDC(reference, dc);
+    DrawTextW(dc.get(), caption.c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     const int width = text.right - text.left;
     const int widest = layout().maxWidth ? scale(layout().maxWidth, form().dpi()) : width;
     return std::min(width, widest);
@@ -137,10 +114,7 @@ void Label::create(HWND parent, int id, const RECT& place) {
 }
 
 Label::~Label() {
-    destroyed();
-}
-
-void Label::destroyed() {
+    // Going before its window: no message may reach this object any more.
     if (hwnd())
         RemoveWindowSubclass(hwnd(), linkSubclass, 0);
 }
@@ -202,144 +176,6 @@ void CommandButton::create(HWND parent, int id, const RECT& place) {
 void CommandButton::notify(WORD code) {
     if (code == BN_CLICKED)
         raise(onClick);
-}
-
-// ---- PictureButton ----
-
-PictureButton::~PictureButton() {
-    if (hwnd())
-        SetWindowLongPtrW(hwnd(), GWLP_USERDATA, 0); // no more messages reach this object
-    destroyed();
-}
-
-void PictureButton::create(HWND parent, int id, const RECT& place) {
-    loadPicture(place.right - place.left, place.bottom - place.top);
-    createWindow(parent, id, place, pictureClass(procedure), 0);
-}
-
-void PictureButton::loadPicture(int width, int height) {
-    destroyed();
-    // The picture holds an image for each common scale; the nearest one is taken.
-    if (layout().picture)
-        icon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
-                                              MAKEINTRESOURCEW(layout().picture), IMAGE_ICON, width,
-                                              height, LR_DEFAULTCOLOR));
-}
-
-void PictureButton::rescale(const RECT& place) {
-    moveTo(place);
-    loadPicture(place.right - place.left, place.bottom - place.top);
-    InvalidateRect(hwnd(), nullptr, TRUE);
-}
-
-void PictureButton::destroyed() {
-    if (icon_)
-        DestroyIcon(icon_);
-    icon_ = nullptr;
-}
-
-LRESULT CALLBACK PictureButton::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        auto* control = static_cast<Control*>(create->lpCreateParams);
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(static_cast<PictureButton*>(control)));
-    }
-    auto* self = reinterpret_cast<PictureButton*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcW(window, message, wParam, lParam);
-    try {
-        return self->handle(window, message, wParam, lParam);
-    } catch (...) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-}
-
-LRESULT PictureButton::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(window, &ps);
-        paint(dc);
-        EndPaint(window, &ps);
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        paint(reinterpret_cast<HDC>(wParam));
-        return 0;
-    case WM_UPDATEUISTATE: {
-        // The focus rectangle shows or hides with the window's keyboard cues.
-        const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
-        InvalidateRect(window, nullptr, FALSE);
-        return result;
-    }
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        InvalidateRect(window, nullptr, FALSE);
-        return 0;
-    case WM_LBUTTONDOWN:
-        // Like a toolbar button: the click does not move the focus away from the text.
-        pressed_ = true;
-        SetCapture(window);
-        return 0;
-    case WM_LBUTTONDBLCLK:
-        return 0; // one click was raised already, by the first press
-    case WM_LBUTTONUP:
-        if (pressed_) {
-            pressed_ = false;
-            ReleaseCapture();
-            RECT r;
-            GetClientRect(window, &r);
-            const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-            if (PtInRect(&r, at))
-                raise(onClick);
-        }
-        return 0;
-    case WM_CAPTURECHANGED:
-        pressed_ = false;
-        return 0;
-    case WM_KEYDOWN:
-        if (wParam == VK_SPACE || wParam == VK_RETURN) {
-            raise(onClick);
-            return 0;
-        }
-        break;
-    case WM_GETDLGCODE: {
-        // Enter runs the button rather than going to the window as a dialog's default.
-        const auto* key = reinterpret_cast<const MSG*>(lParam);
-        const bool enter = key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN;
-        return DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
-    }
-    case BM_CLICK: // what a screen reader's default action sends
-        raise(onClick);
-        return 0;
-    case WM_GETOBJECT:
-        if (asksForClient(lParam)) {
-            // A picture that does something is a button; one that does nothing, a graphic.
-            const auto role = onClick ? AccessibleRole::PushButton : AccessibleRole::Graphic;
-            if (const LRESULT answer =
-                    answerClient(window, wParam, accessibleName(layout().toolTip), role))
-                return answer;
-        }
-        break;
-    case WM_NCDESTROY:
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        break;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-void PictureButton::paint(HDC dc) {
-    RECT r;
-    GetClientRect(hwnd(), &r);
-    FillRect(dc, &r, form().brush(backColor()));
-    if (icon_)
-        DrawIconEx(dc, 0, 0, icon_, r.right, r.bottom, 0, nullptr, DI_NORMAL);
-    // As a standard button: the focus shows unless the window hides its keyboard cues.
-    if (GetFocus() == hwnd() && !(SendMessageW(hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS))
-        DrawFocusRect(dc, &r);
 }
 
 // ---- CheckBox ----
@@ -446,6 +282,13 @@ void ListBox::setText(std::wstring_view entry) {
     setListIndex(found);
 }
 
+int ListBox::findPrefix(const std::wstring& text) const {
+    // From the top (-1).
+    const LRESULT found = SendMessageW(hwnd(), LB_FINDSTRING, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(text.c_str()));
+    return found == LB_ERR ? -1 : static_cast<int>(found);
+}
+
 void ListBox::addItem(const std::wstring& entry) {
     SendMessageW(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
 }
@@ -458,133 +301,6 @@ void ListBox::refresh() {
 void ListBox::notify(WORD code) {
     if (code == LBN_SELCHANGE)
         raise(onClick);
-}
-
-// ---- TextBox ----
-
-TextBox::~TextBox() {
-    destroyed();
-}
-
-void TextBox::create(HWND parent, int id, const RECT& place) {
-    const unsigned flags = layout().flags;
-    DWORD style = ES_AUTOHSCROLL;
-    if (flags & MultiLine)
-        style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
-    if (flags & HScroll)
-        style |= WS_HSCROLL;
-    if (flags & VScroll)
-        style |= WS_VSCROLL;
-    HWND window = createWindow(parent, id, place, L"EDIT", style, WS_EX_CLIENTEDGE);
-    if (!window)
-        return;
-    if (flags & MultiLine)
-        SendMessageW(window, EM_SETLIMITTEXT, 0, 0); // no 30,000-character ceiling
-    SetWindowSubclass(window, subclass, 0, reinterpret_cast<DWORD_PTR>(this));
-}
-
-void TextBox::destroyed() {
-    if (hwnd())
-        RemoveWindowSubclass(hwnd(), subclass, 0);
-}
-
-LRESULT CALLBACK TextBox::subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                   UINT_PTR, DWORD_PTR data) {
-    try {
-        return reinterpret_cast<TextBox*>(data)->handle(window, message, wParam, lParam);
-    } catch (...) {
-        return DefSubclassProc(window, message, wParam, lParam);
-    }
-}
-
-LRESULT TextBox::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_LBUTTONUP) {
-        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-        raise(onClick);
-        return result;
-    }
-    if ((message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE)
-        return 0; // a multi-line edit would ask its window to close: Esc must not quit
-    if (message == WM_GETDLGCODE) {
-        // Tab moves on to the next control, also from a multi-line box.
-        LRESULT code = DefSubclassProc(window, message, wParam, lParam);
-        const auto* key = reinterpret_cast<const MSG*>(lParam);
-        if (key && key->wParam == VK_TAB && (key->message == WM_KEYDOWN || key->message == WM_CHAR))
-            code &= ~(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE | DLGC_WANTTAB);
-        return code;
-    }
-    if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(window, subclass, 0);
-    return DefSubclassProc(window, message, wParam, lParam);
-}
-
-std::wstring TextBox::text() const {
-    return windowText(hwnd());
-}
-
-template <typename Edit> void TextBox::changeByCode(Edit&& edit) {
-    // Only a real change raises Change: an undo with nothing to undo, or a paste of the text
-    // already there, must not run the handler. A box that nobody listens to is not read.
-    const bool listened = static_cast<bool>(onChange);
-    const std::wstring before = listened ? text() : std::wstring();
-    changingByCode_ = true;
-    edit();
-    changingByCode_ = false;
-    if (listened && text() != before)
-        raise(onChange);
-}
-
-void TextBox::setText(const std::wstring& text) {
-    changeByCode([&] { SetWindowTextW(hwnd(), text.c_str()); });
-}
-
-int TextBox::selStart() const {
-    DWORD start = 0, end = 0;
-    SendMessageW(hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-    return static_cast<int>(start);
-}
-
-int TextBox::selLength() const {
-    DWORD start = 0, end = 0;
-    SendMessageW(hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-    return static_cast<int>(end - start);
-}
-
-void TextBox::setSelStart(int start) {
-    SendMessageW(hwnd(), EM_SETSEL, static_cast<WPARAM>(start), start);
-    SendMessageW(hwnd(), EM_SCROLLCARET, 0, 0);
-}
-
-void TextBox::setSelLength(int length) {
-    const int start = selStart();
-    SendMessageW(hwnd(), EM_SETSEL, static_cast<WPARAM>(start), start + length);
-}
-
-std::wstring TextBox::selText() const {
-    const int start = selStart();
-    const int length = selLength();
-    if (length <= 0)
-        return {};
-    const std::wstring all = text();
-    return all.substr(static_cast<size_t>(start), static_cast<size_t>(length));
-}
-
-void TextBox::setSelText(const std::wstring& text) {
-    changeByCode(
-        [&] { SendMessageW(hwnd(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str())); });
-}
-
-void TextBox::undo() {
-    changeByCode([&] { SendMessageW(hwnd(), EM_UNDO, 0, 0); });
-}
-
-void TextBox::notify(WORD code) {
-    if (code == EN_CHANGE && !changingByCode_)
-        raise(onChange);
-    else if (code == EN_SETFOCUS)
-        raise(onGotFocus);
 }
 
 // ---- Timer ----

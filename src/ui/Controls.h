@@ -1,7 +1,9 @@
 #pragma once
 // The control layer: thin classes over the standard controls that give them the
 // semantics the program relies on. A selection or value changed from code raises the same
-// click handling as the user's click, once, before the setter returns.
+// click handling as the user's click, once, before the setter returns. The picture button
+// and the text box live in files of their own, the others in Controls.cpp.
+#include "platform/Handles.h"
 #include "ui/Layout.h"
 
 #include <functional>
@@ -42,11 +44,16 @@ public:
 
 protected:
     friend class Form;
+    // Whether a row of the table is one this class shows; the form makes no window for any
+    // other, so that a table and a member that disagree cannot pass unnoticed.
+    virtual bool shows(const ControlSpec& row) const = 0;
     // Makes the window of the control at its place in pixels.
     virtual void create(HWND parent, int id, const RECT& place) = 0;
     // A WM_COMMAND notification from the control.
     virtual void notify(WORD /*code*/) {}
-    virtual void destroyed() {}
+    // The control's window went with its form's: lets go of what was made for it. Only the
+    // form calls it, once the window is destroyed.
+    virtual void releaseWindowResources() {}
     // A new place and font after the window's dpi changed.
     virtual void rescale(const RECT& place);
     void moveTo(const RECT& place);
@@ -55,6 +62,8 @@ protected:
                       DWORD style, DWORD exStyle = 0);
 
     void setForeColorValue(COLORREF color) { foreColor_ = color; }
+    // A window's text, whatever its length.
+    static std::wstring windowText(HWND window);
 
 private:
     Form& form_;
@@ -75,9 +84,11 @@ public:
     void setCaption(const std::wstring& caption);
 
 protected:
+    bool shows(const ControlSpec& row) const override {
+        return row.kind == Kind::Label || row.kind == Kind::LinkLabel;
+    }
     void create(HWND parent, int id, const RECT& place) override;
     void notify(WORD code) override;
-    void destroyed() override;
     void rescale(const RECT& place) override;
 
 private:
@@ -91,6 +102,7 @@ public:
     using Control::Control;
 
 protected:
+    bool shows(const ControlSpec& row) const override { return row.kind == Kind::Button; }
     void create(HWND parent, int id, const RECT& place) override;
     void notify(WORD code) override;
 };
@@ -101,11 +113,16 @@ class PictureButton : public Control {
 public:
     using Control::Control;
     ~PictureButton() override;
-    HICON picture() const { return icon_; }
+    HICON picture() const { return icon_.get(); }
 
 protected:
+    // A PictureBox row is in the tab order, an Image row never is.
+    bool shows(const ControlSpec& row) const override {
+        return row.kind == Kind::PictureBox ? row.tabIndex >= 0
+                                            : row.kind == Kind::Image && row.tabIndex < 0;
+    }
     void create(HWND parent, int id, const RECT& place) override;
-    void destroyed() override;
+    void releaseWindowResources() override;
     void rescale(const RECT& place) override;
 
 private:
@@ -113,7 +130,7 @@ private:
     void paint(HDC dc);
     static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(HWND, UINT, WPARAM, LPARAM);
-    HICON icon_ = nullptr;
+    platform::Icon icon_;
     bool pressed_ = false;
 };
 
@@ -125,6 +142,7 @@ public:
     std::wstring caption() const;
 
 protected:
+    bool shows(const ControlSpec& row) const override { return row.kind == Kind::CheckBox; }
     void create(HWND parent, int id, const RECT& place) override;
     void notify(WORD code) override;
 };
@@ -138,10 +156,14 @@ public:
     void setListIndex(int index);          // -1 clears the selection
     std::wstring text() const;             // the selected entry, empty when none
     void setText(std::wstring_view entry); // selects the entry equal to it, or none
+    // The first entry that begins with the text, ignoring case, by the list's own search;
+    // -1 when it finds none. Selects nothing.
+    int findPrefix(const std::wstring& text) const;
     void addItem(const std::wstring& entry);
     void refresh();
 
 protected:
+    bool shows(const ControlSpec& row) const override { return row.kind == Kind::ListBox; }
     void create(HWND parent, int id, const RECT& place) override;
     void notify(WORD code) override;
 };
@@ -153,6 +175,7 @@ public:
 
     std::wstring text() const;
     void setText(const std::wstring& text);
+    int textLength() const; // in UTF-16 units, as the selection counts
     int selStart() const;
     void setSelStart(int start);
     int selLength() const;
@@ -165,9 +188,9 @@ public:
     Event onGotFocus;
 
 protected:
+    bool shows(const ControlSpec& row) const override { return row.kind == Kind::TextBox; }
     void create(HWND parent, int id, const RECT& place) override;
     void notify(WORD code) override;
-    void destroyed() override;
 
 private:
     // Changes made by code raise Change once themselves, whatever the control reports, and

@@ -1,6 +1,9 @@
 #include "ui/Form.h"
 
+#include "ui/Dpi.h"
 #include "ui/DroppedFiles.h"
+#include "ui/Geometry.h"
+#include "ui/WindowClass.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -15,37 +18,16 @@ constexpr int firstControlId = 100;
 constexpr DWORD formStyle = WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN;
 constexpr DWORD formExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | WS_EX_APPWINDOW;
 
-ATOM formClass(WNDPROC procedure) {
-    static const ATOM atom = [procedure] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = procedure;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-        wc.lpszClassName = L"GlyphmereForm";
-        return RegisterClassExW(&wc);
-    }();
-    return atom;
-}
+// Registered when the first form is made.
+ATOM formClass = 0;
 
-int windowDpi(HWND window) {
-    // Windows 10 knows a window's own dpi; older systems have one for the whole screen.
-    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    if (getDpiForWindow)
-        if (const UINT dpi = getDpiForWindow(window))
-            return static_cast<int>(dpi);
-    HDC dc = GetDC(window);
-    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(window, dc);
-    return dpi > 0 ? dpi : 96;
-}
-
-bool isWindowed(Kind kind) {
-    return kind != Kind::Timer && kind != Kind::Line && kind != Kind::Frame &&
-           kind != Kind::FilledRect;
+// A row whose kind its member's class does not show is a mistake in the program's own
+// tables: a debugger hears of it, and the window goes on without that control (whose calls
+// then do nothing) rather than failing its user.
+void refuse(const FormSpec& form, const ControlSpec& row) {
+    const std::wstring report = std::wstring(form.name) + L"." + std::wstring(row.name) +
+                                L": the row's kind is not one its member shows; left out\n";
+    OutputDebugStringW(report.c_str());
 }
 
 HWND firstTabStop(HWND window) {
@@ -67,7 +49,7 @@ Form::~Form() {
 }
 
 bool Form::isForm(HWND window) {
-    return window && GetClassLongPtrW(window, GCW_ATOM) == formClass(procedure);
+    return window && formClass && GetClassLongPtrW(window, GCW_ATOM) == formClass;
 }
 
 void Form::load() {
@@ -81,16 +63,22 @@ void Form::load() {
 }
 
 void Form::createWindow() {
+    if (!formClass)
+        formClass = registerWindowClass(
+            {.name = L"GlyphmereForm",
+             .procedure = procedure,
+             .background = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1))});
+    if (!formClass)
+        return;
     const std::wstring caption(layout_.caption);
-    CreateWindowExW(formExStyle, MAKEINTATOM(formClass(procedure)), caption.c_str(), formStyle,
-                    CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr),
-                    this);
+    CreateWindowExW(formExStyle, MAKEINTATOM(formClass), caption.c_str(), formStyle, CW_USEDEFAULT,
+                    CW_USEDEFAULT, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this);
     if (!hwnd_)
         return;
     dpi_ = windowDpi(hwnd_);
     if (!menu_.empty()) {
         SetMenu(hwnd_, buildMenuBar(menu_));
-        accelerators_ = buildAccelerators(menu_);
+        accelerators_.reset(buildAccelerators(menu_));
     }
     fitToClient();
     loadIcons();
@@ -99,17 +87,10 @@ void Form::createWindow() {
 }
 
 void Form::fitToClient() {
-    // The frame for this dpi where the system can tell it (Windows 10), else the one it has.
-    using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-    static const auto adjustForDpi = reinterpret_cast<AdjustForDpiFn>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
     const int width = scale(layout_.clientWidth, dpi_);
     const int height = scale(layout_.clientHeight, dpi_);
-    RECT frame{0, 0, width, height};
-    if (!adjustForDpi ||
-        !adjustForDpi(&frame, formStyle, !menu_.empty(), formExStyle, static_cast<UINT>(dpi_)))
-        AdjustWindowRectEx(&frame, formStyle, !menu_.empty(), formExStyle);
-    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+    const SIZE frame = frameSize(width, height, formStyle, formExStyle, !menu_.empty(), dpi_);
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame.cx, frame.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // A menu bar that wraps onto a second line, or a frame other than foreseen, takes its
     // room from the client area: give it back.
@@ -117,31 +98,25 @@ void Form::fitToClient() {
     GetClientRect(hwnd_, &client);
     const int wider = width - client.right, taller = height - client.bottom;
     if (wider || taller)
-        SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left + wider,
-                     frame.bottom - frame.top + taller, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(hwnd_, nullptr, 0, 0, frame.cx + wider, frame.cy + taller,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::loadIcons() {
     if (!layout_.icon)
         return;
-    using MetricsForDpiFn = int(WINAPI*)(int, UINT);
-    static const auto metricsForDpi = reinterpret_cast<MetricsForDpiFn>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
     const auto load = [this](int metric) {
-        const int size = metricsForDpi ? metricsForDpi(metric, static_cast<UINT>(dpi_))
-                                       : GetSystemMetrics(metric);
+        const int size = systemMetric(metric, dpi_);
         return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
                                              MAKEINTRESOURCEW(layout_.icon), IMAGE_ICON, size, size,
                                              LR_DEFAULTCOLOR));
     };
-    HICON small = load(SM_CXSMICON), big = load(SM_CXICON);
-    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
-    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-    for (HICON* icon : {&smallIcon_, &bigIcon_})
-        if (*icon)
-            DestroyIcon(*icon);
-    smallIcon_ = small;
-    bigIcon_ = big;
+    platform::Icon small(load(SM_CXSMICON)), big(load(SM_CXICON));
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+    // The window shows the new ones now: the old ones go.
+    smallIcon_ = std::move(small);
+    bigIcon_ = std::move(big);
 }
 
 void Form::rescale(int dpi) {
@@ -152,34 +127,12 @@ void Form::rescale(int dpi) {
     auto oldFonts = std::move(fonts_);
     fonts_.clear();
     for (Control* c : created_)
-        if (c)
-            c->rescale(pixels(c->layout()));
-    for (const auto& entry : oldFonts)
-        DeleteObject(entry.handle);
+        if (c && c->hwnd())
+            c->rescale(pixels(layout_, c->layout(), dpi_));
+    oldFonts.clear();
     loadIcons();
     fitToClient();
     InvalidateRect(hwnd_, nullptr, TRUE);
-}
-
-POINT Form::containerOrigin(const ControlSpec& row) const {
-    POINT origin{0, 0};
-    for (auto name = row.container; !name.empty();) {
-        const ControlSpec* container = findControl(layout_, name);
-        if (!container)
-            break;
-        origin.x += container->place.left;
-        origin.y += container->place.top;
-        name = container->container;
-    }
-    return origin;
-}
-
-RECT Form::pixels(const ControlSpec& row) const {
-    const POINT origin = containerOrigin(row);
-    const int left = origin.x + row.place.left;
-    const int top = origin.y + row.place.top;
-    return {scale(left, dpi_), scale(top, dpi_), scale(left + row.place.width, dpi_),
-            scale(top + row.place.height, dpi_)};
 }
 
 void Form::createControls() {
@@ -187,8 +140,7 @@ void Form::createControls() {
     // are made first, in tab order, then the others front to back.
     std::vector<const ControlSpec*> order;
     for (const auto& row : layout_.controls)
-        if (isWindowed(row.kind))
-            order.push_back(&row);
+        order.push_back(&row);
     std::stable_sort(order.begin(), order.end(), [](const ControlSpec* a, const ControlSpec* b) {
         const bool aTabs = a->tabIndex >= 0, bTabs = b->tabIndex >= 0;
         if (aTabs != bTabs)
@@ -202,14 +154,17 @@ void Form::createControls() {
             continue;
         c->layout_ = row;
         const bool field = row->kind == Kind::TextBox || row->kind == Kind::ListBox;
-        c->backColor_ = field ? GetSysColor(COLOR_WINDOW) : backgroundAt(*row);
+        c->backColor_ = field ? GetSysColor(COLOR_WINDOW) : backgroundAt(layout_, *row, dpi_);
         const COLORREF fore = row->foreColor != noColor
                                   ? row->foreColor
                                   : systemColor(field ? COLOR_WINDOWTEXT : COLOR_BTNTEXT);
         c->foreColor_ = resolveColor(fore);
         const int id = firstControlId + static_cast<int>(created_.size());
         created_.push_back(c);
-        c->create(hwnd_, id, pixels(*row));
+        if (c->shows(*row))
+            c->create(hwnd_, id, pixels(layout_, *row, dpi_));
+        else
+            refuse(layout_, *row);
     }
 
     toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
@@ -221,26 +176,13 @@ void Form::createControls() {
             setToolTip(*c, std::wstring(c->layout().toolTip));
 
     UINT_PTR timerId = 1;
-    for (Timer* timer : timers_)
-        if (const ControlSpec* row = findControl(layout_, timer->name()))
+    for (Timer* timer : timers_) {
+        const ControlSpec* row = findControl(layout_, timer->name());
+        if (row && row->kind == Kind::Timer)
             timer->start(hwnd_, timerId++, *row);
-}
-
-COLORREF Form::backgroundAt(const ControlSpec& row) const {
-    // What lies behind the control: the frontmost filled band or rectangle under its
-    // middle, else the window's own button-face colour.
-    const RECT r = pixels(row);
-    const POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    for (const auto& behind : layout_.controls) {
-        const bool filled = behind.kind == Kind::FilledRect ||
-                            (behind.kind == Kind::Frame && behind.backColor != noColor);
-        if (!filled)
-            continue;
-        const RECT area = pixels(behind);
-        if (PtInRect(&area, middle))
-            return resolveColor(behind.backColor);
+        else if (row)
+            refuse(layout_, *row);
     }
-    return GetSysColor(COLOR_BTNFACE);
 }
 
 void Form::setToolTip(const Control& control, const std::wstring& text) {
@@ -271,25 +213,25 @@ void Form::setToolTip(const Control& control, const std::wstring& text) {
 HFONT Form::font(const FontSpec& wanted) {
     for (const auto& known : fonts_)
         if (known.spec == wanted)
-            return known.handle;
-    HFONT handle =
-        CreateFontW(layoutFontHeight(wanted.points, dpi_), 0, 0, 0, wanted.weight, wanted.italic,
-                    wanted.underline, wanted.strikeout, wanted.charset, OUT_DEFAULT_PRECIS,
-                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, wanted.face);
-    if (handle) { // a failure is tried again next time, not remembered as a font
-        auto face = std::make_unique<std::wstring>(wanted.face ? wanted.face : L"");
-        FontSpec spec = wanted;
-        spec.face = face->c_str();
-        fonts_.push_back({std::move(face), spec, handle});
-    }
-    return handle;
+            return known.handle.get();
+    platform::Font handle(CreateFontW(layoutFontHeight(wanted.points, dpi_), 0, 0, 0, wanted.weight,
+                                      wanted.italic, wanted.underline, wanted.strikeout,
+                                      wanted.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                      DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, wanted.face));
+    if (!handle)
+        return nullptr; // a failure is tried again next time, not remembered as a font
+    auto face = std::make_unique<std::wstring>(wanted.face ? wanted.face : L"");
+    FontSpec spec = wanted;
+    spec.face = face->c_str();
+    fonts_.push_back({std::move(face), spec, std::move(handle)});
+    return fonts_.back().handle.get();
 }
 
 HBRUSH Form::brush(COLORREF color) {
-    auto [at, added] = brushes_.try_emplace(color, nullptr);
+    auto [at, added] = brushes_.try_emplace(color);
     if (added)
-        at->second = CreateSolidBrush(color);
-    return at->second;
+        at->second.reset(CreateSolidBrush(color));
+    return at->second.get();
 }
 
 void Form::forget(Control& control) {
@@ -334,25 +276,16 @@ void Form::releaseResources() {
     for (Control* c : created_) {
         if (!c)
             continue;
-        c->destroyed();
+        c->releaseWindowResources();
         c->hwnd_ = nullptr;
         c->layout_ = nullptr;
     }
     created_.clear();
-    for (const auto& entry : fonts_)
-        DeleteObject(entry.handle);
     fonts_.clear();
-    for (const auto& entry : brushes_)
-        DeleteObject(entry.second);
     brushes_.clear();
-    if (accelerators_)
-        DestroyAcceleratorTable(accelerators_);
-    accelerators_ = nullptr;
-    for (HICON* icon : {&smallIcon_, &bigIcon_}) {
-        if (*icon)
-            DestroyIcon(*icon);
-        *icon = nullptr;
-    }
+    accelerators_.reset();
+    smallIcon_.reset();
+    bigIcon_.reset();
     toolTips_ = nullptr; // a child of the form: gone with it
     tipped_.clear();
     lastFocus_ = nullptr;
@@ -420,27 +353,19 @@ void Form::paintDecorations(HDC dc) {
     for (auto row = layout_.controls.rbegin(); row != layout_.controls.rend(); ++row) {
         switch (row->kind) {
         case Kind::FilledRect: {
-            const RECT r = pixels(*row);
+            const RECT r = pixels(layout_, *row, dpi_);
             FillRect(dc, &r, brush(resolveColor(row->backColor)));
             break;
         }
         case Kind::Frame: {
-            RECT r = pixels(*row);
+            RECT r = pixels(layout_, *row, dpi_);
             if (row->backColor != noColor)
                 FillRect(dc, &r, brush(resolveColor(row->backColor)));
             DrawEdge(dc, &r, EDGE_ETCHED, BF_RECT);
             break;
         }
         case Kind::Line: {
-            const POINT origin = containerOrigin(*row);
-            const int x1 = scale(origin.x + row->from.x, dpi_);
-            const int y1 = scale(origin.y + row->from.y, dpi_);
-            const int x2 = scale(origin.x + row->to.x, dpi_);
-            const int y2 = scale(origin.y + row->to.y, dpi_);
-            // A line includes both of its end points.
-            const int width = std::max(1, scale(row->thickness, dpi_));
-            RECT r{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2) + width,
-                   std::max(y1, y2) + width};
+            const RECT r = linePixels(layout_, *row, dpi_);
             FillRect(dc, &r, brush(resolveColor(row->foreColor)));
             break;
         }

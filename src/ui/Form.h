@@ -2,6 +2,7 @@
 // A top-level window made from its layout table: a fixed dialog border, a caption-only
 // title bar, the controls, the decorations it paints itself, one tool-tip control, and
 // the menu bar when it has one.
+#include "platform/Handles.h"
 #include "ui/Controls.h"
 #include "ui/MenuTable.h"
 
@@ -39,7 +40,7 @@ public:
     void minimize();
     bool minimized() const;
 
-    HACCEL accelerators() const { return accelerators_; }
+    HACCEL accelerators() const { return accelerators_.get(); }
     // Lays the window out again for another dpi, as when it moves to another screen.
     void rescale(int dpi);
     HFONT font(const FontSpec& font); // owned by the form
@@ -76,12 +77,9 @@ private:
     void fitToClient();
     void loadIcons();
     void createControls();
-    COLORREF backgroundAt(const ControlSpec& row) const;
-    RECT pixels(const ControlSpec& row) const;
-    POINT containerOrigin(const ControlSpec& row) const;
     void paintDecorations(HDC dc);
     Control* controlOf(HWND child) const;
-    void releaseResources();
+    void releaseResources(); // the window is gone: every member back as before loading
 
     static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -96,11 +94,13 @@ private:
     HWND lastFocus_ = nullptr;
     HWND toolTips_ = nullptr;
     std::vector<HWND> tipped_; // the controls the tool-tip control knows
-    HACCEL accelerators_ = nullptr;
-    HICON smallIcon_ = nullptr;
-    HICON bigIcon_ = nullptr;
+    platform::AcceleratorTable accelerators_;
+    platform::Icon smallIcon_;
+    platform::Icon bigIcon_;
     std::vector<Control*> controls_; // in the order they were declared
-    std::vector<Control*> created_;  // index + firstControlId is the control's id
+    // The controls given their rows (a refused one has no window); index + firstControlId
+    // is the control's id.
+    std::vector<Control*> created_;
     std::vector<Timer*> timers_;
     std::vector<MenuItem*> menuItems_;
     // Each font made, by its description; the description keeps its own copy of the face's
@@ -108,10 +108,10 @@ private:
     struct KnownFont {
         std::unique_ptr<std::wstring> face;
         FontSpec spec;
-        HFONT handle;
+        platform::Font handle;
     };
     std::vector<KnownFont> fonts_;
-    std::map<COLORREF, HBRUSH> brushes_;
+    std::map<COLORREF, platform::Brush> brushes_;
 };
 
 } // namespace ui

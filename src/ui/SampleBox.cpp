@@ -4,10 +4,6 @@
 
 namespace ui {
 
-SampleBox::~SampleBox() {
-    destroyed();
-}
-
 SampleBox::Batch::~Batch() {
     if (--box_.batches_ == 0 && box_.stale_)
         box_.applyFont();
@@ -30,11 +26,8 @@ void SampleBox::rescale(const RECT& place) {
     applyFont(); // its own font, at the new dpi
 }
 
-void SampleBox::destroyed() {
-    TextBox::destroyed();
-    if (font_)
-        DeleteObject(font_);
-    font_ = nullptr;
+void SampleBox::releaseWindowResources() {
+    font_.reset();
 }
 
 void SampleBox::applyFont() {
@@ -42,16 +35,14 @@ void SampleBox::applyFont() {
         return;
     stale_ = false;
     // Any character set: every listed face, symbol fonts included, shows as itself.
-    HFONT next = CreateFontW(fontHeight(size_, form().dpi()), 0, 0, 0, bold_ ? FW_BOLD : FW_NORMAL,
-                             italic_, underline_, strikethru_, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                             name_.c_str());
+    platform::Font next(CreateFontW(fontHeight(size_, form().dpi()), 0, 0, 0,
+                                    bold_ ? FW_BOLD : FW_NORMAL, italic_, underline_, strikethru_,
+                                    DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, name_.c_str()));
     if (!next)
         return;
-    SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(next), TRUE);
-    if (font_)
-        DeleteObject(font_); // only once the new one is in place
-    font_ = next;
+    SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(next.get()), TRUE);
+    font_ = std::move(next); // the old one goes only now, once the new one is in place
 }
 
 bool SampleBox::setFontName(std::wstring_view name) {

@@ -8,7 +8,6 @@ namespace ui {
 class SampleBox : public TextBox {
 public:
     using TextBox::TextBox;
-    ~SampleBox() override;
 
     // Holds back rebuilding the font until the outermost batch ends, so that a handler
     // setting several properties makes one font and one repaint.
@@ -37,11 +36,11 @@ public:
     void setFontStrikethru(bool on) { change(strikethru_, on); }
     void setForeColor(COLORREF color);
 
-    HFONT currentFont() const { return font_; }
+    HFONT currentFont() const { return font_.get(); }
 
 protected:
     void create(HWND parent, int id, const RECT& place) override;
-    void destroyed() override;
+    void releaseWindowResources() override;
     void rescale(const RECT& place) override;
 
 private:
@@ -58,7 +57,7 @@ private:
     std::wstring name_;
     float size_ = 8.25f;
     bool bold_ = false, italic_ = false, underline_ = false, strikethru_ = false;
-    HFONT font_ = nullptr;
+    platform::Font font_;
     int batches_ = 0;
     bool stale_ = false;
 };

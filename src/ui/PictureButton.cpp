@@ -1,0 +1,150 @@
+#include "ui/Controls.h"
+
+#include "ui/Accessible.h"
+#include "ui/Form.h"
+#include "ui/WindowClass.h"
+
+namespace ui {
+
+PictureButton::~PictureButton() {
+    if (hwnd())
+        SetWindowLongPtrW(hwnd(), GWLP_USERDATA, 0); // no more messages reach this object
+}
+
+void PictureButton::create(HWND parent, int id, const RECT& place) {
+    // The second press of a double-click comes as its own message, so that it is not taken
+    // for a second click.
+    static ATOM pictureClass = 0;
+    if (!pictureClass)
+        pictureClass = registerWindowClass(
+            {.name = L"GlyphmerePicture", .procedure = procedure, .style = CS_DBLCLKS});
+    if (!pictureClass)
+        return;
+    loadPicture(place.right - place.left, place.bottom - place.top);
+    createWindow(parent, id, place, MAKEINTATOM(pictureClass), 0);
+}
+
+void PictureButton::loadPicture(int width, int height) {
+    // The picture holds an image for each common scale; the nearest one is taken.
+    icon_.reset(layout().picture
+                    ? static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
+                                                    MAKEINTRESOURCEW(layout().picture), IMAGE_ICON,
+                                                    width, height, LR_DEFAULTCOLOR))
+                    : nullptr);
+}
+
+void PictureButton::rescale(const RECT& place) {
+    moveTo(place);
+    loadPicture(place.right - place.left, place.bottom - place.top);
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void PictureButton::releaseWindowResources() {
+    icon_.reset();
+}
+
+LRESULT CALLBACK PictureButton::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        auto* control = static_cast<Control*>(create->lpCreateParams);
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(static_cast<PictureButton*>(control)));
+    }
+    auto* self = reinterpret_cast<PictureButton*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcW(window, message, wParam, lParam);
+    try {
+        return self->handle(window, message, wParam, lParam);
+    } catch (...) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+LRESULT PictureButton::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(window, &ps);
+        paint(dc);
+        EndPaint(window, &ps);
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        paint(reinterpret_cast<HDC>(wParam));
+        return 0;
+    case WM_UPDATEUISTATE: {
+        // The focus rectangle shows or hides with the window's keyboard cues.
+        const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+        InvalidateRect(window, nullptr, FALSE);
+        return result;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        InvalidateRect(window, nullptr, FALSE);
+        return 0;
+    case WM_LBUTTONDOWN:
+        // Like a toolbar button: the click does not move the focus away from the text.
+        pressed_ = true;
+        SetCapture(window);
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        return 0; // one click was raised already, by the first press
+    case WM_LBUTTONUP:
+        if (pressed_) {
+            pressed_ = false;
+            ReleaseCapture();
+            RECT r;
+            GetClientRect(window, &r);
+            const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            if (PtInRect(&r, at))
+                raise(onClick);
+        }
+        return 0;
+    case WM_CAPTURECHANGED:
+        pressed_ = false;
+        return 0;
+    case WM_KEYDOWN:
+        if (wParam == VK_SPACE || wParam == VK_RETURN) {
+            raise(onClick);
+            return 0;
+        }
+        break;
+    case WM_GETDLGCODE: {
+        // Enter runs the button rather than going to the window as a dialog's default.
+        const auto* key = reinterpret_cast<const MSG*>(lParam);
+        const bool enter = key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN;
+        return DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
+    }
+    case BM_CLICK: // what a screen reader's default action sends
+        raise(onClick);
+        return 0;
+    case WM_GETOBJECT:
+        if (asksForClient(lParam)) {
+            // A picture that does something is a button; one that does nothing, a graphic.
+            const auto role = onClick ? AccessibleRole::PushButton : AccessibleRole::Graphic;
+            if (const LRESULT answer =
+                    answerClient(window, wParam, accessibleName(layout().toolTip), role))
+                return answer;
+        }
+        break;
+    case WM_NCDESTROY:
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void PictureButton::paint(HDC dc) {
+    RECT r;
+    GetClientRect(hwnd(), &r);
+    FillRect(dc, &r, form().brush(backColor()));
+    if (icon_)
+        DrawIconEx(dc, 0, 0, icon_.get(), r.right, r.bottom, 0, nullptr, DI_NORMAL);
+    // As a standard button: the focus shows unless the window hides its keyboard cues.
+    if (GetFocus() == hwnd() && !(SendMessageW(hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS))
+        DrawFocusRect(dc, &r);
+}
+
+} // namespace ui

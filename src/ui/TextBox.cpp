@@ -1,0 +1,133 @@
+#include "ui/Controls.h"
+
+#include <commctrl.h>
+
+namespace ui {
+
+TextBox::~TextBox() {
+    // Going before its window: no message may reach this object any more.
+    if (hwnd())
+        RemoveWindowSubclass(hwnd(), subclass, 0);
+}
+
+void TextBox::create(HWND parent, int id, const RECT& place) {
+    const unsigned flags = layout().flags;
+    DWORD style = ES_AUTOHSCROLL;
+    if (flags & MultiLine)
+        style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+    if (flags & HScroll)
+        style |= WS_HSCROLL;
+    if (flags & VScroll)
+        style |= WS_VSCROLL;
+    HWND window = createWindow(parent, id, place, L"EDIT", style, WS_EX_CLIENTEDGE);
+    if (!window)
+        return;
+    if (flags & MultiLine)
+        SendMessageW(window, EM_SETLIMITTEXT, 0, 0); // no 30,000-character ceiling
+    SetWindowSubclass(window, subclass, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK TextBox::subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR, DWORD_PTR data) {
+    try {
+        return reinterpret_cast<TextBox*>(data)->handle(window, message, wParam, lParam);
+    } catch (...) {
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+}
+
+LRESULT TextBox::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_LBUTTONUP) {
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        raise(onClick);
+        return result;
+    }
+    if ((message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE)
+        return 0; // a multi-line edit would ask its window to close: Esc must not quit
+    if (message == WM_GETDLGCODE) {
+        // Tab moves on to the next control, also from a multi-line box.
+        LRESULT code = DefSubclassProc(window, message, wParam, lParam);
+        const auto* key = reinterpret_cast<const MSG*>(lParam);
+        if (key && key->wParam == VK_TAB && (key->message == WM_KEYDOWN || key->message == WM_CHAR))
+            code &= ~(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE | DLGC_WANTTAB);
+        return code;
+    }
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(window, subclass, 0);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+std::wstring TextBox::text() const {
+    return windowText(hwnd());
+}
+
+int TextBox::textLength() const {
+    return GetWindowTextLengthW(hwnd());
+}
+
+template <typename Edit> void TextBox::changeByCode(Edit&& edit) {
+    // Only a real change raises Change: an undo with nothing to undo, or a paste of the text
+    // already there, must not run the handler. A box that nobody listens to is not read.
+    const bool listened = static_cast<bool>(onChange);
+    const std::wstring before = listened ? text() : std::wstring();
+    changingByCode_ = true;
+    edit();
+    changingByCode_ = false;
+    if (listened && text() != before)
+        raise(onChange);
+}
+
+void TextBox::setText(const std::wstring& text) {
+    changeByCode([&] { SetWindowTextW(hwnd(), text.c_str()); });
+}
+
+int TextBox::selStart() const {
+    DWORD start = 0, end = 0;
+    SendMessageW(hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return static_cast<int>(start);
+}
+
+int TextBox::selLength() const {
+    DWORD start = 0, end = 0;
+    SendMessageW(hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return static_cast<int>(end - start);
+}
+
+void TextBox::setSelStart(int start) {
+    SendMessageW(hwnd(), EM_SETSEL, static_cast<WPARAM>(start), start);
+    SendMessageW(hwnd(), EM_SCROLLCARET, 0, 0);
+}
+
+void TextBox::setSelLength(int length) {
+    const int start = selStart();
+    SendMessageW(hwnd(), EM_SETSEL, static_cast<WPARAM>(start), start + length);
+}
+
+std::wstring TextBox::selText() const {
+    const int start = selStart();
+    const int length = selLength();
+    if (length <= 0)
+        return {};
+    const std::wstring all = text();
+    return all.substr(static_cast<size_t>(start), static_cast<size_t>(length));
+}
+
+void TextBox::setSelText(const std::wstring& text) {
+    changeByCode(
+        [&] { SendMessageW(hwnd(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str())); });
+}
+
+void TextBox::undo() {
+    changeByCode([&] { SendMessageW(hwnd(), EM_UNDO, 0, 0); });
+}
+
+void TextBox::notify(WORD code) {
+    if (code == EN_CHANGE && !changingByCode_)
+        raise(onChange);
+    else if (code == EN_SETFOCUS)
+        raise(onGotFocus);
+}
+
+} // namespace ui

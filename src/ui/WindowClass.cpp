@@ -1,0 +1,34 @@
+#include "ui/WindowClass.h"
+
+#include <string>
+
+namespace ui {
+
+ATOM registerWindowClass(const WindowClassSpec& spec) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = spec.style;
+    wc.lpfnWndProc = spec.procedure;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = spec.background;
+    wc.lpszClassName = spec.name;
+    if (const ATOM atom = RegisterClassExW(&wc))
+        return atom;
+    const DWORD error = GetLastError();
+    if (error == ERROR_CLASS_ALREADY_EXISTS) {
+        // Ours only when it runs the same procedure: another's would get our windows' messages.
+        WNDCLASSEXW known{};
+        known.cbSize = sizeof known;
+        // The call answers the class's atom, though it is declared to answer a BOOL.
+        const BOOL atom = GetClassInfoExW(wc.hInstance, spec.name, &known);
+        if (atom && known.lpfnWndProc == spec.procedure)
+            return static_cast<ATOM>(atom);
+    }
+    const std::wstring report = L"Window class " + std::wstring(spec.name ? spec.name : L"") +
+                                L" not registered, error " + std::to_wstring(error) + L"\n";
+    OutputDebugStringW(report.c_str());
+    return 0;
+}
+
+} // namespace ui
