@@ -212,6 +212,22 @@ protected:
         world.prompts.fileAnswer = path;
         key('O');
     }
+    // A font, size, effect and colour of the user's, which a loaded file must leave alone.
+    static constexpr COLORREF blue = RGB(0, 0, 200);
+    void chooseALook() {
+        chooseFont(L"Courier New");
+        clickEntry(main().Sizelist, 12);
+        checkBox(main().Italic);
+        world.prompts.colorAnswer = blue;
+        drive::click(main().ColorClick.hwnd());
+        loop().yield();
+    }
+    void expectTheLookStays() {
+        EXPECT_EQ(main().BigText.fontName(), L"Courier New");
+        EXPECT_EQ(main().BigText.fontSize(), 20.0f);
+        EXPECT_TRUE(main().BigText.fontItalic());
+        EXPECT_EQ(main().BigText.foreColor(), blue);
+    }
     TempFolder folder;
 };
 
@@ -273,13 +289,7 @@ TEST_F(OpenFile, UnicodeFilesOfAnyNameShowWithoutTheirMark) {
 }
 
 TEST_F(OpenFile, TheFileReplacesTheTextAndTheLookStays) {
-    chooseFont(L"Courier New");
-    clickEntry(main().Sizelist, 12);
-    checkBox(main().Italic);
-    const COLORREF blue = RGB(0, 0, 200);
-    world.prompts.colorAnswer = blue;
-    drive::click(main().ColorClick.hwnd());
-    loop().yield();
+    chooseALook();
     prepare(main().BigText, L"typed by the user", 3, 5);
 
     std::string large(100000, 'x');
@@ -288,10 +298,7 @@ TEST_F(OpenFile, TheFileReplacesTheTextAndTheLookStays) {
     open(folder.file(L"large.txt"));
     EXPECT_EQ(main().BigText.text().size(), 100000u) << "no 30,000-character ceiling";
     EXPECT_EQ(main().BigText.text().back(), L'E');
-    EXPECT_EQ(main().BigText.fontName(), L"Courier New");
-    EXPECT_EQ(main().BigText.fontSize(), 20.0f);
-    EXPECT_TRUE(main().BigText.fontItalic());
-    EXPECT_EQ(main().BigText.foreColor(), blue);
+    expectTheLookStays();
 
     writeBytes(folder.file(L"empty.txt"), "");
     open(folder.file(L"empty.txt"));
@@ -332,13 +339,7 @@ protected:
 };
 
 TEST_F(DroppedFiles, TheFirstLoadsAsOpenFileLoadsItAndTheLookStays) {
-    chooseFont(L"Courier New");
-    clickEntry(main().Sizelist, 12);
-    checkBox(main().Italic);
-    const COLORREF blue = RGB(0, 0, 200);
-    world.prompts.colorAnswer = blue;
-    drive::click(main().ColorClick.hwnd());
-    loop().yield();
+    chooseALook();
     prepare(main().BigText, L"typed by the user", 3, 5);
 
     writeBytes(folder.file(L"first.txt"),
@@ -348,10 +349,7 @@ TEST_F(DroppedFiles, TheFirstLoadsAsOpenFileLoadsItAndTheLookStays) {
         << "the shell drops only on windows that accept files";
     drop({folder.file(L"first.txt"), folder.file(L"second.txt")});
     EXPECT_EQ(main().BigText.text(), L"\u0395\u03BB\r\nnul end");
-    EXPECT_EQ(main().BigText.fontName(), L"Courier New");
-    EXPECT_EQ(main().BigText.fontSize(), 20.0f);
-    EXPECT_TRUE(main().BigText.fontItalic());
-    EXPECT_EQ(main().BigText.foreColor(), blue);
+    expectTheLookStays();
     EXPECT_TRUE(world.prompts.openRequests.empty()) << "no dialog";
     EXPECT_TRUE(world.prompts.messageBoxes.empty());
 }

@@ -212,7 +212,7 @@ void Form::setToolTip(const Control& control, const std::wstring& text) {
 
 HFONT Form::font(const FontSpec& wanted) {
     for (const auto& known : fonts_)
-        if (known.spec == wanted)
+        if (known.description == wanted)
             return known.handle.get();
     platform::Font handle(CreateFontW(layoutFontHeight(wanted.points, dpi_), 0, 0, 0, wanted.weight,
                                       wanted.italic, wanted.underline, wanted.strikeout,
@@ -221,9 +221,9 @@ HFONT Form::font(const FontSpec& wanted) {
     if (!handle)
         return nullptr; // a failure is tried again next time, not remembered as a font
     auto face = std::make_unique<std::wstring>(wanted.face ? wanted.face : L"");
-    FontSpec spec = wanted;
-    spec.face = face->c_str();
-    fonts_.push_back({std::move(face), spec, std::move(handle)});
+    FontSpec description = wanted;
+    description.face = face->c_str();
+    fonts_.push_back({std::move(face), description, std::move(handle)});
     return fonts_.back().handle.get();
 }
 

@@ -107,7 +107,7 @@ private:
     // name, since a caller's may not outlive the form.
     struct KnownFont {
         std::unique_ptr<std::wstring> face;
-        FontSpec spec;
+        FontSpec description;
         platform::Font handle;
     };
     std::vector<KnownFont> fonts_;

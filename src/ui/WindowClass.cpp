@@ -4,15 +4,15 @@
 
 namespace ui {
 
-ATOM registerWindowClass(const WindowClassSpec& spec) {
+ATOM registerWindowClass(const WindowClassSpec& wanted) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
-    wc.style = spec.style;
-    wc.lpfnWndProc = spec.procedure;
+    wc.style = wanted.style;
+    wc.lpfnWndProc = wanted.procedure;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = spec.background;
-    wc.lpszClassName = spec.name;
+    wc.hbrBackground = wanted.background;
+    wc.lpszClassName = wanted.name;
     if (const ATOM atom = RegisterClassExW(&wc))
         return atom;
     const DWORD error = GetLastError();
@@ -21,11 +21,11 @@ ATOM registerWindowClass(const WindowClassSpec& spec) {
         WNDCLASSEXW known{};
         known.cbSize = sizeof known;
         // The call answers the class's atom, though it is declared to answer a BOOL.
-        const BOOL atom = GetClassInfoExW(wc.hInstance, spec.name, &known);
-        if (atom && known.lpfnWndProc == spec.procedure)
+        const BOOL atom = GetClassInfoExW(wc.hInstance, wanted.name, &known);
+        if (atom && known.lpfnWndProc == wanted.procedure)
             return static_cast<ATOM>(atom);
     }
-    const std::wstring report = L"Window class " + std::wstring(spec.name ? spec.name : L"") +
+    const std::wstring report = L"Window class " + std::wstring(wanted.name ? wanted.name : L"") +
                                 L" not registered, error " + std::to_wstring(error) + L"\n";
     OutputDebugStringW(report.c_str());
     return 0;

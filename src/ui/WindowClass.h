@@ -15,6 +15,6 @@ struct WindowClassSpec {
 // this program registered before, with the same procedure, is answered as it is. Anything
 // else the system refuses answers 0, and a debugger is told why; the caller makes no window
 // then, and may try again later.
-ATOM registerWindowClass(const WindowClassSpec& spec);
+ATOM registerWindowClass(const WindowClassSpec& wanted);
 
 } // namespace ui
