@@ -67,6 +67,43 @@ using Icon = Owned<HICON, traits::Icon>;
 using AcceleratorTable = Owned<HACCEL, traits::Accelerators>;
 using KernelHandle = Owned<HANDLE, traits::Kernel>;
 
+// A COM interface pointer that holds one reference and gives it back once.
+template <typename Interface> class ComPointer {
+public:
+    ComPointer() = default;
+    // Takes over a reference the caller already holds.
+    explicit ComPointer(Interface* object) : object_(object) {}
+    ~ComPointer() { reset(); }
+    ComPointer(ComPointer&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
+    ComPointer& operator=(ComPointer&& other) noexcept {
+        if (this != &other)
+            reset(std::exchange(other.object_, nullptr));
+        return *this;
+    }
+    ComPointer(const ComPointer&) = delete;
+    ComPointer& operator=(const ComPointer&) = delete;
+
+    Interface* get() const { return object_; }
+    Interface* operator->() const { return object_; }
+    explicit operator bool() const { return object_ != nullptr; }
+    // For calls that hand out a new reference: gives back the one held, then the slot.
+    Interface** put() {
+        reset();
+        return &object_;
+    }
+    void** putVoid() { return reinterpret_cast<void**>(put()); }
+    void reset(Interface* object = nullptr) {
+        if (object_ && object_ != object)
+            object_->Release();
+        object_ = object;
+    }
+    // Hands the reference to the caller.
+    Interface* release() { return std::exchange(object_, nullptr); }
+
+private:
+    Interface* object_ = nullptr;
+};
+
 // A window's device context, borrowed for a scope (null: the screen's).
 class WindowDC {
 public:
