@@ -1,5 +1,5 @@
-#include "Version.h"
 #include "app/App.h"
+#include "forms/Product.h"
 #include "platform/Win32Platform.h"
 
 #include <commctrl.h>
@@ -15,7 +15,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     platform::Win32FontCollection fonts;
     platform::Win32Prompts prompts;
     platform::Win32Shell shell;
-    platform::Win32System system(L"Local\\Quillwright.Glyphmere." GLYPHMERE_VERSION_W);
+    platform::Win32System system{std::wstring(forms::product::instanceGate)};
     platform::Services services{fonts, prompts, shell, system};
 
     app::App app(services);

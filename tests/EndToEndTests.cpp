@@ -1,5 +1,7 @@
 // The built program, started as a user starts it: one instance, the real fonts, and
 // each way out ending the process with exit code 0.
+#include "forms/Product.h"
+#include "platform/Handles.h"
 #include "support/Drop.h"
 #include "support/Process.h"
 #include "support/TempFolder.h"
@@ -184,6 +186,20 @@ TEST(EndToEnd, BannerExitPictureEndsWithCodeZero) {
 }
 
 TEST(EndToEnd, CloseRequestEndsWithCodeZero) {
+    Program program(programPath());
+    HWND main = program.waitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.exitCode(), 0);
+}
+
+// Every test entry names a gate of its own: a Glyphmere that holds the usual one, as the
+// developer's own running copy does, is no obstacle.
+TEST(EndToEnd, AGlyphmereHoldingTheUsualGateDoesNotKeepTheTestsProgramFromStarting) {
+    ASSERT_NE(GetEnvironmentVariableW(L"GLYPHMERE_INSTANCE_NAME", nullptr, 0), 0u);
+    platform::KernelHandle usualGate(
+        CreateMutexW(nullptr, FALSE, std::wstring(forms::product::instanceGate).c_str()));
+    ASSERT_TRUE(usualGate);
     Program program(programPath());
     HWND main = program.waitForMainWindow();
     ASSERT_NE(main, nullptr);

@@ -1,9 +1,14 @@
 #pragma once
 // The maker's and the download sites' names and addresses, shown in the windows and
 // handed to the shell. All of them are fictional and use the reserved example domains.
+#include "Version.h"
+
 #include <string_view>
 
 namespace forms::product {
+
+// The single-instance gate's name: one Glyphmere of a version per session.
+constexpr std::wstring_view instanceGate = L"Local\\Quillwright.Glyphmere." GLYPHMERE_VERSION_W;
 
 constexpr std::wstring_view supportAddress = L"support@quillwright.example";
 constexpr std::wstring_view rightsNotice =

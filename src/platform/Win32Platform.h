@@ -41,7 +41,10 @@ public:
 
 class Win32System final : public System {
 public:
-    explicit Win32System(std::wstring instanceName);
+    // The single-instance gate's name is `defaultInstanceName`, unless the environment's
+    // GLYPHMERE_INSTANCE_NAME gives another: a test run beside a running Glyphmere then
+    // has a gate of its own.
+    explicit Win32System(const std::wstring& defaultInstanceName);
     ~Win32System() override;
     std::wstring userName() override;
     std::wstring programFolder() override;

@@ -4,7 +4,23 @@
 
 namespace platform {
 
-Win32System::Win32System(std::wstring instanceName) : instanceName_(std::move(instanceName)) {}
+namespace {
+std::wstring environmentValue(const wchar_t* name) {
+    std::wstring value(GetEnvironmentVariableW(name, nullptr, 0), L'\0');
+    if (value.empty())
+        return {};
+    const DWORD length =
+        GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size()));
+    value.resize(length < value.size() ? length : 0);
+    return value;
+}
+} // namespace
+
+Win32System::Win32System(const std::wstring& defaultInstanceName)
+    : instanceName_(environmentValue(L"GLYPHMERE_INSTANCE_NAME")) {
+    if (instanceName_.empty())
+        instanceName_ = defaultInstanceName;
+}
 
 Win32System::~Win32System() = default;
 

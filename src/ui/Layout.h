@@ -50,7 +50,7 @@ struct FontSpec {
 
     // The face by its name: one name kept in two places is one face.
     friend bool operator==(const FontSpec& a, const FontSpec& b) {
-        const auto name = [](const wchar_t* face) { return std::wstring_view(face ? face : L""); };
+        const auto name = [](const wchar_t* text) { return std::wstring_view(text ? text : L""); };
         return name(a.face) == name(b.face) && a.points == b.points && a.weight == b.weight &&
                a.italic == b.italic && a.underline == b.underline && a.strikeout == b.strikeout &&
                a.charset == b.charset;
