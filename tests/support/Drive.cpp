@@ -1,23 +1,32 @@
 #include "support/Drive.h"
 
+#include "support/Subclass.h"
+#include "support/Wait.h"
+
 #include <cwctype>
 
 namespace drive {
 
 bool pumpUntil(app::MessageLoop& loop, const std::function<bool()>& condition, DWORD timeoutMs) {
-    const ULONGLONG end = GetTickCount64() + timeoutMs;
-    while (!condition()) {
-        if (GetTickCount64() > end)
-            return false;
+    return waitUntil(condition, timeoutMs, [&] {
         loop.yield();
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    }
-    return true;
+    });
 }
 
-void pumpFor(app::MessageLoop& loop, DWORD ms) {
-    pumpUntil(
-        loop, [] { return false; }, ms);
+namespace {
+UINT_PTR lastTimerTicked = 0;
+void CALLBACK timerTicked(HWND, UINT, UINT_PTR id, DWORD) {
+    lastTimerTicked = id;
+}
+} // namespace
+
+bool pumpPastTimer(app::MessageLoop& loop, UINT intervalMs) {
+    const UINT_PTR id = SetTimer(nullptr, 0, intervalMs, timerTicked);
+    const bool ticked = id && pumpUntil(
+                                  loop, [&] { return lastTimerTicked == id; }, intervalMs + 5000);
+    KillTimer(nullptr, id);
+    return ticked;
 }
 
 RECT placeInParent(HWND child) {
@@ -44,14 +53,19 @@ bool doubleClick(app::MessageLoop& loop, HWND window) {
     GetWindowRect(window, &r);
     if (!SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2))
         return false;
+    int releases = 0;
+    const Subclass counter(window, [&](UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        releases += message == WM_LBUTTONUP ? 1 : 0;
+        return std::nullopt;
+    });
     INPUT presses[4] = {};
     for (int i = 0; i < 4; ++i) {
         presses[i].type = INPUT_MOUSE;
         presses[i].mi.dwFlags = i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
     }
-    const bool sent = SendInput(4, presses, sizeof(INPUT)) == 4;
-    pumpFor(loop, 100);
-    return sent;
+    return SendInput(4, presses, sizeof(INPUT)) == 4 &&
+           pumpUntil(
+               loop, [&] { return releases == 2; }, 5000);
 }
 
 void pressKey(app::MessageLoop& loop, HWND focus, UINT key, UINT modifiers) {

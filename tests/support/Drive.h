@@ -13,8 +13,9 @@ namespace drive {
 // Handles messages through the loop until the condition holds or the time runs out.
 bool pumpUntil(app::MessageLoop& loop, const std::function<bool()>& condition,
                DWORD timeoutMs = 10000);
-// Handles messages for a while.
-void pumpFor(app::MessageLoop& loop, DWORD ms);
+// Handles messages until a timer of this interval, set now, has ticked: by then every timer
+// of this thread with that interval set before it has fallen due too.
+bool pumpPastTimer(app::MessageLoop& loop, UINT intervalMs);
 
 // A child window's place in its parent's client area.
 RECT placeInParent(HWND child);
@@ -24,7 +25,7 @@ void click(HWND window, int x, int y);
 void click(HWND window); // at the centre
 // Two left clicks at the window's centre from the mouse itself, quick enough to make a
 // double-click: the system turns the second press into a double-click where the window's
-// class asks for that. Answers whether the input was taken.
+// class asks for that. Answers whether the window had both releases of the button.
 bool doubleClick(app::MessageLoop& loop, HWND window);
 
 // A key press as the keyboard makes it: into the queue, through the message loop.
