@@ -5,7 +5,6 @@
 #include "forms/MainForm.h"
 #include "forms/ReadForm.h"
 #include "support/Drive.h"
-#include "support/Places.h"
 #include "ui/Geometry.h"
 
 #include <gtest/gtest.h>
@@ -57,7 +56,7 @@ TEST_P(AtHigherDpi, TheLayoutScalesWithNothingOutsideAndNoNewOverlap) {
     for (const Control* c : form->controls())
         EXPECT_TRUE(inside(drive::placeInParent(c->hwnd()), containerOf(*form, c->layout(), 96)))
             << std::wstring(c->name()) << " at 96 dpi";
-    const auto before = overlappingControls(*form);
+    const auto before = drive::overlappingControls(*form);
 
     RECT where;
     GetWindowRect(form->hwnd(), &where);
@@ -80,7 +79,7 @@ TEST_P(AtHigherDpi, TheLayoutScalesWithNothingOutsideAndNoNewOverlap) {
             EXPECT_EQ(r.right, wanted.right) << std::wstring(c->name());
         }
     }
-    for (const auto& pair : overlappingControls(*form))
+    for (const auto& pair : drive::overlappingControls(*form))
         EXPECT_TRUE(before.count(pair))
             << std::wstring(pair.first) << " now overlaps " << std::wstring(pair.second);
 }

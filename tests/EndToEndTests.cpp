@@ -1,10 +1,10 @@
 // The built program, started as a user starts it: one instance, the real fonts, and
 // each way out ending the process with exit code 0.
+#include "support/Drive.h"
 #include "support/Drop.h"
 #include "support/Process.h"
 #include "support/ScreenReader.h"
 #include "support/TempFolder.h"
-#include "support/Wait.h"
 #include "support/WindowText.h"
 
 #include <gtest/gtest.h>
@@ -55,7 +55,7 @@ HWND sampleBoxOf(HWND main) {
 bool clickUntilChecked(HWND box, LRESULT state) {
     PostMessageW(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     PostMessageW(box, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    return waitUntil([&] { return SendMessageW(box, BM_GETCHECK, 0, 0) == state; }, 5000);
+    return drive::waitUntil([&] { return SendMessageW(box, BM_GETCHECK, 0, 0) == state; }, 5000);
 }
 
 std::wstring entry(HWND list, int index) {
@@ -73,8 +73,8 @@ TEST(EndToEnd, StartsWithTheInstalledFontsAndASecondStartEndsSilently) {
     HWND main = first.waitForMainWindow();
     ASSERT_NE(main, nullptr);
     // The splash hides right after the main window shows.
-    EXPECT_TRUE(
-        waitUntil([&] { return !topWindow(first.id(), GLYPHMERE_SPLASH_CAPTION, true); }, 2000))
+    EXPECT_TRUE(drive::waitUntil(
+        [&] { return !topWindow(first.id(), GLYPHMERE_SPLASH_CAPTION, true); }, 2000))
         << "the splash is hidden";
     EXPECT_NE(topWindow(first.id(), GLYPHMERE_SPLASH_CAPTION, false), nullptr)
         << "and stays loaded";
@@ -102,7 +102,7 @@ TEST(EndToEnd, StartsWithTheInstalledFontsAndASecondStartEndsSilently) {
     Program second(programPath());
     ASSERT_TRUE(second.started());
     int secondWindowsSeen = 0;
-    const bool ended = waitUntil(
+    const bool ended = drive::waitUntil(
         [&] {
             secondWindowsSeen += visibleWindowsOf(second.id());
             return !second.running();
@@ -124,20 +124,13 @@ TEST(EndToEnd, StartsWithTheInstalledFontsAndASecondStartEndsSilently) {
 }
 
 TEST(EndToEnd, TheDocumentsLieBesideTheProgram) {
-    const std::wstring program = programPath();
-    const std::wstring folder = program.substr(0, program.find_last_of(L'\\') + 1);
-    for (const wchar_t* name :
-         {L"Install Fonts.htm", L"License Agreement.rtf", L"Donate with PayPal.exe"}) {
-        const std::wstring path = folder + name;
-        const std::string start = readBytes(path).substr(0, 6);
-        if (std::wstring(name).ends_with(L".rtf")) {
-            EXPECT_EQ(start, "{\\rtf1");
-        } else if (std::wstring(name).ends_with(L".exe")) {
-            EXPECT_EQ(start.substr(0, 2), "MZ");
-        } else {
-            EXPECT_EQ(start, "<!DOCT");
-        }
-    }
+    const std::pair<const wchar_t*, const char*> documents[] = {
+        {L"Install Fonts.htm", "<!DOCT"},
+        {L"License Agreement.rtf", "{\\rtf1"},
+        {L"Donate with PayPal.exe", "MZ"}};
+    for (const auto& [name, start] : documents)
+        EXPECT_TRUE(readBytes(ownFolder() + name).starts_with(start))
+            << testing::PrintToString(std::wstring(name));
 }
 
 TEST(EndToEnd, TheExeCarriesItsManifestAndVersion) {
@@ -289,13 +282,13 @@ TEST(EndToEnd, AScreenReadersDefaultActionPressesTheButtonOrFollowsTheLink) {
     EXPECT_NE(reader.doDefaultAction(removeText), S_OK);
     EnableWindow(main, TRUE);
     EXPECT_EQ(reader.doDefaultAction(removeText), S_OK);
-    EXPECT_TRUE(waitUntil([&] { return windowText(sample).empty(); }, 5000))
+    EXPECT_TRUE(drive::waitUntil([&] { return windowText(sample).empty(); }, 5000))
         << windowText(sample).size();
 
     ASSERT_TRUE(clickUntilChecked(bold, BST_CHECKED));
     EXPECT_EQ(reader.doDefaultAction(removeEffects), S_OK);
-    EXPECT_TRUE(
-        waitUntil([&] { return SendMessageW(bold, BM_GETCHECK, 0, 0) == BST_UNCHECKED; }, 5000));
+    EXPECT_TRUE(drive::waitUntil(
+        [&] { return SendMessageW(bold, BM_GETCHECK, 0, 0) == BST_UNCHECKED; }, 5000));
 }
 
 bool underWine() {
@@ -327,8 +320,8 @@ TEST(EndToEnd, AFileDroppedByAnotherProgramLoadsWhereTheSystemPassesTheDropOnEls
         // takes nothing from it and goes on.
         EXPECT_EQ(windowText(sample), L"");
     } else {
-        EXPECT_TRUE(
-            waitUntil([&] { return windowText(sample) == L"\u0395\u03BB dropped\r\nhere"; }, 5000))
+        EXPECT_TRUE(drive::waitUntil(
+            [&] { return windowText(sample) == L"\u0395\u03BB dropped\r\nhere"; }, 5000))
             << windowText(sample).size();
     }
     SendMessageW(sample, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"still answering"));

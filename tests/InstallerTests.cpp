@@ -2,8 +2,8 @@
 // shortcut and the installed-programs entry in place; the installed program starts and
 // finds its documents; installing again duplicates nothing; a silent uninstall leaves
 // nothing behind. GLYPHMERE_MSI and GLYPHMERE_UPGRADE_CODE come from the build.
+#include "support/Drive.h"
 #include "support/Process.h"
-#include "support/Wait.h"
 #include "support/WindowText.h"
 
 #include <gtest/gtest.h>
@@ -125,7 +125,7 @@ Shortcut readShortcut(const std::wstring& path) {
 // A visible top-level window, of any process, whose caption begins with `start`.
 HWND windowStartingWith(const std::wstring& start, DWORD timeoutMs) {
     HWND found = nullptr;
-    waitUntil(
+    drive::waitUntil(
         [&] {
             for (HWND window : topWindows())
                 if (!found && IsWindowVisible(window) && windowText(window).starts_with(start))

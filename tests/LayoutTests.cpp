@@ -5,7 +5,6 @@
 #include "forms/ReadForm.h"
 #include "support/Captions.h"
 #include "support/Drive.h"
-#include "support/Places.h"
 #include "support/Subclass.h"
 #include "support/WindowText.h"
 
@@ -144,7 +143,7 @@ TEST_F(MainLayout, EveryRowStandsWhereTheTableSaysAndNoControlCoversAnother) {
     EXPECT_EQ(placed, static_cast<int>(main.controls().size())) << "every control has its row";
     // Labels size themselves to their text in the font at hand; the controls of a fixed
     // size never cover one another.
-    for (const auto& [one, other] : overlappingControls(main))
+    for (const auto& [one, other] : drive::overlappingControls(main))
         EXPECT_TRUE(findControl(main.layout(), one)->place.width == 0 ||
                     findControl(main.layout(), other)->place.width == 0)
             << std::wstring(one) << " covers " << std::wstring(other);

@@ -1,54 +1,37 @@
 #include "support/Clipboard.h"
 
+#include "support/Drive.h"
 #include "support/GlobalMemory.h"
-#include "support/Wait.h"
 
 #include <cstring>
 
 namespace {
 
-// Opens the clipboard, waiting a little while another program holds it; closes it again.
-class OpenedClipboard {
-public:
-    OpenedClipboard() : opened_(waitUntil([] { return OpenClipboard(nullptr) != 0; }, 2000)) {}
+// The clipboard opened for a scope, once another program lets go of it.
+struct OpenedClipboard {
+    const bool opened = drive::waitUntil([] { return OpenClipboard(nullptr) != 0; }, 2000);
     ~OpenedClipboard() {
-        if (opened_)
+        if (opened)
             CloseClipboard();
     }
-    OpenedClipboard(const OpenedClipboard&) = delete;
-    OpenedClipboard& operator=(const OpenedClipboard&) = delete;
-    explicit operator bool() const { return opened_; }
-
-private:
-    bool opened_;
 };
 
-// Formats whose data is a GDI object or is drawn by the owner: no bytes to copy.
+// Formats held as GDI objects or drawn by their owner: no bytes to copy.
 bool heldInMemory(UINT format) {
-    switch (format) {
-    case CF_BITMAP:
-    case CF_METAFILEPICT:
-    case CF_PALETTE:
-    case CF_ENHMETAFILE:
-    case CF_OWNERDISPLAY:
-    case CF_DSPBITMAP:
-    case CF_DSPMETAFILEPICT:
-    case CF_DSPENHMETAFILE:
-        return false;
-    default:
-        return format < CF_GDIOBJFIRST || format > CF_GDIOBJLAST;
-    }
+    for (const UINT gdi : {CF_BITMAP, CF_METAFILEPICT, CF_PALETTE, CF_ENHMETAFILE, CF_OWNERDISPLAY,
+                           CF_DSPBITMAP, CF_DSPMETAFILEPICT, CF_DSPENHMETAFILE})
+        if (format == gdi)
+            return false;
+    return format < CF_GDIOBJFIRST || format > CF_GDIOBJLAST;
 }
 
 // The bytes of a format on the opened clipboard.
 std::optional<std::string> bytesOf(UINT format) {
     HANDLE data = GetClipboardData(format);
-    if (!data)
-        return std::nullopt;
-    const void* start = GlobalLock(data);
+    const char* start = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
     if (!start)
         return std::nullopt;
-    std::string bytes(static_cast<const char*>(start), GlobalSize(data));
+    std::string bytes(start, GlobalSize(data));
     GlobalUnlock(data);
     return bytes;
 }
@@ -61,7 +44,7 @@ UINT otherFormat() {
 
 bool putOnClipboard(const std::vector<ClipboardFormat>& formats) {
     const OpenedClipboard clipboard;
-    if (!clipboard || !EmptyClipboard())
+    if (!clipboard.opened || !EmptyClipboard())
         return false;
     for (const ClipboardFormat& each : formats) {
         GlobalMemory block = globalCopy(each.bytes);
@@ -72,15 +55,9 @@ bool putOnClipboard(const std::vector<ClipboardFormat>& formats) {
     return true;
 }
 
-std::optional<std::string> clipboardBytes(UINT format) {
-    const OpenedClipboard clipboard;
-    if (!clipboard || !IsClipboardFormatAvailable(format))
-        return std::nullopt;
-    return bytesOf(format);
-}
-
 std::wstring clipboardText() {
-    const auto bytes = clipboardBytes(CF_UNICODETEXT);
+    const OpenedClipboard clipboard;
+    const auto bytes = clipboard.opened ? bytesOf(CF_UNICODETEXT) : std::nullopt;
     if (!bytes)
         return L"(no text)";
     std::wstring text(bytes->size() / sizeof(wchar_t), L'\0');
@@ -90,14 +67,12 @@ std::wstring clipboardText() {
 
 ClipboardKeeper::ClipboardKeeper() {
     const OpenedClipboard clipboard;
-    if (!clipboard)
+    if (!clipboard.opened)
         return;
-    std::vector<ClipboardFormat> found;
+    saved_.emplace();
     for (UINT format = EnumClipboardFormats(0); format; format = EnumClipboardFormats(format))
-        if (heldInMemory(format))
-            if (auto bytes = bytesOf(format))
-                found.push_back({format, std::move(*bytes)});
-    saved_ = std::move(found);
+        if (auto bytes = heldInMemory(format) ? bytesOf(format) : std::nullopt)
+            saved_->push_back({format, std::move(*bytes)});
 }
 
 ClipboardKeeper::~ClipboardKeeper() {
@@ -105,7 +80,25 @@ ClipboardKeeper::~ClipboardKeeper() {
         putOnClipboard(*saved_);
 }
 
-ClipboardHolder::ClipboardHolder() : thread_([this] { hold(); }) {
+ClipboardHolder::ClipboardHolder()
+    : thread_([this] {
+          opened_ = OpenClipboard(nullptr) != 0;
+          holding_ = true;
+          const ULONGLONG end = GetTickCount64() + 5000;
+          while (!release_ && GetTickCount64() < end) {
+              DWORD_PTR ignored = 0;
+              if (HWND window = watched_) {
+                  const bool answers = SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL,
+                                                           answered_ ? 200 : 5000, &ignored);
+                  if (answered_ && !answers)
+                      break;
+                  answered_ = answered_ || answers;
+              }
+              Sleep(5);
+          }
+          if (opened_)
+              CloseClipboard();
+      }) {
     while (!holding_)
         Sleep(1);
 }
@@ -118,29 +111,10 @@ ClipboardHolder::~ClipboardHolder() {
 void ClipboardHolder::letGoOnceBusy(HWND window) {
     watched_ = window;
     // Answered once before the caller goes on, so that a later silence means busy.
-    waitUntil([&] { return answered_.load(); }, 5000,
-              [] {
-                  MSG message;
-                  PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-                  MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_SENDMESSAGE);
-              });
-}
-
-void ClipboardHolder::hold() {
-    opened_ = OpenClipboard(nullptr) != 0;
-    holding_ = true;
-    const ULONGLONG end = GetTickCount64() + 5000;
-    while (!release_ && GetTickCount64() < end) {
-        if (HWND window = watched_) {
-            DWORD_PTR ignored = 0;
-            const bool answers = SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL,
-                                                     answered_ ? 200 : 5000, &ignored) != 0;
-            if (answered_ && !answers)
-                break;
-            answered_ = answered_ || answers;
-        }
-        Sleep(5);
-    }
-    if (opened_)
-        CloseClipboard();
+    drive::waitUntil([&] { return answered_.load(); }, 5000,
+                     [] {
+                         MSG message;
+                         PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+                         MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_SENDMESSAGE);
+                     });
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The real clipboard, read and filled without the program's own clipboard code, a keeper
-// that puts back what the user had there, and a busy program that holds it open.
+// The real clipboard, filled and read without the program's own clipboard code; a keeper
+// that puts back what the user had there; a busy program that holds it open.
 #include <windows.h>
 
 #include <atomic>
@@ -16,11 +16,8 @@ struct ClipboardFormat {
 
 // A format of our own, standing for whatever else another program leaves there.
 UINT otherFormat();
-
 // Replaces what the clipboard holds by these formats. Answers whether it could.
 bool putOnClipboard(const std::vector<ClipboardFormat>& formats);
-// A format's bytes, or none when the clipboard lacks it or cannot be opened.
-std::optional<std::string> clipboardBytes(UINT format);
 // The text up to its NUL, or "(no text)".
 std::wstring clipboardText();
 
@@ -33,8 +30,6 @@ class ClipboardKeeper {
 public:
     ClipboardKeeper();
     ~ClipboardKeeper();
-    ClipboardKeeper(const ClipboardKeeper&) = delete;
-    ClipboardKeeper& operator=(const ClipboardKeeper&) = delete;
 
 private:
     std::optional<std::vector<ClipboardFormat>> saved_;
@@ -47,15 +42,12 @@ class ClipboardHolder {
 public:
     ClipboardHolder();
     ~ClipboardHolder();
-    ClipboardHolder(const ClipboardHolder&) = delete;
-    ClipboardHolder& operator=(const ClipboardHolder&) = delete;
     bool opened() const { return opened_; }
     // From now on, lets go as soon as the window (of this thread) stops answering: its
     // thread is then busy in something it does, such as waiting for the clipboard.
     void letGoOnceBusy(HWND window);
 
 private:
-    void hold();
     std::atomic<bool> holding_{false}, release_{false}, opened_{false}, answered_{false};
     std::atomic<HWND> watched_{nullptr};
     std::thread thread_;

@@ -1,11 +1,24 @@
 #include "support/Drive.h"
 
 #include "support/Subclass.h"
-#include "support/Wait.h"
 
 #include <cwctype>
 
 namespace drive {
+
+bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs,
+               const std::function<void()>& between) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    while (!condition()) {
+        if (GetTickCount64() > end)
+            return false;
+        if (between)
+            between();
+        else
+            Sleep(20);
+    }
+    return true;
+}
 
 bool pumpUntil(app::MessageLoop& loop, const std::function<bool()>& condition, DWORD timeoutMs) {
     return waitUntil(condition, timeoutMs, [&] {
@@ -30,10 +43,22 @@ bool pumpPastTimer(app::MessageLoop& loop, UINT intervalMs) {
 }
 
 RECT placeInParent(HWND child) {
-    RECT r;
+    RECT r{};
     GetWindowRect(child, &r);
     MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
     return r;
+}
+
+ControlPairs overlappingControls(const ui::Form& form) {
+    ControlPairs pairs;
+    const auto& all = form.controls();
+    for (size_t i = 0; i < all.size(); ++i)
+        for (size_t j = i + 1; j < all.size(); ++j) {
+            RECT a = placeInParent(all[i]->hwnd()), b = placeInParent(all[j]->hwnd()), both;
+            if (all[i]->visible() && all[j]->visible() && IntersectRect(&both, &a, &b))
+                pairs.insert({all[i]->name(), all[j]->name()});
+        }
+    return pairs;
 }
 
 void click(HWND window, int x, int y) {

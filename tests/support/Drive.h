@@ -2,13 +2,22 @@
 // Driving real windows from a test: pumping the program's own message loop, clicks and
 // keys that take the path a user's input takes.
 #include "app/MessageLoop.h"
+#include "ui/Form.h"
 
 #include <windows.h>
 
 #include <functional>
+#include <set>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace drive {
+
+// Asks the condition until it holds or the time is up, running `between` after each no
+// (by default a short sleep). Answers whether it held.
+bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000,
+               const std::function<void()>& between = {});
 
 // Handles messages through the loop until the condition holds or the time runs out.
 bool pumpUntil(app::MessageLoop& loop, const std::function<bool()>& condition,
@@ -19,6 +28,9 @@ bool pumpPastTimer(app::MessageLoop& loop, UINT intervalMs);
 
 // A child window's place in its parent's client area.
 RECT placeInParent(HWND child);
+// The pairs of visible controls of the form whose places overlap, by their names.
+using ControlPairs = std::set<std::pair<std::wstring_view, std::wstring_view>>;
+ControlPairs overlappingControls(const ui::Form& form);
 
 // A left click at a point of the window's client area, posted like the mouse's own.
 void click(HWND window, int x, int y);

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <string_view>
 
 namespace support {
@@ -18,4 +19,12 @@ struct GlobalBlock {
 using GlobalMemory = platform::Owned<HGLOBAL, support::GlobalBlock>;
 
 // A new block holding these bytes; empty when there is no memory for it.
-GlobalMemory globalCopy(std::string_view bytes);
+inline GlobalMemory globalCopy(std::string_view bytes) {
+    GlobalMemory block(GlobalAlloc(GMEM_MOVEABLE, bytes.size() ? bytes.size() : 1));
+    void* target = block ? GlobalLock(block.get()) : nullptr;
+    if (!target)
+        return {};
+    std::memcpy(target, bytes.data(), bytes.size());
+    GlobalUnlock(block.get());
+    return block;
+}

@@ -1,7 +1,7 @@
 #include "support/Process.h"
 
 #include "forms/MainMenu.h"
-#include "support/Wait.h"
+#include "support/Drive.h"
 #include "support/WindowText.h"
 
 namespace process {
@@ -84,8 +84,9 @@ long long Program::exitCode(DWORD timeoutMs) const {
 
 HWND Program::waitForWindow(const std::wstring& caption, DWORD timeoutMs) const {
     HWND found = nullptr;
-    waitUntil([&] { return !running() || (found = topWindow(id(), caption, true)) != nullptr; },
-              timeoutMs);
+    drive::waitUntil(
+        [&] { return !running() || (found = topWindow(id(), caption, true)) != nullptr; },
+        timeoutMs);
     return found;
 }
 
