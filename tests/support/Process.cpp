@@ -54,7 +54,8 @@ Program::Program(const std::wstring& path, const std::wstring& arguments) {
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &info))
         return;
-    platform::KernelHandle thread(info.hThread); // not needed
+    const platform::KernelHandle thread(
+        info.hThread); // closed at once: the process is what is watched
     process_.reset(info.hProcess);
     id_ = info.dwProcessId;
 }
