@@ -54,8 +54,8 @@ Program::Program(const std::wstring& path, const std::wstring& arguments) {
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &info))
         return;
-    const platform::KernelHandle thread(
-        info.hThread); // closed at once: the process is what is watched
+    // Only the process is watched: its first thread's handle is closed at once.
+    const platform::KernelHandle thread(info.hThread);
     process_.reset(info.hProcess);
     id_ = info.dwProcessId;
 }
