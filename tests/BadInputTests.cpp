@@ -1,5 +1,6 @@
 // Inputs that must never crash, hang or lose anything: huge and strange files, paths
 // beyond 260 characters, a clipboard held by another program.
+#include "support/Captions.h"
 #include "support/MainWindowTest.h"
 #include "support/TempFolder.h"
 
@@ -11,14 +12,6 @@ namespace {
 
 class BadInput : public MainWindowTest {
 protected:
-    void open(const std::wstring& path) {
-        world.prompts.fileAnswer = path;
-        drive::pressKey(loop(), GetFocus(), 'O', MOD_CONTROL);
-    }
-    void report(const std::wstring& path) {
-        world.prompts.fileAnswer = path;
-        drive::pressKey(loop(), GetFocus(), 'S', MOD_CONTROL);
-    }
     // A folder path of more than 260 characters, made with the long form.
     std::wstring deepFolder() {
         std::wstring path = folder.path();
@@ -38,7 +31,7 @@ TEST_F(BadInput, AFileOfSeveralMegabytesLoadsWholeWithoutAWord) {
                  std::string(200, static_cast<char>('a' + line % 26)) + "\r\n";
     writeBytes(folder.file(L"long.txt"), bytes);
     main().BigText.setText(L"the user's own text");
-    open(folder.file(L"long.txt"));
+    openFile(folder.file(L"long.txt"));
     EXPECT_TRUE(main().BigText.text() == std::wstring(bytes.begin(), bytes.end()))
         << "every character arrives, " << bytes.size() << " of them";
     EXPECT_TRUE(world.prompts.messageBoxes.empty());
@@ -47,23 +40,25 @@ TEST_F(BadInput, AFileOfSeveralMegabytesLoadsWholeWithoutAWord) {
     fillClipboard(L"!");
     main().BigText.setFocus();
     main().BigText.setSelStart(static_cast<int>(bytes.size()));
-    drive::pressKey(loop(), GetFocus(), 'V', MOD_CONTROL);
+    key('V');
     EXPECT_EQ(GetWindowTextLengthW(main().BigText.hwnd()), static_cast<int>(bytes.size()) + 1);
 }
 
 TEST_F(BadInput, AFileTooLargeForMemoryLeavesTheSampleAsItWasSilently) {
     // A terabyte that takes no room on the disk.
     const std::wstring huge = folder.file(L"huge.txt");
-    HANDLE file = CreateFileW(huge.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    DWORD returned = 0;
-    DeviceIoControl(file, FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &returned, nullptr);
     LARGE_INTEGER size{};
     size.QuadPart = 1ll << 40;
-    const bool sized = SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && SetEndOfFile(file);
-    CloseHandle(file);
-    ASSERT_TRUE(sized);
+    {
+        const platform::KernelHandle file(CreateFileW(huge.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                                      nullptr));
+        ASSERT_TRUE(file);
+        DWORD returned = 0;
+        DeviceIoControl(file.get(), FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &returned, nullptr);
+        ASSERT_TRUE(SetFilePointerEx(file.get(), size, nullptr, FILE_BEGIN) &&
+                    SetEndOfFile(file.get()));
+    }
     MEMORYSTATUSEX memory{};
     memory.dwLength = sizeof memory;
     ASSERT_TRUE(GlobalMemoryStatusEx(&memory));
@@ -71,7 +66,7 @@ TEST_F(BadInput, AFileTooLargeForMemoryLeavesTheSampleAsItWasSilently) {
 
     main().BigText.setText(L"the user's own text");
     const ULONGLONG started = GetTickCount64();
-    open(huge);
+    openFile(huge);
     EXPECT_LT(GetTickCount64() - started, 2000u) << "no hang";
     EXPECT_EQ(main().BigText.text(), L"the user's own text");
     EXPECT_TRUE(world.prompts.messageBoxes.empty());
@@ -80,16 +75,16 @@ TEST_F(BadInput, AFileTooLargeForMemoryLeavesTheSampleAsItWasSilently) {
 
 TEST_F(BadInput, NulsInvalidUtf8AndHalfCharactersShowWhatIsThere) {
     writeBytes(folder.file(L"nuls.bin"), std::string(5000, '\0'));
-    open(folder.file(L"nuls.bin"));
+    openFile(folder.file(L"nuls.bin"));
     EXPECT_EQ(main().BigText.text(), std::wstring(5000, L' '));
 
     writeBytes(folder.file(L"latin.txt"), "na\xEFve caf\xE9 \xFF\xFE?");
-    open(folder.file(L"latin.txt"));
+    openFile(folder.file(L"latin.txt"));
     EXPECT_EQ(main().BigText.text().size(), 14u) << "one character a byte";
     EXPECT_EQ(main().BigText.text().substr(0, 4), L"na\u00EFv");
 
     writeBytes(folder.file(L"odd.txt"), std::string("\xFF\xFEh\0i\0!", 7));
-    open(folder.file(L"odd.txt"));
+    openFile(folder.file(L"odd.txt"));
     EXPECT_EQ(main().BigText.text(), L"hi\uFFFD");
     EXPECT_TRUE(world.prompts.messageBoxes.empty());
 }
@@ -99,13 +94,15 @@ TEST_F(BadInput, PathsBeyond260CharactersOpenAndSave) {
     ASSERT_GT(deep.size(), 260u);
     const std::wstring text = deep + L"\\sample.txt";
     writeBytes(L"\\\\?\\" + text, "from far away");
-    open(text);
+    openFile(text);
     EXPECT_EQ(main().BigText.text(), L"from far away");
 
     const std::wstring saved = deep + L"\\report.txt";
-    report(saved);
-    EXPECT_EQ(lastMessage().text, L"Report Saved: \r\n \r\n" + saved);
-    EXPECT_EQ(readBytes(L"\\\\?\\" + saved).substr(0, 20), "Glyphmere 3.5 Report");
+    saveReport(saved);
+    EXPECT_TRUE(
+        lastMessageIs(L"Report Saved: \r\n \r\n" + saved, MB_ICONINFORMATION, main().hwnd()));
+    EXPECT_EQ(readBytes(L"\\\\?\\" + saved).substr(0, 20),
+              "Glyphmere " GLYPHMERE_VERSION " Report");
 }
 
 TEST_F(BadInput, ACopyWhileTheClipboardIsBusyChangesNothing) {
@@ -117,7 +114,7 @@ TEST_F(BadInput, ACopyWhileTheClipboardIsBusyChangesNothing) {
     {
         ClipboardHolder busy;
         ASSERT_TRUE(busy.opened());
-        drive::pressKey(loop(), GetFocus(), 'C', MOD_CONTROL);
+        key('C');
     }
     EXPECT_EQ(clipboardText(), L"the user's");
     EXPECT_EQ(main().BigText.text(), L"some text");

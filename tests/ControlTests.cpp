@@ -2,12 +2,12 @@
 #include "app/MessageLoop.h"
 #include "forms/MainForm.h"
 #include "forms/res/resource.h"
-#include "platform/Handles.h"
 #include "support/Drive.h"
 #include "support/GdiCount.h"
+#include "support/Subclass.h"
+#include "support/WindowText.h"
 #include "ui/Form.h"
 #include "ui/SampleBox.h"
-#include "ui/WindowClass.h"
 
 #include <gtest/gtest.h>
 
@@ -243,14 +243,6 @@ std::vector<COLORREF> paintedPixels(HWND window) {
     return pixels;
 }
 
-// Answers as Windows does for a window whose keyboard cues are hidden.
-LRESULT CALLBACK cuesHidden(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                            DWORD_PTR) {
-    if (message == WM_QUERYUISTATE)
-        return UISF_HIDEFOCUS;
-    return DefSubclassProc(window, message, wParam, lParam);
-}
-
 TEST_F(ControlLayer, PictureButtonShowsTheFocusRectangleUnlessTheWindowHidesItsCues) {
     HWND picture = form.Picture.hwnd();
     form.Single.setFocus();
@@ -279,9 +271,13 @@ TEST_F(ControlLayer, PictureButtonShowsTheFocusRectangleUnlessTheWindowHidesItsC
     ValidateRect(picture, nullptr);
     SendMessageW(picture, WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
     EXPECT_TRUE(GetUpdateRect(picture, nullptr, FALSE)) << "painted again";
-    SetWindowSubclass(picture, cuesHidden, 1, 0);
-    EXPECT_EQ(paintedPixels(picture), plain);
-    RemoveWindowSubclass(picture, cuesHidden, 1);
+    {
+        const Subclass cuesHidden(picture, [](UINT message, WPARAM, LPARAM) {
+            return message == WM_QUERYUISTATE ? std::optional<LRESULT>(UISF_HIDEFOCUS)
+                                              : std::nullopt;
+        });
+        EXPECT_EQ(paintedPixels(picture), plain);
+    }
     EXPECT_EQ(paintedPixels(picture), focused);
 }
 
@@ -364,22 +360,11 @@ TEST_F(ControlLayer, ABatchOfFontChangesMakesOneFontAndUnchangedPropertiesMakeNo
 }
 
 TEST_F(ControlLayer, AToolTipTakesEachNewTextWhateverItsLength) {
-    const auto tip = [&] {
-        wchar_t text[512] = {};
-        TTTOOLINFOW tool{};
-        tool.cbSize = TTTOOLINFOW_V2_SIZE;
-        tool.hwnd = form.hwnd();
-        tool.uId = reinterpret_cast<UINT_PTR>(form.Check.hwnd());
-        tool.lpszText = text;
-        SendMessageW(form.toolTips(), TTM_GETTEXTW, std::size(text),
-                     reinterpret_cast<LPARAM>(&tool));
-        return std::wstring(text);
-    };
     const LRESULT toolsBefore = SendMessageW(form.toolTips(), TTM_GETTOOLCOUNT, 0, 0);
     const std::wstring texts[] = {std::wstring(300, L'L'), L"short", std::wstring(400, L'M')};
     for (const auto& text : texts) {
         form.setToolTip(form.Check, text);
-        EXPECT_EQ(tip(), text);
+        EXPECT_EQ(toolTipOf(form, form.Check), text);
     }
     EXPECT_EQ(SendMessageW(form.toolTips(), TTM_GETTOOLCOUNT, 0, 0), toolsBefore + 1)
         << "one tool, updated";
@@ -504,56 +489,6 @@ TEST(Scaling, LayoutUnitsBecomePixelsByDpi) {
     EXPECT_EQ(layoutFontHeight(8.25f, 120), -13);
     EXPECT_EQ(layoutFontHeight(8.25f, 144), -16);
     EXPECT_EQ(layoutFontHeight(8.25f, 192), -22);
-}
-
-} // namespace
-
-namespace {
-
-bool isLiveGdiObject(HGDIOBJ object) {
-    return GetObjectType(object) != 0;
-}
-
-TEST(Handles, EachHandleIsFreedOnceByItsLastOwner) {
-    HFONT first = CreateFontW(12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, L"Tahoma");
-    HFONT second = CreateFontW(14, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, L"Tahoma");
-    {
-        platform::Font owner(first);
-        platform::Font taker(std::move(owner));
-        EXPECT_FALSE(owner) << "a moved-from owner holds nothing";
-        owner = std::move(taker); // and back again
-        EXPECT_TRUE(isLiveGdiObject(first));
-        owner.reset(second);
-        EXPECT_FALSE(isLiveGdiObject(first)) << "taking another frees the first";
-        EXPECT_TRUE(isLiveGdiObject(second));
-    }
-    EXPECT_FALSE(isLiveGdiObject(second)) << "going away frees the last";
-
-    // A failed CreateFileW answers INVALID_HANDLE_VALUE, which is no handle to close.
-    platform::KernelHandle missing(CreateFileW(L"C:\\no such folder\\no such file", GENERIC_READ, 0,
-                                               nullptr, OPEN_EXISTING, 0, nullptr));
-    EXPECT_FALSE(missing);
-}
-
-} // namespace
-
-namespace {
-
-LRESULT CALLBACK ourProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-LRESULT CALLBACK anotherProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-TEST(WindowClasses, ASecondRegistrationFindsOursAndANameTakenByAnotherIsRefused) {
-    const ui::WindowClassSpec ours{.name = L"TestWindowClass", .procedure = ourProcedure};
-    const ATOM atom = ui::registerWindowClass(ours);
-    ASSERT_NE(atom, 0);
-    EXPECT_EQ(ui::registerWindowClass(ours), atom);
-    EXPECT_EQ(ui::registerWindowClass({.name = L"TestWindowClass", .procedure = anotherProcedure}),
-              0)
-        << "its windows would not reach the procedure asked for";
 }
 
 } // namespace

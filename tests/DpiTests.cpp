@@ -10,8 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <set>
-#include <utility>
 
 namespace {
 
@@ -33,21 +31,6 @@ RECT containerOf(const Form& form, const ControlSpec& row, int dpi) {
 bool inside(const RECT& inner, const RECT& outer) {
     return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
            inner.bottom <= outer.bottom;
-}
-
-std::set<std::pair<std::wstring_view, std::wstring_view>> overlaps(const Form& form) {
-    std::set<std::pair<std::wstring_view, std::wstring_view>> pairs;
-    const auto& all = form.controls();
-    for (size_t i = 0; i < all.size(); ++i)
-        for (size_t j = i + 1; j < all.size(); ++j) {
-            if (!all[i]->visible() || !all[j]->visible())
-                continue;
-            RECT a = drive::placeInParent(all[i]->hwnd()), b = drive::placeInParent(all[j]->hwnd()),
-                 both;
-            if (IntersectRect(&both, &a, &b))
-                pairs.insert({all[i]->name(), all[j]->name()});
-        }
-    return pairs;
 }
 
 class AtHigherDpi : public testing::TestWithParam<int> {
@@ -73,7 +56,7 @@ TEST_P(AtHigherDpi, TheLayoutScalesWithNothingOutsideAndNoNewOverlap) {
     for (const Control* c : form->controls())
         EXPECT_TRUE(inside(drive::placeInParent(c->hwnd()), containerOf(*form, c->layout(), 96)))
             << std::wstring(c->name()) << " at 96 dpi";
-    const auto before = overlaps(*form);
+    const auto before = drive::overlappingControls(*form);
 
     RECT where;
     GetWindowRect(form->hwnd(), &where);
@@ -96,7 +79,7 @@ TEST_P(AtHigherDpi, TheLayoutScalesWithNothingOutsideAndNoNewOverlap) {
             EXPECT_EQ(r.right, wanted.right) << std::wstring(c->name());
         }
     }
-    for (const auto& pair : overlaps(*form))
+    for (const auto& pair : drive::overlappingControls(*form))
         EXPECT_TRUE(before.count(pair))
             << std::wstring(pair.first) << " now overlaps " << std::wstring(pair.second);
 }

@@ -6,15 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <algorithm>
 
 namespace {
 
 class Editing : public MainWindowTest {
 protected:
-    void key(UINT vk, UINT modifiers = MOD_CONTROL) {
-        drive::pressKey(loop(), GetFocus(), vk, modifiers);
-    }
     // Text in a box, the box focused (so the marker names it) and a selection set.
     void prepare(ui::TextBox& box, const std::wstring& text, int start, int length) {
         box.setFocus();
@@ -115,8 +112,7 @@ TEST_F(Editing, UndoAndPasteThatLeaveTheFindBoxAsItWasKeepTheChosenFont) {
     ASSERT_EQ(main().WhichOne.text(), L"FontFind");
     chooseFont(L"Verdana");
     key('Z');
-    drive::click(main().UndoButton.hwnd());
-    loop().yield();
+    clickOn(main().UndoButton);
     EXPECT_EQ(main().FontList.text(), L"Verdana");
 
     findText(L"Ar");
@@ -131,10 +127,7 @@ TEST_F(Editing, UndoAndPasteThatLeaveTheFindBoxAsItWasKeepTheChosenFont) {
 }
 
 TEST_F(Editing, PasteWithoutTextOnTheClipboardChangesNothing) {
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    SetClipboardData(otherFormat(), GlobalAlloc(GMEM_MOVEABLE, 4));
-    CloseClipboard();
+    ASSERT_TRUE(putOnClipboard({{otherFormat(), "else"}}));
     prepare(main().BigText, L"keep this", 0, 4);
     key('V');
     EXPECT_EQ(main().BigText.text(), L"keep this");
@@ -174,23 +167,18 @@ TEST_F(Editing, CutNeverLosesTextWhenTheClipboardIsBusy) {
 
 TEST_F(Editing, ThePictureButtonsRunTheSameCommands) {
     prepare(main().BigText, L"alpha beta", 0, 6);
-    drive::click(main().Copy.hwnd());
-    loop().yield();
+    clickOn(main().Copy);
     EXPECT_EQ(clipboardText(), L"alpha ");
-    drive::click(main().Cut.hwnd());
-    loop().yield();
+    clickOn(main().Cut);
     EXPECT_EQ(main().BigText.text(), L"beta");
     main().BigText.setSelStart(4);
-    drive::click(main().Paste.hwnd());
-    loop().yield();
+    clickOn(main().Paste);
     EXPECT_EQ(main().BigText.text(), L"betaalpha ");
-    drive::click(main().UndoButton.hwnd());
-    loop().yield();
+    clickOn(main().UndoButton);
     EXPECT_EQ(main().BigText.text(), L"beta");
     main().BigText.setSelStart(0);
     main().BigText.setSelLength(2);
-    drive::click(main().Delete.hwnd());
-    loop().yield();
+    clickOn(main().Delete);
     EXPECT_EQ(main().BigText.text(), L"ta");
     EXPECT_EQ(world.prompts.messageBoxes.size(), 0u);
 }
@@ -208,10 +196,6 @@ TEST_F(Editing, ADoubleClickOnAPictureIsOneClick) {
 
 class OpenFile : public Editing {
 protected:
-    void open(const std::wstring& path) {
-        world.prompts.fileAnswer = path;
-        key('O');
-    }
     // A font, size, effect and colour of the user's, which a loaded file must leave alone.
     static constexpr COLORREF blue = RGB(0, 0, 200);
     void chooseALook() {
@@ -219,8 +203,7 @@ protected:
         clickEntry(main().Sizelist, 12);
         checkBox(main().Italic);
         world.prompts.colorAnswer = blue;
-        drive::click(main().ColorClick.hwnd());
-        loop().yield();
+        clickOn(main().ColorClick);
     }
     void expectTheLookStays() {
         EXPECT_EQ(main().BigText.fontName(), L"Courier New");
@@ -235,8 +218,7 @@ TEST_F(OpenFile, TheDialogAsksWithItsSettingsAndAnEmptyNameEachTime) {
     main().BigText.setText(L"unchanged");
     world.prompts.fileAnswer.clear(); // the user cancels
     key('O');
-    drive::click(main().OpenButton.hwnd());
-    loop().yield();
+    clickOn(main().OpenButton);
     ASSERT_EQ(world.prompts.openRequests.size(), 2u);
     for (const auto& request : world.prompts.openRequests) {
         EXPECT_EQ(request.title, L"Open File");
@@ -246,7 +228,7 @@ TEST_F(OpenFile, TheDialogAsksWithItsSettingsAndAnEmptyNameEachTime) {
     EXPECT_EQ(main().BigText.text(), L"unchanged");
 
     writeBytes(folder.file(L"a.txt"), "first");
-    open(folder.file(L"a.txt"));
+    openFile(folder.file(L"a.txt"));
     world.prompts.fileAnswer.clear();
     key('O');
     EXPECT_EQ(world.prompts.openRequests.back().fileName, L"") << "also after a file was chosen";
@@ -263,7 +245,7 @@ TEST_F(OpenFile, AnAnsiFileShowsByteForByteOnTheSameLines) {
     bytes[1998] = '\n';
     bytes[1999] = 'z';
     writeBytes(folder.file(L"plain.txt"), bytes);
-    open(folder.file(L"plain.txt"));
+    openFile(folder.file(L"plain.txt"));
     const std::wstring text = main().BigText.text();
     ASSERT_EQ(text.size(), 2000u);
     EXPECT_EQ(text, std::wstring(bytes.begin(), bytes.end()));
@@ -282,7 +264,7 @@ TEST_F(OpenFile, UnicodeFilesOfAnyNameShowWithoutTheirMark) {
     for (const auto& [name, bytes] : files) {
         main().BigText.setText(L"before");
         writeBytes(folder.file(name), bytes);
-        open(folder.file(name));
+        openFile(folder.file(name));
         EXPECT_EQ(main().BigText.text(), L"\u0395\u03BB\u03BB\u03AC\u03B4\u03B1")
             << std::string(name.begin(), name.end());
     }
@@ -295,19 +277,19 @@ TEST_F(OpenFile, TheFileReplacesTheTextAndTheLookStays) {
     std::string large(100000, 'x');
     large[99999] = 'E';
     writeBytes(folder.file(L"large.txt"), large);
-    open(folder.file(L"large.txt"));
+    openFile(folder.file(L"large.txt"));
     EXPECT_EQ(main().BigText.text().size(), 100000u) << "no 30,000-character ceiling";
     EXPECT_EQ(main().BigText.text().back(), L'E');
     expectTheLookStays();
 
     writeBytes(folder.file(L"empty.txt"), "");
-    open(folder.file(L"empty.txt"));
+    openFile(folder.file(L"empty.txt"));
     EXPECT_EQ(main().BigText.text(), L"") << "an empty file empties the sample";
 }
 
 TEST_F(OpenFile, BinaryLockedAndVanishedFilesNeitherCrashNorLoseTheSample) {
     writeBytes(folder.file(L"binary.bin"), std::string("MZ\0\0\x01\x02text\0after", 16));
-    open(folder.file(L"binary.bin"));
+    openFile(folder.file(L"binary.bin"));
     const std::wstring shown = main().BigText.text();
     EXPECT_EQ(shown.size(), 16u);
     EXPECT_EQ(shown.substr(10), L" after") << "what follows a NUL still shows";
@@ -315,14 +297,14 @@ TEST_F(OpenFile, BinaryLockedAndVanishedFilesNeitherCrashNorLoseTheSample) {
     main().BigText.setText(L"the user's sample");
     const std::wstring locked = folder.file(L"locked.txt");
     writeBytes(locked, "locked content");
-    HANDLE holder = CreateFileW(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-    open(locked);
-    CloseHandle(holder);
+    {
+        const auto holder = lockFile(locked, GENERIC_READ | GENERIC_WRITE);
+        ASSERT_TRUE(holder);
+        openFile(locked);
+    }
     EXPECT_EQ(main().BigText.text(), L"the user's sample");
 
-    open(folder.file(L"gone.txt")); // chosen in the dialog, deleted before the read
+    openFile(folder.file(L"gone.txt")); // chosen in the dialog, deleted before the read
     EXPECT_EQ(main().BigText.text(), L"the user's sample");
     EXPECT_TRUE(world.prompts.messageBoxes.empty());
     EXPECT_EQ(world.system.ends, 0);
@@ -362,24 +344,21 @@ TEST_F(DroppedFiles, FoldersUnreadableFilesAndAWaitingWindowLeaveTheSampleAsItWa
     drop({folder.file(L"gone.txt")});
     const std::wstring locked = folder.file(L"locked.txt");
     writeBytes(locked, "locked content");
-    HANDLE holder = CreateFileW(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-    drop({locked});
-    CloseHandle(holder);
+    {
+        const auto holder = lockFile(locked, GENERIC_READ | GENERIC_WRITE);
+        ASSERT_TRUE(holder);
+        drop({locked});
+    }
     EXPECT_EQ(main().BigText.text(), L"the user's sample");
     EXPECT_TRUE(world.prompts.messageBoxes.empty());
 
     // A handle that holds no drop, as one posted by another program arrives under Wine: it
     // is neither read nor freed.
-    HGLOBAL other = GlobalAlloc(GMEM_MOVEABLE, 64);
-    ASSERT_NE(other, nullptr);
-    memset(GlobalLock(other), 'x', 64);
-    GlobalUnlock(other);
-    PostMessageW(main().hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(other), 0);
+    const GlobalMemory other = globalCopy(std::string(64, 'x'));
+    ASSERT_TRUE(other);
+    PostMessageW(main().hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(other.get()), 0);
     loop().yield();
-    EXPECT_EQ(GlobalSize(other), 64u);
-    GlobalFree(other);
+    EXPECT_EQ(GlobalSize(other.get()), 64u);
     EXPECT_EQ(main().BigText.text(), L"the user's sample");
 
     // Disabled while a dialog or another window waits for the user: no drop either.

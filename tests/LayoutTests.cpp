@@ -3,11 +3,15 @@
 #include "app/MessageLoop.h"
 #include "forms/MainForm.h"
 #include "forms/ReadForm.h"
+#include "support/Captions.h"
 #include "support/Drive.h"
+#include "support/Subclass.h"
+#include "support/WindowText.h"
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <set>
 #include <string>
@@ -17,23 +21,6 @@ namespace {
 
 using namespace ui;
 using namespace forms;
-
-std::wstring toolTipOf(const Form& form, const Control& control) {
-    wchar_t text[256] = {};
-    TTTOOLINFOW tool{};
-    tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.hwnd = form.hwnd();
-    tool.uId = reinterpret_cast<UINT_PTR>(control.hwnd());
-    tool.lpszText = text;
-    SendMessageW(form.toolTips(), TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
-    return text;
-}
-
-std::wstring windowText(HWND window) {
-    wchar_t text[512] = {};
-    GetWindowTextW(window, text, 512);
-    return text;
-}
 
 void expectFixedCaptionOnlyWindow(const Form& form, int width, int height) {
     const LONG_PTR style = GetWindowLongPtrW(form.hwnd(), GWL_STYLE);
@@ -48,12 +35,12 @@ void expectFixedCaptionOnlyWindow(const Form& form, int width, int height) {
 TEST(SplashLayout, CaptionSizeAndControls) {
     ReadForm splash;
     splash.show();
-    EXPECT_EQ(windowText(splash.hwnd()), L"Glyphmere 3.5");
+    EXPECT_EQ(windowText(splash.hwnd()), GLYPHMERE_SPLASH_CAPTION);
     expectFixedCaptionOnlyWindow(splash, 354, 115);
     EXPECT_EQ(splash.Label1.caption(), L"Quillwright Software Presents:");
     EXPECT_EQ(splash.Label2.caption(), L"Please wait while reading your Windows installed fonts.");
     EXPECT_EQ(splash.Label3.caption(), L"This may take a few seconds only.");
-    EXPECT_EQ(splash.Label4.caption(), L"Glyphmere - Version 3.5");
+    EXPECT_EQ(splash.Label4.caption(), GLYPHMERE_MAIN_CAPTION);
     EXPECT_EQ(toolTipOf(splash, splash.CloseClick), L"Terminate Glyphmere");
     EXPECT_EQ(drive::placeInParent(splash.CloseClick.hwnd()).left, 328);
     EXPECT_EQ(drive::placeInParent(splash.CloseClick.hwnd()).top, 6);
@@ -102,36 +89,68 @@ TEST_F(MainLayout, EveryRowOfTheTableIsAControlAndEveryControlARow) {
     EXPECT_EQ(rows.size(), main.controls().size());
 }
 
-TEST_F(MainLayout, WindowPlacesAndCaptions) {
-    EXPECT_EQ(windowText(main.hwnd()), L"Glyphmere - Version 3.5");
+// The row's top left corner in the client area: its place plus its containers'.
+POINT cornerOf(const FormSpec& form, const ControlSpec& row) {
+    POINT at{row.place.left, row.place.top};
+    for (auto* c = findControl(form, row.container); c; c = findControl(form, c->container)) {
+        at.x += c->place.left;
+        at.y += c->place.top;
+    }
+    return at;
+}
+
+TEST_F(MainLayout, EveryRowStandsWhereTheTableSaysAndNoControlCoversAnother) {
+    EXPECT_EQ(windowText(main.hwnd()), GLYPHMERE_MAIN_CAPTION);
     expectFixedCaptionOnlyWindow(main, 716, 529);
     EXPECT_NE(GetMenu(main.hwnd()), nullptr);
+    UpdateWindow(main.hwnd());
+    const platform::WindowDC screen(main.hwnd());
 
-    // Places in the client area: the panel lies at (12, 76), the banner at (-38, -6).
-    const std::map<std::wstring, RECT> places = {
-        {L"FontFind", {44, 144, 241, 163}},    {L"FontList", {22, 172, 241, 501}},
-        {L"Sizelist", {268, 136, 683, 270}},   {L"BigText", {268, 308, 685, 502}},
-        {L"Bold", {304, 106, 349, 119}},       {L"Italic", {353, 106, 396, 119}},
-        {L"Underline", {403, 106, 468, 119}},  {L"Strikeout", {474, 106, 537, 119}},
-        {L"RefreshList", {22, 96, 54, 128}},   {L"CharacterMap", {218, 96, 250, 128}},
-        {L"Image1", {266, 96, 298, 128}},      {L"Image2", {22, 145, 40, 162}},
-        {L"OpenButton", {420, 286, 436, 302}}, {L"ClearText", {591, 286, 607, 302}},
-        {L"Image9", {680, 8, 696, 24}},        {L"Image8", {659, 8, 675, 24}},
-        {L"Image4", {640, 24, 700, 45}},       {L"Image3", {12, 8, 68, 64}},
-    };
-    for (const auto& [name, expected] : places) {
-        const RECT r = drive::placeInParent(main.control(name)->hwnd());
-        EXPECT_EQ(r.left, expected.left) << std::wstring(name);
-        EXPECT_EQ(r.top, expected.top) << std::wstring(name);
-        EXPECT_EQ(r.right, expected.right) << std::wstring(name);
-        EXPECT_EQ(r.bottom, expected.bottom) << std::wstring(name);
+    int placed = 0;
+    for (const ControlSpec& row : main.layout().controls) {
+        const std::wstring name(row.name);
+        const POINT corner = cornerOf(main.layout(), row);
+        if (row.kind == Kind::Line) {
+            // Drawn by the window: its colour at its first point that no control covers.
+            const int steps =
+                std::max({1, std::abs(row.to.x - row.from.x), std::abs(row.to.y - row.from.y)});
+            bool seen = false;
+            for (int i = 0; i <= steps && !seen; ++i) {
+                const POINT at{corner.x + row.from.x + (row.to.x - row.from.x) * i / steps,
+                               corner.y + row.from.y + (row.to.y - row.from.y) * i / steps};
+                if (ChildWindowFromPointEx(main.hwnd(), at, CWP_SKIPINVISIBLE) != main.hwnd())
+                    continue;
+                EXPECT_EQ(GetPixel(screen.get(), at.x, at.y), resolveColor(row.foreColor)) << name;
+                seen = true;
+            }
+            EXPECT_TRUE(seen) << name << " lies under controls all along";
+            continue;
+        }
+        const Control* control = main.control(row.name);
+        if (!control)
+            continue; // a frame: where its controls stand, checked with them
+        const RECT r = drive::placeInParent(control->hwnd());
+        EXPECT_EQ(r.left, corner.x) << name;
+        EXPECT_EQ(r.top, corner.y) << name;
+        if (row.place.width > 0) {
+            EXPECT_EQ(r.right - r.left, row.place.width) << name;
+            EXPECT_EQ(r.bottom - r.top, row.place.height) << name;
+        } else if (row.maxWidth > 0) {
+            EXPECT_LE(r.right - r.left, row.maxWidth) << name;
+        }
+        ++placed;
     }
-    EXPECT_EQ(drive::placeInParent(main.Label1.hwnd()).left, 74);
-    EXPECT_EQ(drive::placeInParent(main.Label1.hwnd()).top, 14);
-    EXPECT_EQ(drive::placeInParent(main.RemoveLabel.hwnd()).left, 548);
-    EXPECT_EQ(drive::placeInParent(main.Label6.hwnd()).top, 286);
+    EXPECT_EQ(placed, static_cast<int>(main.controls().size())) << "every control has its row";
+    // Labels size themselves to their text in the font at hand; the controls of a fixed
+    // size never cover one another.
+    for (const auto& [one, other] : drive::overlappingControls(main))
+        EXPECT_TRUE(findControl(main.layout(), one)->place.width == 0 ||
+                    findControl(main.layout(), other)->place.width == 0)
+            << std::wstring(one) << " covers " << std::wstring(other);
 
-    EXPECT_EQ(main.Label1.caption(), L"Welcome to Glyphmere 3.5");
+    const RECT label = drive::placeInParent(main.Label2.hwnd());
+    EXPECT_EQ(label.bottom - label.top, 13) << "a label is one 13-pixel line";
+    EXPECT_EQ(main.Label1.caption(), L"Welcome to Glyphmere " GLYPHMERE_VERSION_W);
     EXPECT_EQ(main.Label2.caption(), L"Glyphmere is a small program which gives you the ability "
                                      L"to explore your Windows fonts.");
     EXPECT_EQ(main.Label3.caption(),
@@ -144,30 +163,8 @@ TEST_F(MainLayout, WindowPlacesAndCaptions) {
 }
 
 TEST_F(MainLayout, ToolTipsHandCursorsAndLinkLook) {
-    const std::map<std::wstring, std::wstring> tips = {
-        {L"Image4", L"Donate with PayPal"},
-        {L"Image9", L"Exit Glyphmere"},
-        {L"Image8", L"Minimize to taskbar"},
-        {L"RefreshList", L"Refresh fonts list"},
-        {L"FontFolder", L"Open Windows Fonts folder"},
-        {L"SaveReport", L"Report..."},
-        {L"CopyFontName", L"Copy font name"},
-        {L"FontCounterTool", L"Fonts Counter"},
-        {L"CharacterMap", L"Run Windows\u00AE Character Map"},
-        {L"RemoveLabel", L"Remove all selected effects ( Bold - Italic - Underline - Strikeout )"},
-        {L"Image2", L"Search >"},
-        {L"FontFind", L"Search"},
-        {L"OpenButton", L"Open File..."},
-        {L"ColorClick", L"Colors"},
-        {L"Cut", L" Cut "},
-        {L"Copy", L" Copy "},
-        {L"Paste", L" Paste "},
-        {L"Delete", L" Delete "},
-        {L"UndoButton", L"Undo"},
-        {L"ClearText", L" Remove Current Text "},
-    };
-    for (const auto& [name, tip] : tips)
-        EXPECT_EQ(toolTipOf(main, *main.control(name)), tip) << std::wstring(name);
+    for (const Control* c : main.controls())
+        EXPECT_EQ(toolTipOf(main, *c), c->layout().toolTip) << std::wstring(c->name());
 
     for (const Control* c : main.controls()) {
         const bool picture =
@@ -246,8 +243,9 @@ TEST_F(MainLayout, HiddenHelpersNeverShowNorTakeTheFocus) {
 }
 
 TEST_F(MainLayout, TabOrderStartsInTheFindBox) {
-    drive::pumpFor(loop, 50);
-    EXPECT_EQ(GetFocus(), main.FontFind.hwnd()) << "the find box has the focus at first";
+    EXPECT_TRUE(drive::pumpUntil(
+        loop, [&] { return GetFocus() == main.FontFind.hwnd(); }, 2000))
+        << "the find box has the focus at first";
     const std::vector<const Control*> order = {
         &main.FontFind,  &main.FontList, &main.Bold,    &main.Italic, &main.Underline,
         &main.Strikeout, &main.Sizelist, &main.BigText, &main.Paste,  &main.ColorClick,
@@ -268,11 +266,11 @@ TEST_F(MainLayout, FocusComesBackWhereItWasWhenTheWindowIsActivatedAgain) {
     forms::ReadForm other;
     main.BigText.setFocus();
     other.show(); // takes the activation away
-    drive::pumpFor(loop, 20);
-    ASSERT_NE(GetActiveWindow(), main.hwnd());
+    ASSERT_TRUE(drive::pumpUntil(
+        loop, [&] { return GetActiveWindow() != main.hwnd(); }, 2000));
     SetActiveWindow(main.hwnd());
-    drive::pumpFor(loop, 20);
-    EXPECT_EQ(GetFocus(), main.BigText.hwnd());
+    EXPECT_TRUE(drive::pumpUntil(
+        loop, [&] { return GetFocus() == main.BigText.hwnd(); }, 2000));
 }
 
 TEST_F(MainLayout, MenuCaptionsShortcutTextsAndSeparators) {
@@ -362,22 +360,17 @@ TEST_F(Shortcuts, EachShortcutRunsItsItemAheadOfTheFocusedTextBox) {
     }
 }
 
-LRESULT CALLBACK countHelp(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                           DWORD_PTR counter) {
-    if (message == WM_HELP)
-        ++*reinterpret_cast<int*>(counter);
-    return DefSubclassProc(window, message, wParam, lParam);
-}
-
 TEST_F(Shortcuts, F1RunsRefreshAndOpensNoHelp) {
     int helpRequests = 0;
-    SetWindowSubclass(main.hwnd(), countHelp, 1, reinterpret_cast<DWORD_PTR>(&helpRequests));
+    const Subclass countHelp(main.hwnd(), [&](UINT message, WPARAM, LPARAM) {
+        helpRequests += message == WM_HELP ? 1 : 0;
+        return std::optional<LRESULT>();
+    });
     main.FontList.setFocus();
+    // The key and whatever it posts in turn are handled before pressKey returns.
     drive::pressKey(loop, main.FontList.hwnd(), VK_F1);
-    drive::pumpFor(loop, 50);
     EXPECT_EQ(clicks[L"RefreshLisr"], 1);
     EXPECT_EQ(helpRequests, 0);
-    RemoveWindowSubclass(main.hwnd(), countHelp, 1);
 }
 
 TEST(MainDialogs, StoredSettingsOfTheThreeCommonDialogs) {

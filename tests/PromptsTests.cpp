@@ -1,6 +1,7 @@
 // The real prompts: the input box, a modal dialog with the prompt, an edit field, OK and
 // Cancel; and the owner of each box.
 #include "platform/Win32Platform.h"
+#include "support/WindowText.h"
 
 #include <gtest/gtest.h>
 
@@ -19,27 +20,15 @@ void CALLBACK onTimer(HWND, UINT, UINT_PTR id, DWORD) {
     if (!dialog || !IsWindowVisible(dialog))
         return;
     KillTimer(nullptr, id);
-    wchar_t text[256] = {};
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t name[16] = {};
-        GetClassNameW(child, name, 16);
-        if (_wcsicmp(name, L"Static") == 0)
-            GetWindowTextW(child, text, 256);
-    }
-    promptSeen = text;
+    for (HWND label : childrenOfClass(dialog, L"Static"))
+        promptSeen = windowText(label);
     ownerSeen = GetWindow(dialog, GW_OWNER);
     answer(dialog);
 }
 
-HWND childOfClass(HWND dialog, const wchar_t* windowClass, const wchar_t* caption = nullptr) {
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t name[16] = {}, text[64] = {};
-        GetClassNameW(child, name, 16);
-        GetWindowTextW(child, text, 64);
-        if (_wcsicmp(name, windowClass) == 0 && (!caption || std::wstring(text) == caption))
-            return child;
-    }
-    return nullptr;
+HWND editOf(HWND dialog) {
+    const auto edits = childrenOfClass(dialog, L"Edit");
+    return edits.empty() ? nullptr : edits.front();
 }
 
 std::wstring ask(std::function<void(HWND)> user, HWND owner = nullptr) {
@@ -52,13 +41,13 @@ std::wstring ask(std::function<void(HWND)> user, HWND owner = nullptr) {
 }
 
 void type(HWND dialog, const std::wstring& text) {
-    HWND edit = childOfClass(dialog, L"Edit");
+    HWND edit = editOf(dialog);
     for (const wchar_t c : text)
         PostMessageW(edit, WM_CHAR, c, 1);
 }
 
 void press(HWND dialog, UINT key) {
-    HWND focus = childOfClass(dialog, L"Edit");
+    HWND focus = editOf(dialog);
     PostMessageW(focus, WM_KEYDOWN, key, 1);
     PostMessageW(focus, WM_KEYUP, key, 0xC0000001);
 }
@@ -73,7 +62,7 @@ TEST(InputBox, EnterAndOkAnswerTheTypedTextEscAndCancelAnEmptyOne) {
 
     EXPECT_EQ(ask([](HWND d) {
                   type(d, L"a b");
-                  PostMessageW(childOfClass(d, L"Button", L"OK"), BM_CLICK, 0, 0);
+                  PostMessageW(childWithText(d, L"Button", L"OK"), BM_CLICK, 0, 0);
               }),
               L"a b");
     EXPECT_EQ(ask([](HWND d) {
@@ -83,7 +72,7 @@ TEST(InputBox, EnterAndOkAnswerTheTypedTextEscAndCancelAnEmptyOne) {
               L"");
     EXPECT_EQ(ask([](HWND d) {
                   type(d, L"not sent");
-                  PostMessageW(childOfClass(d, L"Button", L"Cancel"), BM_CLICK, 0, 0);
+                  PostMessageW(childWithText(d, L"Button", L"Cancel"), BM_CLICK, 0, 0);
               }),
               L"");
 }

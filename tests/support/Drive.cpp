@@ -1,30 +1,64 @@
 #include "support/Drive.h"
 
+#include "support/Subclass.h"
+
 #include <cwctype>
 
 namespace drive {
 
-bool pumpUntil(app::MessageLoop& loop, const std::function<bool()>& condition, DWORD timeoutMs) {
+bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs,
+               const std::function<void()>& between) {
     const ULONGLONG end = GetTickCount64() + timeoutMs;
     while (!condition()) {
         if (GetTickCount64() > end)
             return false;
-        loop.yield();
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+        if (between)
+            between();
+        else
+            Sleep(20);
     }
     return true;
 }
 
-void pumpFor(app::MessageLoop& loop, DWORD ms) {
-    pumpUntil(
-        loop, [] { return false; }, ms);
+bool pumpUntil(app::MessageLoop& loop, const std::function<bool()>& condition, DWORD timeoutMs) {
+    return waitUntil(condition, timeoutMs, [&] {
+        loop.yield();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    });
+}
+
+namespace {
+UINT_PTR lastTimerTicked = 0;
+void CALLBACK timerTicked(HWND, UINT, UINT_PTR id, DWORD) {
+    lastTimerTicked = id;
+}
+} // namespace
+
+bool pumpPastTimer(app::MessageLoop& loop, UINT intervalMs) {
+    const UINT_PTR id = SetTimer(nullptr, 0, intervalMs, timerTicked);
+    const bool ticked = id && pumpUntil(
+                                  loop, [&] { return lastTimerTicked == id; }, intervalMs + 5000);
+    KillTimer(nullptr, id);
+    return ticked;
 }
 
 RECT placeInParent(HWND child) {
-    RECT r;
+    RECT r{};
     GetWindowRect(child, &r);
     MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
     return r;
+}
+
+ControlPairs overlappingControls(const ui::Form& form) {
+    ControlPairs pairs;
+    const auto& all = form.controls();
+    for (size_t i = 0; i < all.size(); ++i)
+        for (size_t j = i + 1; j < all.size(); ++j) {
+            RECT a = placeInParent(all[i]->hwnd()), b = placeInParent(all[j]->hwnd()), both;
+            if (all[i]->visible() && all[j]->visible() && IntersectRect(&both, &a, &b))
+                pairs.insert({all[i]->name(), all[j]->name()});
+        }
+    return pairs;
 }
 
 void click(HWND window, int x, int y) {
@@ -44,14 +78,19 @@ bool doubleClick(app::MessageLoop& loop, HWND window) {
     GetWindowRect(window, &r);
     if (!SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2))
         return false;
+    int releases = 0;
+    const Subclass counter(window, [&](UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        releases += message == WM_LBUTTONUP ? 1 : 0;
+        return std::nullopt;
+    });
     INPUT presses[4] = {};
     for (int i = 0; i < 4; ++i) {
         presses[i].type = INPUT_MOUSE;
         presses[i].mi.dwFlags = i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
     }
-    const bool sent = SendInput(4, presses, sizeof(INPUT)) == 4;
-    pumpFor(loop, 100);
-    return sent;
+    return SendInput(4, presses, sizeof(INPUT)) == 4 &&
+           pumpUntil(
+               loop, [&] { return releases == 2; }, 5000);
 }
 
 void pressKey(app::MessageLoop& loop, HWND focus, UINT key, UINT modifiers) {

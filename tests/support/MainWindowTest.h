@@ -1,15 +1,13 @@
 #pragma once
 // A test on the real main window, started and read as at program start with every seam
-// faked; helpers that click and type as a user does.
+// faked; helpers that click and type as a user does. The clipboard is the user's again
+// when the test ends.
 #include "app/App.h"
-#include "platform/Clipboard.h"
+#include "support/Clipboard.h"
 #include "support/Drive.h"
 #include "support/Fakes.h"
 
 #include <gtest/gtest.h>
-
-#include <atomic>
-#include <thread>
 
 class MainWindowTest : public testing::Test {
 protected:
@@ -46,59 +44,51 @@ protected:
         drive::click(box.hwnd(), 5, 5);
         loop().yield();
     }
+    // A click at the middle of a control, through the loop.
+    void clickOn(const ui::Control& control) {
+        drive::click(control.hwnd());
+        loop().yield();
+    }
+    // A key, Ctrl+ unless told otherwise, to whatever has the focus.
+    void key(UINT vk, UINT modifiers = MOD_CONTROL) {
+        drive::pressKey(loop(), GetFocus(), vk, modifiers);
+    }
     void findText(const std::wstring& text) {
         main().FontFind.setFocus();
         drive::type(loop(), main().FontFind.hwnd(), text);
     }
-    const fakes::MessageBoxCall& lastMessage() {
-        static const fakes::MessageBoxCall none{L"(none)", 0, L""};
-        return world.prompts.messageBoxes.empty() ? none : world.prompts.messageBoxes.back();
+    // Ctrl+O and Ctrl+S, with the file dialog answering this path.
+    void openFile(const std::wstring& path) {
+        world.prompts.fileAnswer = path;
+        key('O');
+    }
+    void saveReport(const std::wstring& path) {
+        world.prompts.fileAnswer = path;
+        key('S');
+    }
+    // Text and a second format, as another program might leave the clipboard.
+    void fillClipboard(const std::wstring& text) {
+        ASSERT_TRUE(putOnClipboard(
+            {{CF_UNICODETEXT, std::string(reinterpret_cast<const char*>(text.c_str()),
+                                          (text.size() + 1) * sizeof(wchar_t))},
+             {otherFormat(), "else"}}));
     }
 
+    // The last message box: its text, its style (MB_OK and an icon), the program's title
+    // and the window it belongs to.
+    testing::AssertionResult lastMessageIs(const std::wstring& text, UINT style, HWND owner) {
+        if (world.prompts.messageBoxes.empty())
+            return testing::AssertionFailure() << "no message was shown";
+        const fakes::MessageBoxCall& last = world.prompts.messageBoxes.back();
+        if (last.text == text && last.style == style && last.title == L"Glyphmere" &&
+            last.owner == owner)
+            return testing::AssertionSuccess();
+        return testing::AssertionFailure()
+               << "shown: " << testing::PrintToString(last.text) << ", style " << last.style
+               << ", title " << testing::PrintToString(last.title) << ", owner " << last.owner;
+    }
+
+    ClipboardKeeper clipboard; // first: back as it was after the windows are gone
     fakes::World world;
     app::App app{world.services};
-};
-
-// ---- the real clipboard ----
-
-inline UINT otherFormat() {
-    return RegisterClipboardFormatW(L"Glyphmere.Test.Other");
-}
-
-// Text and a second format, as another program might leave the clipboard.
-inline void fillClipboard(const std::wstring& text) {
-    ASSERT_EQ(platform::clipboard::setText(nullptr, text), platform::clipboard::Result::Done);
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    SetClipboardData(otherFormat(), GlobalAlloc(GMEM_MOVEABLE, 4));
-    CloseClipboard();
-}
-
-inline std::wstring clipboardText() {
-    return platform::clipboard::text(nullptr).value_or(L"(no text)");
-}
-
-// Keeps the clipboard open from another thread, as a busy program does, while it lives.
-class ClipboardHolder {
-public:
-    ClipboardHolder()
-        : thread_([this] {
-              opened_ = OpenClipboard(nullptr) != 0;
-              holding_ = true;
-              while (!release_)
-                  Sleep(5);
-              if (opened_)
-                  CloseClipboard();
-          }) {
-        while (!holding_)
-            Sleep(1);
-    }
-    ~ClipboardHolder() {
-        release_ = true;
-        thread_.join();
-    }
-    bool opened() const { return opened_; }
-
-private:
-    std::atomic<bool> holding_{false}, release_{false}, opened_{false};
-    std::thread thread_;
 };

@@ -1,6 +1,8 @@
 #include "support/Process.h"
 
 #include "forms/MainMenu.h"
+#include "support/Drive.h"
+#include "support/WindowText.h"
 
 namespace process {
 
@@ -9,19 +11,6 @@ std::wstring ownFolder() {
     GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
     std::wstring folder(path);
     return folder.substr(0, folder.find_last_of(L'\\') + 1);
-}
-
-namespace {
-BOOL CALLBACK collect(HWND window, LPARAM windows) {
-    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
-    return TRUE;
-}
-} // namespace
-
-std::vector<HWND> topWindows() {
-    std::vector<HWND> all;
-    EnumWindows(collect, reinterpret_cast<LPARAM>(&all));
-    return all;
 }
 
 std::vector<HWND> windowsOf(DWORD process) {
@@ -35,19 +24,10 @@ std::vector<HWND> windowsOf(DWORD process) {
     return mine;
 }
 
-std::vector<HWND> childrenOf(HWND parent) {
-    std::vector<HWND> children;
-    EnumChildWindows(parent, collect, reinterpret_cast<LPARAM>(&children));
-    return children;
-}
-
 HWND topWindow(DWORD process, const std::wstring& caption, bool visibleOnly) {
-    for (HWND window : windowsOf(process)) {
-        wchar_t text[256] = {};
-        GetWindowTextW(window, text, 256);
-        if (caption == text && (!visibleOnly || IsWindowVisible(window)))
+    for (HWND window : windowsOf(process))
+        if (windowText(window) == caption && (!visibleOnly || IsWindowVisible(window)))
             return window;
-    }
     return nullptr;
 }
 
@@ -70,41 +50,45 @@ Program::Program(const std::wstring& path, const std::wstring& arguments) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     std::wstring command = L"\"" + path + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
-    started_ = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                              &startup, &info_);
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info))
+        return;
+    // Only the process is watched: its first thread's handle is closed at once.
+    const platform::KernelHandle thread(info.hThread);
+    process_.reset(info.hProcess);
+    id_ = info.dwProcessId;
 }
 
 Program::~Program() {
-    if (!started_)
-        return;
+    end();
+}
+
+void Program::end() {
     if (running()) {
-        TerminateProcess(info_.hProcess, 99);
-        WaitForSingleObject(info_.hProcess, 5000);
+        TerminateProcess(process_.get(), 99);
+        WaitForSingleObject(process_.get(), 5000);
     }
-    CloseHandle(info_.hThread);
-    CloseHandle(info_.hProcess);
 }
 
 bool Program::running() const {
-    return started_ && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+    return started() && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
 }
 
 long long Program::exitCode(DWORD timeoutMs) const {
-    if (!started_ || WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0)
+    if (!started() || WaitForSingleObject(process_.get(), timeoutMs) != WAIT_OBJECT_0)
         return -1;
     DWORD code = 0;
-    GetExitCodeProcess(info_.hProcess, &code);
+    GetExitCodeProcess(process_.get(), &code);
     return code;
 }
 
 HWND Program::waitForWindow(const std::wstring& caption, DWORD timeoutMs) const {
-    const ULONGLONG end = GetTickCount64() + timeoutMs;
-    while (GetTickCount64() < end && running()) {
-        if (HWND window = topWindow(id(), caption, true))
-            return window;
-        Sleep(20);
-    }
-    return nullptr;
+    HWND found = nullptr;
+    drive::waitUntil(
+        [&] { return !running() || (found = topWindow(id(), caption, true)) != nullptr; },
+        timeoutMs);
+    return found;
 }
 
 } // namespace process

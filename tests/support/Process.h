@@ -1,5 +1,8 @@
 #pragma once
 // Another program started from a test, as a user starts it, and its top-level windows.
+#include "platform/Handles.h"
+#include "support/Captions.h"
+
 #include <windows.h>
 
 #include <string>
@@ -11,9 +14,7 @@ namespace process {
 // The folder of this test exe, with a trailing backslash.
 std::wstring ownFolder();
 
-std::vector<HWND> topWindows();
 std::vector<HWND> windowsOf(DWORD process);
-std::vector<HWND> childrenOf(HWND parent);
 // A top-level window of the process whose caption is exactly `caption`.
 HWND topWindow(DWORD process, const std::wstring& caption, bool visibleOnly);
 int visibleWindowsOf(DWORD process);
@@ -28,18 +29,20 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    bool started() const { return started_; }
-    DWORD id() const { return info_.dwProcessId; }
+    bool started() const { return static_cast<bool>(process_); }
+    DWORD id() const { return id_; }
     bool running() const;
     // Waits for the end of the process; answers its exit code, or -1 when it runs on.
     long long exitCode(DWORD timeoutMs = 10000) const;
+    // Ends the process at once if it still runs.
+    void end();
     // A visible top-level window of the process with that caption, or null after the wait.
     HWND waitForWindow(const std::wstring& caption, DWORD timeoutMs = 20000) const;
-    HWND waitForMainWindow() const { return waitForWindow(L"Glyphmere - Version 3.5"); }
+    HWND waitForMainWindow() const { return waitForWindow(GLYPHMERE_MAIN_CAPTION); }
 
 private:
-    PROCESS_INFORMATION info_{};
-    bool started_ = false;
+    platform::KernelHandle process_;
+    DWORD id_ = 0;
 };
 
 } // namespace process

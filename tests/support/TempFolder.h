@@ -1,6 +1,8 @@
 #pragma once
 // A fresh folder under the system's temporary folder, removed with everything in it. What
 // cannot be made or written throws std::runtime_error, which fails the test.
+#include "platform/Handles.h"
+
 #include <windows.h>
 
 #include <string>
@@ -23,3 +25,6 @@ private:
 
 void writeBytes(const std::wstring& path, const std::string& bytes);
 std::string readBytes(const std::wstring& path);
+// The file opened with this access and shared with nobody, as another program holding it
+// locked; closed when the handle goes. Holds nothing when the file cannot be opened.
+platform::KernelHandle lockFile(const std::wstring& path, DWORD access = GENERIC_READ);

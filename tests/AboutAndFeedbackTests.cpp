@@ -1,0 +1,124 @@
+// The about and feedback windows: each waits for its OK, keeps its state while hidden,
+// and launches or tells what its links and pictures stand for.
+#include "shell/Support.h"
+#include "support/LaunchTest.h"
+#include "support/WindowText.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using SecondaryWindows = LaunchTest;
+
+TEST_F(SecondaryWindows, TheAboutWindowWaitsForOkAndKeepsItsStateAndName) {
+    world.system.user = std::wstring(143, L'n') + L"";
+    world.system.user[0] = L'N';
+    world.system.user[142] = L'Z';
+    key('B');
+    auto& about = app.aboutForm();
+    ASSERT_TRUE(about.visible());
+    EXPECT_FALSE(main().enabled()) << "the main window waits";
+    EXPECT_EQ(about.UserName.caption(), world.system.user) << "the whole name";
+    EXPECT_EQ(world.system.userNameCalls, 1);
+    const HWND first = about.hwnd();
+
+    clickOn(about.Label10);
+    expectSupportLaunch(lastLaunch(),
+                        L"https://downloads.example.com/windows/fonts/glyphmere.html");
+    clickOn(about.Label6);
+    expectSupportLaunch(lastLaunch(), L"mailto:support@quillwright.example");
+    clickOn(about.Image1);
+    expectShellOpen(lastLaunch(), beside(L"Donate with PayPal.exe"));
+
+    clickOn(about.MinimizeToTray2);
+    EXPECT_FALSE(about.visible());
+    EXPECT_TRUE(about.loaded()) << "hidden, not unloaded";
+    EXPECT_TRUE(main().enabled());
+    EXPECT_EQ(GetForegroundWindow(), main().hwnd());
+
+    world.system.user = L"Someone Else";
+    key('B');
+    EXPECT_EQ(about.hwnd(), first) << "the same window again";
+    EXPECT_EQ(world.system.userNameCalls, 1) << "the name is asked once a run";
+    EXPECT_EQ(about.UserName.caption().size(), 143u);
+    // Esc closes it as OK does.
+    key(VK_ESCAPE, 0);
+    EXPECT_FALSE(about.visible());
+    EXPECT_TRUE(main().enabled());
+}
+
+TEST_F(SecondaryWindows, ALongUserNameEndsInDotsAndItsTipShowsItWhole) {
+    world.system.user = std::wstring(143, L'W');
+    key('B');
+    auto& about = app.aboutForm();
+    RECT name, donation;
+    GetWindowRect(about.UserName.hwnd(), &name);
+    GetWindowRect(about.Image1.hwnd(), &donation);
+    EXPECT_LE(name.right, donation.left) << "it stops before the donation picture";
+    EXPECT_TRUE(GetWindowLongPtrW(about.UserName.hwnd(), GWL_STYLE) & SS_ENDELLIPSIS);
+    EXPECT_EQ(toolTipOf(about, about.UserName), world.system.user);
+}
+
+TEST_F(SecondaryWindows, TheFeedbackWindowTellsAFriendAndShowsItsNotes) {
+    key('I');
+    auto& feedback = app.feedbackForm();
+    ASSERT_TRUE(feedback.visible());
+    EXPECT_FALSE(main().enabled());
+    EXPECT_FALSE(feedback.Mail.visible());
+
+    world.prompts.inputAnswer = L""; // cancelled or nothing typed
+    clickOn(feedback.Label4);
+    ASSERT_EQ(world.prompts.inputPrompts.size(), 1u);
+    EXPECT_EQ(world.prompts.inputPrompts[0], L"Please insert your friend's full mail address:");
+    EXPECT_EQ(world.prompts.inputOwner, feedback.hwnd());
+    EXPECT_TRUE(world.shell.launches.empty()) << "no mail";
+
+    world.prompts.inputAnswer = L"my friend@example.org; x";
+    clickOn(feedback.Label4);
+    expectSupportLaunch(lastLaunch(), L"mailto:my friend@example.org; x");
+    EXPECT_EQ(feedback.Mail.text(), L"my friend@example.org; x");
+
+    const size_t launches = world.shell.launches.size();
+    clickOn(feedback.Image1);
+    EXPECT_TRUE(lastMessageIs(
+        L"Free registration required to vote and add a review at downloads.example.com",
+        MB_ICONINFORMATION, feedback.hwnd()));
+    clickOn(feedback.Image2);
+    EXPECT_TRUE(lastMessageIs(L"Free registration required to add a review at "
+                              L"fileden.example.org (No registration required to vote)",
+                              MB_ICONINFORMATION, feedback.hwnd()));
+    EXPECT_EQ(world.shell.launches.size(), launches) << "the notes open nothing";
+
+    clickOn(feedback.Label8);
+    expectShellOpen(lastLaunch(), L"https://downloads.example.com/");
+    clickOn(feedback.Label12);
+    expectShellOpen(lastLaunch(), L"https://fileden.example.org/");
+    clickOn(feedback.Label6);
+    expectSupportLaunch(lastLaunch(), L"mailto:support@quillwright.example");
+
+    clickOn(feedback.Image3);
+    EXPECT_FALSE(feedback.visible());
+    EXPECT_TRUE(main().enabled());
+    EXPECT_EQ(GetForegroundWindow(), main().hwnd());
+    key('I');
+    EXPECT_EQ(feedback.Mail.text(), L"my friend@example.org; x") << "as it was left";
+}
+
+TEST_F(SecondaryWindows, MailToAFriendLoadsTheFeedbackWindowHiddenWhenNeeded) {
+    ASSERT_FALSE(app.feedbackForm().loaded());
+    shell::MailFriend(world.shell, app.feedbackForm());
+    EXPECT_TRUE(app.feedbackForm().loaded());
+    EXPECT_FALSE(app.feedbackForm().visible());
+    expectSupportLaunch(lastLaunch(), L"mailto:");
+}
+
+TEST_F(SecondaryWindows, LeavingWithTheAboutWindowOpenClosesIt) {
+    key('B');
+    ASSERT_TRUE(app.aboutForm().visible());
+    PostMessageW(main().hwnd(), WM_CLOSE, 0, 0);
+    drive::pumpUntil(loop(), [&] { return world.system.ends > 0; });
+    EXPECT_EQ(world.system.ends, 1);
+    EXPECT_FALSE(app.aboutForm().loaded());
+}
+
+} // namespace

@@ -1,0 +1,25 @@
+#pragma once
+// Reading windows as another program reads them: by message, so that the answers are the
+// same for this process's windows and another's.
+#include "ui/Form.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// The window's text now (for another process's edit, GetWindowText gives only the caption
+// it was made with). Empty when the window does not answer within two seconds.
+std::wstring windowText(HWND window);
+std::wstring classOf(HWND window);
+
+std::vector<HWND> topWindows();
+// Every window below the parent, children's children included.
+std::vector<HWND> childrenOf(HWND parent);
+// Every window below the parent of that class (any case), in the order the system gives.
+std::vector<HWND> childrenOfClass(HWND parent, const wchar_t* windowClass);
+// The first of them whose text is exactly `text`, or null.
+HWND childWithText(HWND parent, const wchar_t* windowClass, const std::wstring& text);
+
+// The text of the control's tool tip, as the form's tool-tip control gives it.
+std::wstring toolTipOf(const ui::Form& form, const ui::Control& control);
