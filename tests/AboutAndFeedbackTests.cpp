@@ -9,8 +9,10 @@
 namespace {
 
 using SecondaryWindows = LaunchTest;
+// These check which window is in front.
+using SecondaryWindowsInFront = LaunchTest;
 
-TEST_F(SecondaryWindows, TheAboutWindowWaitsForOkAndKeepsItsStateAndName) {
+TEST_F(SecondaryWindowsInFront, TheAboutWindowWaitsForOkAndKeepsItsStateAndName) {
     world.system.user = std::wstring(143, L'n') + L"";
     world.system.user[0] = L'N';
     world.system.user[142] = L'Z';
@@ -59,7 +61,7 @@ TEST_F(SecondaryWindows, ALongUserNameEndsInDotsAndItsTipShowsItWhole) {
     EXPECT_EQ(toolTipOf(about, about.UserName), world.system.user);
 }
 
-TEST_F(SecondaryWindows, TheFeedbackWindowTellsAFriendAndShowsItsNotes) {
+TEST_F(SecondaryWindowsInFront, TheFeedbackWindowTellsAFriendAndShowsItsNotes) {
     key('I');
     auto& feedback = app.feedbackForm();
     ASSERT_TRUE(feedback.visible());

@@ -262,7 +262,10 @@ TEST_F(MainLayout, TabOrderStartsInTheFindBox) {
     EXPECT_EQ(GetFocus(), main.FontList.hwnd());
 }
 
-TEST_F(MainLayout, FocusComesBackWhereItWasWhenTheWindowIsActivatedAgain) {
+// The window activated and deactivated, as only the window in front is.
+using Activation = MainLayout;
+
+TEST_F(Activation, FocusComesBackWhereItWasWhenTheWindowIsActivatedAgain) {
     forms::ReadForm other;
     main.BigText.setFocus();
     other.show(); // takes the activation away

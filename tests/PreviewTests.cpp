@@ -315,8 +315,9 @@ TEST_F(Preview, RefreshRepaintsAndReadsNothingAgain) {
 }
 
 // ---- copy font name, on the real clipboard ----
+using CopyFontName = MainWindowTest;
 
-TEST_F(Preview, CopyFontNameLeavesOnlyTheNameAsText) {
+TEST_F(CopyFontName, LeavesOnlyTheNameAsText) {
     fillClipboard(L"what the user had");
     chooseFont(L"Times New Roman");
     clickOn(main().CopyFontName);
@@ -326,7 +327,7 @@ TEST_F(Preview, CopyFontNameLeavesOnlyTheNameAsText) {
         lastMessageIs(L"Font name successfully copied!", MB_ICONINFORMATION, main().hwnd()));
 }
 
-TEST_F(Preview, CopyFontNameWithNoFontSelectedKeepsTheClipboardAndSaysSo) {
+TEST_F(CopyFontName, WithNoFontSelectedKeepsTheClipboardAndSaysSo) {
     fillClipboard(L"what the user had");
     findText(L"zzz");
     ASSERT_EQ(main().FontList.listIndex(), -1);
@@ -336,7 +337,7 @@ TEST_F(Preview, CopyFontNameWithNoFontSelectedKeepsTheClipboardAndSaysSo) {
     EXPECT_TRUE(lastMessageIs(L"No font is selected.", MB_ICONWARNING, main().hwnd()));
 }
 
-TEST_F(Preview, CopyFontNameWaitsForABusyClipboardThenGivesUpChangingNothingAndSaysSo) {
+TEST_F(CopyFontName, WaitsForABusyClipboardThenGivesUpChangingNothingAndSaysSo) {
     fillClipboard(L"what the user had");
     chooseFont(L"Arial");
     {
