@@ -1,8 +1,10 @@
 #pragma once
-// Owners for the system's handles: each frees its handle exactly once, when it goes away
-// or takes another, and moves but never copies. Scoped helpers give back a borrowed
-// device context and restore what a selection replaced.
+// Owners for the system's handles and COM objects: each frees its handle exactly once, when
+// it goes away or takes another, and moves but never copies. Scoped helpers give back a
+// borrowed device context, restore what a selection replaced and unlock a locked block.
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <utility>
 
@@ -59,6 +61,22 @@ struct Kernel {
     static bool valid(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
     static void free(HANDLE handle) { CloseHandle(handle); }
 };
+struct GlobalMemory {
+    static HGLOBAL empty() { return nullptr; }
+    static bool valid(HGLOBAL block) { return block != nullptr; }
+    static void free(HGLOBAL block) { GlobalFree(block); }
+};
+// A menu takes its popups with it.
+struct Menu {
+    static HMENU empty() { return nullptr; }
+    static bool valid(HMENU menu) { return menu != nullptr; }
+    static void free(HMENU menu) { DestroyMenu(menu); }
+};
+struct Drop {
+    static HDROP empty() { return nullptr; }
+    static bool valid(HDROP drop) { return drop != nullptr; }
+    static void free(HDROP drop) { DragFinish(drop); }
+};
 } // namespace traits
 
 using Font = Owned<HFONT, traits::GdiObject<HFONT>>;
@@ -66,6 +84,9 @@ using Brush = Owned<HBRUSH, traits::GdiObject<HBRUSH>>;
 using Icon = Owned<HICON, traits::Icon>;
 using AcceleratorTable = Owned<HACCEL, traits::Accelerators>;
 using KernelHandle = Owned<HANDLE, traits::Kernel>;
+using GlobalBlock = Owned<HGLOBAL, traits::GlobalMemory>;
+using Menu = Owned<HMENU, traits::Menu>;
+using Drop = Owned<HDROP, traits::Drop>;
 
 // A COM interface pointer that holds one reference and gives it back once.
 template <typename Interface> class ComPointer {
@@ -135,6 +156,28 @@ public:
 private:
     HDC dc_;
     HGDIOBJ old_;
+};
+
+// The memory of a movable block, locked for a scope; the block itself is only borrowed.
+class LockedBlock {
+public:
+    explicit LockedBlock(HGLOBAL block)
+        : block_(block), data_(block ? GlobalLock(block) : nullptr) {}
+    ~LockedBlock() {
+        if (data_)
+            GlobalUnlock(block_);
+    }
+    LockedBlock(const LockedBlock&) = delete;
+    LockedBlock& operator=(const LockedBlock&) = delete;
+
+    explicit operator bool() const { return data_ != nullptr; }
+    void* data() const { return data_; }
+    // The block's size in bytes, which may be more than was asked for; 0 when not locked.
+    SIZE_T size() const { return data_ ? GlobalSize(block_) : 0; }
+
+private:
+    HGLOBAL block_;
+    void* data_;
 };
 
 } // namespace platform
