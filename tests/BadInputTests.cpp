@@ -1,5 +1,6 @@
 // Inputs that must never crash, hang or lose anything: huge and strange files, paths
 // beyond 260 characters, a clipboard held by another program.
+#include "platform/Handles.h"
 #include "support/MainWindowTest.h"
 #include "support/TempFolder.h"
 
@@ -54,15 +55,16 @@ TEST_F(BadInput, AFileOfSeveralMegabytesLoadsWholeWithoutAWord) {
 TEST_F(BadInput, AFileTooLargeForMemoryLeavesTheSampleAsItWasSilently) {
     // A terabyte that takes no room on the disk.
     const std::wstring huge = folder.file(L"huge.txt");
-    HANDLE file = CreateFileW(huge.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    platform::KernelHandle file(CreateFileW(huge.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(file);
     DWORD returned = 0;
-    DeviceIoControl(file, FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &returned, nullptr);
+    DeviceIoControl(file.get(), FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &returned, nullptr);
     LARGE_INTEGER size{};
     size.QuadPart = 1ll << 40;
-    const bool sized = SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && SetEndOfFile(file);
-    CloseHandle(file);
+    const bool sized =
+        SetFilePointerEx(file.get(), size, nullptr, FILE_BEGIN) && SetEndOfFile(file.get());
+    file.reset();
     ASSERT_TRUE(sized);
     MEMORYSTATUSEX memory{};
     memory.dwLength = sizeof memory;

@@ -1,5 +1,6 @@
 // The editing commands on the marker's target, and loading a text file into the sample.
 #include "editing/EditCommands.h"
+#include "platform/Handles.h"
 #include "support/Drop.h"
 #include "support/MainWindowTest.h"
 #include "support/TempFolder.h"
@@ -7,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <new>
+#include <thread>
 
 namespace {
 
@@ -139,6 +142,31 @@ TEST_F(Editing, PasteWithoutTextOnTheClipboardChangesNothing) {
     key('V');
     EXPECT_EQ(main().BigText.text(), L"keep this");
     EXPECT_EQ(main().BigText.selLength(), 4);
+}
+
+TEST(ClipboardGuards, AFailureWhileTheClipboardIsOpenAndItsTextLockedUnlocksAndClosesIt) {
+    ASSERT_EQ(platform::clipboard::setText(nullptr, L"text"), platform::clipboard::Result::Done);
+    HANDLE text = nullptr;
+    bool thrown = false;
+    try {
+        const platform::clipboard::Opened clipboard(nullptr);
+        text = GetClipboardData(CF_UNICODETEXT);
+        const platform::LockedBlock chars(text);
+        if (clipboard && chars)
+            throw std::bad_alloc(); // as copying a text too large for memory would
+    } catch (const std::bad_alloc&) {
+        thrown = true;
+    }
+    ASSERT_TRUE(thrown) << "the clipboard opened and its text locked";
+    EXPECT_EQ(GlobalFlags(text) & GMEM_LOCKCOUNT, 0u) << "unlocked";
+    // Open from another thread, as another program would: refused while this one holds it.
+    bool openedElsewhere = false;
+    std::thread([&] {
+        openedElsewhere = OpenClipboard(nullptr);
+        if (openedElsewhere)
+            CloseClipboard();
+    }).join();
+    EXPECT_TRUE(openedElsewhere) << "closed";
 }
 
 TEST_F(Editing, CopyAndCutWithAnEmptySelectionLeaveTheClipboardAsItWas) {
@@ -315,11 +343,13 @@ TEST_F(OpenFile, BinaryLockedAndVanishedFilesNeitherCrashNorLoseTheSample) {
     main().BigText.setText(L"the user's sample");
     const std::wstring locked = folder.file(L"locked.txt");
     writeBytes(locked, "locked content");
-    HANDLE holder = CreateFileW(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-    open(locked);
-    CloseHandle(holder);
+    {
+        const platform::KernelHandle holder(
+            CreateFileW(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                        FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(holder);
+        open(locked);
+    }
     EXPECT_EQ(main().BigText.text(), L"the user's sample");
 
     open(folder.file(L"gone.txt")); // chosen in the dialog, deleted before the read
@@ -362,24 +392,24 @@ TEST_F(DroppedFiles, FoldersUnreadableFilesAndAWaitingWindowLeaveTheSampleAsItWa
     drop({folder.file(L"gone.txt")});
     const std::wstring locked = folder.file(L"locked.txt");
     writeBytes(locked, "locked content");
-    HANDLE holder = CreateFileW(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-    drop({locked});
-    CloseHandle(holder);
+    {
+        const platform::KernelHandle holder(
+            CreateFileW(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                        FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(holder);
+        drop({locked});
+    }
     EXPECT_EQ(main().BigText.text(), L"the user's sample");
     EXPECT_TRUE(world.prompts.messageBoxes.empty());
 
     // A handle that holds no drop, as one posted by another program arrives under Wine: it
     // is neither read nor freed.
-    HGLOBAL other = GlobalAlloc(GMEM_MOVEABLE, 64);
-    ASSERT_NE(other, nullptr);
-    memset(GlobalLock(other), 'x', 64);
-    GlobalUnlock(other);
-    PostMessageW(main().hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(other), 0);
+    const platform::GlobalBlock other(GlobalAlloc(GMEM_MOVEABLE, 64));
+    ASSERT_TRUE(other);
+    memset(platform::LockedBlock(other.get()).data(), 'x', 64);
+    PostMessageW(main().hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(other.get()), 0);
     loop().yield();
-    EXPECT_EQ(GlobalSize(other), 64u);
-    GlobalFree(other);
+    EXPECT_EQ(GlobalSize(other.get()), 64u);
     EXPECT_EQ(main().BigText.text(), L"the user's sample");
 
     // Disabled while a dialog or another window waits for the user: no drop either.

@@ -2,6 +2,7 @@
 // shortcut and the installed-programs entry in place; the installed program starts and
 // finds its documents; installing again duplicates nothing; a silent uninstall leaves
 // nothing behind. GLYPHMERE_MSI and GLYPHMERE_UPGRADE_CODE come from the build.
+#include "platform/Handles.h"
 #include "support/Process.h"
 
 #include <gtest/gtest.h>
@@ -103,24 +104,20 @@ struct Shortcut {
 
 Shortcut readShortcut(const std::wstring& path) {
     Shortcut read;
-    IShellLinkW* link = nullptr;
+    platform::ComPointer<IShellLinkW> link;
+    platform::ComPointer<IPersistFile> file;
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                reinterpret_cast<void**>(&link))))
+                                link.putVoid())) ||
+        FAILED(link->QueryInterface(IID_IPersistFile, file.putVoid())) ||
+        FAILED(file->Load(path.c_str(), STGM_READ)))
         return read;
-    IPersistFile* file = nullptr;
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        if (SUCCEEDED(file->Load(path.c_str(), STGM_READ))) {
-            wchar_t text[MAX_PATH] = {};
-            if (SUCCEEDED(link->GetPath(text, MAX_PATH, nullptr, 0)))
-                read.target = text;
-            int index = 0;
-            text[0] = L'\0';
-            if (SUCCEEDED(link->GetIconLocation(text, MAX_PATH, &index)))
-                read.icon = text;
-        }
-        file->Release();
-    }
-    link->Release();
+    wchar_t text[MAX_PATH] = {};
+    if (SUCCEEDED(link->GetPath(text, MAX_PATH, nullptr, 0)))
+        read.target = text;
+    int index = 0;
+    text[0] = L'\0';
+    if (SUCCEEDED(link->GetIconLocation(text, MAX_PATH, &index)))
+        read.icon = text;
     return read;
 }
 
@@ -142,13 +139,10 @@ HWND windowStartingWith(const std::wstring& start, DWORD timeoutMs) {
 void closeWindowAndItsProgram(HWND window) {
     DWORD id = 0;
     GetWindowThreadProcessId(window, &id);
-    HANDLE program = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, id);
+    const platform::KernelHandle program(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, id));
     PostMessageW(window, WM_CLOSE, 0, 0);
-    if (program) {
-        if (WaitForSingleObject(program, 5000) != WAIT_OBJECT_0)
-            TerminateProcess(program, 0);
-        CloseHandle(program);
-    }
+    if (program && WaitForSingleObject(program.get(), 5000) != WAIT_OBJECT_0)
+        TerminateProcess(program.get(), 0);
 }
 
 class Installer : public testing::Test {

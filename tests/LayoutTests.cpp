@@ -4,6 +4,7 @@
 #include "forms/MainForm.h"
 #include "forms/ReadForm.h"
 #include "support/Drive.h"
+#include "ui/WindowProcedure.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -362,22 +363,23 @@ TEST_F(Shortcuts, EachShortcutRunsItsItemAheadOfTheFocusedTextBox) {
     }
 }
 
-LRESULT CALLBACK countHelp(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                           DWORD_PTR counter) {
-    if (message == WM_HELP)
-        ++*reinterpret_cast<int*>(counter);
-    return DefSubclassProc(window, message, wParam, lParam);
-}
+struct HelpCounter {
+    int requests = 0;
+    LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_HELP)
+            ++requests;
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+};
 
 TEST_F(Shortcuts, F1RunsRefreshAndOpensNoHelp) {
-    int helpRequests = 0;
-    SetWindowSubclass(main.hwnd(), countHelp, 1, reinterpret_cast<DWORD_PTR>(&helpRequests));
+    HelpCounter help;
+    const auto counting = ui::Subclass::install<&HelpCounter::handle>(main.hwnd(), help);
     main.FontList.setFocus();
     drive::pressKey(loop, main.FontList.hwnd(), VK_F1);
     drive::pumpFor(loop, 50);
     EXPECT_EQ(clicks[L"RefreshLisr"], 1);
-    EXPECT_EQ(helpRequests, 0);
-    RemoveWindowSubclass(main.hwnd(), countHelp, 1);
+    EXPECT_EQ(help.requests, 0);
 }
 
 TEST(MainDialogs, StoredSettingsOfTheThreeCommonDialogs) {

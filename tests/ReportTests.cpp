@@ -1,5 +1,6 @@
 // The report: its text byte for byte, its defaults, and a file that is written whole or
 // not at all.
+#include "platform/Handles.h"
 #include "support/MainWindowTest.h"
 #include "support/TempFolder.h"
 
@@ -120,9 +121,9 @@ TEST_F(Report, AFailedSaveKeepsTheOldFileLeavesNothingAndSaysSo) {
     SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
     const std::wstring locked = folder.file(L"locked.txt");
     writeBytes(locked, old);
-    HANDLE holder = CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    platform::KernelHandle holder(CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr,
+                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(holder);
     const std::wstring missing = folder.file(L"no such folder\\report.txt");
 
     for (const std::wstring& path : {readOnly, locked, missing}) {
@@ -134,7 +135,7 @@ TEST_F(Report, AFailedSaveKeepsTheOldFileLeavesNothingAndSaysSo) {
         EXPECT_EQ(lastMessage().title, L"Glyphmere");
         EXPECT_EQ(lastMessage().owner, main().hwnd());
     }
-    CloseHandle(holder);
+    holder.reset();
     EXPECT_EQ(readBytes(readOnly), old);
     EXPECT_EQ(readBytes(locked), old);
     EXPECT_EQ(folder.names(), (std::vector<std::wstring>{L"locked.txt", L"read-only.txt"}))

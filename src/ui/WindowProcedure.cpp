@@ -16,7 +16,8 @@ Subclass::Subclass(HWND window, void* object, Call call) : object_(object), call
 }
 
 Subclass::Subclass(Subclass&& other) noexcept
-    : window_(std::exchange(other.window_, nullptr)), object_(other.object_), call_(other.call_) {
+    : window_(std::exchange(other.window_, nullptr)),
+      object_(std::exchange(other.object_, nullptr)), call_(std::exchange(other.call_, nullptr)) {
     follow();
 }
 
@@ -24,8 +25,8 @@ Subclass& Subclass::operator=(Subclass&& other) noexcept {
     if (this != &other) {
         reset();
         window_ = std::exchange(other.window_, nullptr);
-        object_ = other.object_;
-        call_ = other.call_;
+        object_ = std::exchange(other.object_, nullptr);
+        call_ = std::exchange(other.call_, nullptr);
         follow();
     }
     return *this;
@@ -46,6 +47,8 @@ void Subclass::reset() {
 LRESULT CALLBACK Subclass::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                      UINT_PTR, DWORD_PTR data) {
     auto* owner = reinterpret_cast<Subclass*>(data);
+    if (!owner || !owner->call_) // never so while each move tells the window
+        return DefSubclassProc(window, message, wParam, lParam);
     const LRESULT result = platform::guardCallback(
         "a subclass", [&] { return owner->call_(owner->object_, window, message, wParam, lParam); },
         [&] { return DefSubclassProc(window, message, wParam, lParam); });
