@@ -51,17 +51,18 @@ TEST(SplashLayout, CaptionSizeAndControls) {
     splash.show();
     EXPECT_EQ(windowText(splash.hwnd()), L"Glyphmere 3.5");
     expectFixedCaptionOnlyWindow(splash, 354, 115);
-    EXPECT_EQ(splash.Label1.caption(), L"Quillwright Software Presents:");
-    EXPECT_EQ(splash.Label2.caption(), L"Please wait while reading your Windows installed fonts.");
-    EXPECT_EQ(splash.Label3.caption(), L"This may take a few seconds only.");
-    EXPECT_EQ(splash.Label4.caption(), L"Glyphmere - Version 3.5");
+    EXPECT_EQ(splash.PresentsLabel.caption(), L"Quillwright Software Presents:");
+    EXPECT_EQ(splash.ReadingLabel.caption(),
+              L"Please wait while reading your Windows installed fonts.");
+    EXPECT_EQ(splash.ReadingNoteLabel.caption(), L"This may take a few seconds only.");
+    EXPECT_EQ(splash.ProductLabel.caption(), L"Glyphmere - Version 3.5");
     EXPECT_EQ(toolTipOf(splash, splash.CloseClick), L"Terminate Glyphmere");
     EXPECT_EQ(drive::placeInParent(splash.CloseClick.hwnd()).left, 328);
     EXPECT_EQ(drive::placeInParent(splash.CloseClick.hwnd()).top, 6);
-    EXPECT_EQ(drive::placeInParent(splash.Image2.hwnd()).right, 60);
-    EXPECT_EQ(drive::placeInParent(splash.Image2.hwnd()).bottom, 104);
-    EXPECT_EQ(drive::placeInParent(splash.Label2.hwnd()).top, 64);
-    EXPECT_EQ(drive::placeInParent(splash.Label2.hwnd()).bottom, 77)
+    EXPECT_EQ(drive::placeInParent(splash.LogoPicture.hwnd()).right, 60);
+    EXPECT_EQ(drive::placeInParent(splash.LogoPicture.hwnd()).bottom, 104);
+    EXPECT_EQ(drive::placeInParent(splash.ReadingLabel.hwnd()).top, 64);
+    EXPECT_EQ(drive::placeInParent(splash.ReadingLabel.hwnd()).bottom, 77)
         << "a label is one 13-pixel line";
     EXPECT_TRUE(splash.ReadingTimer.enabled());
     EXPECT_EQ(splash.ReadingTimer.interval(), 500u);
@@ -127,18 +128,19 @@ TEST_F(MainLayout, WindowPlacesAndCaptions) {
         EXPECT_EQ(r.right, expected.right) << std::wstring(name);
         EXPECT_EQ(r.bottom, expected.bottom) << std::wstring(name);
     }
-    EXPECT_EQ(drive::placeInParent(main.Label1.hwnd()).left, 74);
-    EXPECT_EQ(drive::placeInParent(main.Label1.hwnd()).top, 14);
+    EXPECT_EQ(drive::placeInParent(main.WelcomeLabel.hwnd()).left, 74);
+    EXPECT_EQ(drive::placeInParent(main.WelcomeLabel.hwnd()).top, 14);
     EXPECT_EQ(drive::placeInParent(main.RemoveLabel.hwnd()).left, 548);
-    EXPECT_EQ(drive::placeInParent(main.Label6.hwnd()).top, 286);
+    EXPECT_EQ(drive::placeInParent(main.SampleLabel.hwnd()).top, 286);
 
-    EXPECT_EQ(main.Label1.caption(), L"Welcome to Glyphmere 3.5");
-    EXPECT_EQ(main.Label2.caption(), L"Glyphmere is a small program which gives you the ability "
-                                     L"to explore your Windows fonts.");
-    EXPECT_EQ(main.Label3.caption(),
+    EXPECT_EQ(main.WelcomeLabel.caption(), L"Welcome to Glyphmere 3.5");
+    EXPECT_EQ(main.DescriptionLine1.caption(),
+              L"Glyphmere is a small program which gives you the ability "
+              L"to explore your Windows fonts.");
+    EXPECT_EQ(main.DescriptionLine2.caption(),
               L"You can display your explored Windows fonts in an easy and elegant manner no "
               L"matter how many fonts you have.");
-    EXPECT_EQ(main.Label6.caption(), L"Insert your custom text here:");
+    EXPECT_EQ(main.SampleLabel.caption(), L"Insert your custom text here:");
     EXPECT_EQ(main.RemoveLabel.caption(), L"Remove all effects");
     EXPECT_EQ(main.Bold.caption(), L"Bold");
     EXPECT_EQ(main.Strikeout.caption(), L"Strikeout");
@@ -205,8 +207,8 @@ TEST_F(MainLayout, FontsOfTheTellingControls) {
     EXPECT_TRUE(fontOf(main.Italic).lfItalic);
     EXPECT_TRUE(fontOf(main.Underline).lfUnderline);
     EXPECT_TRUE(fontOf(main.Strikeout).lfStrikeOut);
-    EXPECT_EQ(fontOf(main.Label2).lfHeight, -11) << "Tahoma 8.25 points";
-    EXPECT_STREQ(fontOf(main.Label2).lfFaceName, L"Tahoma");
+    EXPECT_EQ(fontOf(main.DescriptionLine1).lfHeight, -11) << "Tahoma 8.25 points";
+    EXPECT_STREQ(fontOf(main.DescriptionLine1).lfFaceName, L"Tahoma");
     EXPECT_EQ(main.BigText.fontName(), L"Tahoma");
     EXPECT_EQ(main.BigText.foreColor(), RGB(0, 0, 0));
     EXPECT_EQ(main.Sizelist.foreColor(), RGB(0, 0, 0));
@@ -328,13 +330,17 @@ protected:
             }
     }
     MenuItem* itemNamed(std::wstring_view name) {
-        for (MenuItem* item : {&main.Minimize,      &main.ReportMenu,   &main.OpenFileMenu,
-                               &main.RefreshLisr,   &main.OpenWinFonts, &main.CharacterMapButton,
-                               &main.FontsCounter,  &main.Undo,         &main.Cut2,
-                               &main.Copy2,         &main.Paste2,       &main.Delete2,
-                               &main.RemoveEffects, &main.SelectAll,    &main.RemoveAll,
-                               &main.License,       &main.HowInstall,   &main.Contact,
-                               &main.LikeIt,        &main.Downloadcom,  &main.AboutPro})
+        for (MenuItem* item : {&main.Minimize,      &main.ReportMenu,
+                               &main.OpenFileMenu,  &main.RefreshListMenu,
+                               &main.OpenWinFonts,  &main.CharacterMapMenu,
+                               &main.FontsCounter,  &main.Undo,
+                               &main.CutMenu,       &main.CopyMenu,
+                               &main.PasteMenu,     &main.DeleteMenu,
+                               &main.RemoveEffects, &main.SelectAll,
+                               &main.RemoveAll,     &main.License,
+                               &main.HowInstall,    &main.Contact,
+                               &main.FeedbackMenu,  &main.ProductPageMenu,
+                               &main.AboutMenu})
             if (item->name() == name)
                 return item;
         return nullptr;

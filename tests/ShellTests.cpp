@@ -1,6 +1,6 @@
 // Launches through the shell, with every argument as the shell receives it, and the
 // about and feedback windows.
-#include "shell/Support.h"
+#include "shell/WebAndMail.h"
 #include "support/MainWindowTest.h"
 #include "support/TempFolder.h"
 
@@ -69,7 +69,7 @@ TEST_F(Launches, FontsFolderAndCharacterMapFromTheMenuAndThePictures) {
 TEST_F(Launches, DocumentsBesideTheProgramAreHandedOverUntested) {
     key('F'); // the how-to page, although it is missing
     expectShellOpen(lastLaunch(), beside(L"Install Fonts.htm"));
-    clickOn(main().Image4);
+    clickOn(main().DonatePicture);
     expectShellOpen(lastLaunch(), beside(L"Donate with PayPal.exe"));
     EXPECT_TRUE(world.prompts.messageBoxes.empty()) << "nothing from the program";
 }
@@ -88,8 +88,8 @@ TEST_F(Launches, TheLicenceIsTestedFirstFromTheMenuAndFromTheAboutWindow) {
     const auto fromMenu = [&] { key('L'); };
     const auto fromAbout = [&] {
         key('B');
-        clickOn(app.aboutForm().About_License);
-        clickOn(app.aboutForm().MinimizeToTray2);
+        clickOn(app.aboutForm().LicenseButton);
+        clickOn(app.aboutForm().OkButton);
     };
     const std::wstring licence = beside(L"License Agreement.rtf");
     for (const bool inAbout : {false, true}) {
@@ -133,15 +133,15 @@ TEST_F(Launches, TheAboutWindowWaitsForOkAndKeepsItsStateAndName) {
     EXPECT_EQ(world.system.userNameCalls, 1);
     const HWND first = about.hwnd();
 
-    clickOn(about.Label10);
+    clickOn(about.VoteLink);
     expectSupportLaunch(lastLaunch(),
                         L"https://downloads.example.com/windows/fonts/glyphmere.html");
-    clickOn(about.Label6);
+    clickOn(about.SupportMailLink);
     expectSupportLaunch(lastLaunch(), L"mailto:support@quillwright.example");
-    clickOn(about.Image1);
+    clickOn(about.DonatePicture);
     expectShellOpen(lastLaunch(), beside(L"Donate with PayPal.exe"));
 
-    clickOn(about.MinimizeToTray2);
+    clickOn(about.OkButton);
     EXPECT_FALSE(about.visible());
     EXPECT_TRUE(about.loaded()) << "hidden, not unloaded";
     EXPECT_TRUE(main().enabled());
@@ -164,7 +164,7 @@ TEST_F(Launches, ALongUserNameEndsInDotsAndItsTipShowsItWhole) {
     auto& about = app.aboutForm();
     RECT name, donation;
     GetWindowRect(about.UserName.hwnd(), &name);
-    GetWindowRect(about.Image1.hwnd(), &donation);
+    GetWindowRect(about.DonatePicture.hwnd(), &donation);
     EXPECT_LE(name.right, donation.left) << "it stops before the donation picture";
     EXPECT_TRUE(GetWindowLongPtrW(about.UserName.hwnd(), GWL_STYLE) & SS_ENDELLIPSIS);
     wchar_t tip[512] = {};
@@ -185,23 +185,23 @@ TEST_F(Launches, TheFeedbackWindowTellsAFriendAndShowsItsNotes) {
     EXPECT_FALSE(feedback.Mail.visible());
 
     world.prompts.inputAnswer = L""; // cancelled or nothing typed
-    clickOn(feedback.Label4);
+    clickOn(feedback.TellAFriendLink);
     ASSERT_EQ(world.prompts.inputPrompts.size(), 1u);
     EXPECT_EQ(world.prompts.inputPrompts[0], L"Please insert your friend's full mail address:");
     EXPECT_EQ(world.prompts.inputOwner, feedback.hwnd());
     EXPECT_TRUE(world.shell.launches.empty()) << "no mail";
 
     world.prompts.inputAnswer = L"my friend@example.org; x";
-    clickOn(feedback.Label4);
+    clickOn(feedback.TellAFriendLink);
     expectSupportLaunch(lastLaunch(), L"mailto:my friend@example.org; x");
     EXPECT_EQ(feedback.Mail.text(), L"my friend@example.org; x");
 
     const size_t launches = world.shell.launches.size();
-    clickOn(feedback.Image1);
+    clickOn(feedback.FirstSiteNotePicture);
     EXPECT_EQ(lastMessage().text,
               L"Free registration required to vote and add a review at downloads.example.com");
     EXPECT_EQ(lastMessage().style, 64u);
-    clickOn(feedback.Image2);
+    clickOn(feedback.SecondSiteNotePicture);
     EXPECT_EQ(lastMessage().text, L"Free registration required to add a review at "
                                   L"fileden.example.org (No registration required to vote)");
     EXPECT_EQ(lastMessage().owner, feedback.hwnd());
@@ -209,14 +209,14 @@ TEST_F(Launches, TheFeedbackWindowTellsAFriendAndShowsItsNotes) {
     EXPECT_EQ(lastMessage().title, L"Glyphmere");
     EXPECT_EQ(world.shell.launches.size(), launches) << "the notes open nothing";
 
-    clickOn(feedback.Label8);
+    clickOn(feedback.FirstSiteLink);
     expectShellOpen(lastLaunch(), L"https://downloads.example.com/");
-    clickOn(feedback.Label12);
+    clickOn(feedback.SecondSiteLink);
     expectShellOpen(lastLaunch(), L"https://fileden.example.org/");
-    clickOn(feedback.Label6);
+    clickOn(feedback.SupportMailLink);
     expectSupportLaunch(lastLaunch(), L"mailto:support@quillwright.example");
 
-    clickOn(feedback.Image3);
+    clickOn(feedback.ClosePicture);
     EXPECT_FALSE(feedback.visible());
     EXPECT_TRUE(main().enabled());
     EXPECT_EQ(GetForegroundWindow(), main().hwnd());
@@ -226,7 +226,7 @@ TEST_F(Launches, TheFeedbackWindowTellsAFriendAndShowsItsNotes) {
 
 TEST_F(Launches, MailToAFriendLoadsTheFeedbackWindowHiddenWhenNeeded) {
     ASSERT_FALSE(app.feedbackForm().loaded());
-    shell::MailFriend(world.shell, app.feedbackForm());
+    shell::mailFriend(world.shell, app.feedbackForm());
     EXPECT_TRUE(app.feedbackForm().loaded());
     EXPECT_FALSE(app.feedbackForm().visible());
     expectSupportLaunch(lastLaunch(), L"mailto:");

@@ -163,7 +163,7 @@ TEST_F(Leaving, ByTheExitMenuItem) {
 }
 
 TEST_F(Leaving, ByTheBannersExitPicture) {
-    drive::click(app.mainForm().Image9.hwnd());
+    drive::click(app.mainForm().ExitPicture.hwnd());
     drive::pumpUntil(app.loop(), [&] { return world.system.ends > 0; });
     expectEndedWithTheMainWindowUnloaded();
 }
@@ -184,7 +184,7 @@ TEST_F(Leaving, MinimisingByMenuShortcutOrPictureChangesNothingElse) {
     EXPECT_TRUE(main.minimized());
     ShowWindow(main.hwnd(), SW_RESTORE);
     EXPECT_FALSE(main.minimized());
-    drive::click(main.Image8.hwnd());
+    drive::click(main.MinimizePicture.hwnd());
     drive::pumpFor(app.loop(), 50);
     EXPECT_TRUE(main.minimized());
     EXPECT_TRUE(main.loaded());
