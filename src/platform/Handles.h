@@ -40,42 +40,35 @@ private:
 };
 
 namespace traits {
-template <typename Handle> struct GdiObject {
+// Most handles are null when there is none.
+template <typename Handle> struct NullWhenNone {
     static Handle empty() { return nullptr; }
     static bool valid(Handle handle) { return handle != nullptr; }
+};
+template <typename Handle> struct GdiObject : NullWhenNone<Handle> {
     static void free(Handle handle) { DeleteObject(handle); }
 };
-struct Icon {
-    static HICON empty() { return nullptr; }
-    static bool valid(HICON icon) { return icon != nullptr; }
+struct Icon : NullWhenNone<HICON> {
     static void free(HICON icon) { DestroyIcon(icon); }
 };
-struct Accelerators {
-    static HACCEL empty() { return nullptr; }
-    static bool valid(HACCEL table) { return table != nullptr; }
+struct Accelerators : NullWhenNone<HACCEL> {
     static void free(HACCEL table) { DestroyAcceleratorTable(table); }
+};
+struct GlobalMemory : NullWhenNone<HGLOBAL> {
+    static void free(HGLOBAL block) { GlobalFree(block); }
+};
+// A menu takes its popups with it.
+struct Menu : NullWhenNone<HMENU> {
+    static void free(HMENU menu) { DestroyMenu(menu); }
+};
+struct Drop : NullWhenNone<HDROP> {
+    static void free(HDROP drop) { DragFinish(drop); }
 };
 // Kernel calls answer failure with null or with INVALID_HANDLE_VALUE, depending on the call.
 struct Kernel {
     static HANDLE empty() { return nullptr; }
     static bool valid(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
     static void free(HANDLE handle) { CloseHandle(handle); }
-};
-struct GlobalMemory {
-    static HGLOBAL empty() { return nullptr; }
-    static bool valid(HGLOBAL block) { return block != nullptr; }
-    static void free(HGLOBAL block) { GlobalFree(block); }
-};
-// A menu takes its popups with it.
-struct Menu {
-    static HMENU empty() { return nullptr; }
-    static bool valid(HMENU menu) { return menu != nullptr; }
-    static void free(HMENU menu) { DestroyMenu(menu); }
-};
-struct Drop {
-    static HDROP empty() { return nullptr; }
-    static bool valid(HDROP drop) { return drop != nullptr; }
-    static void free(HDROP drop) { DragFinish(drop); }
 };
 } // namespace traits
 
