@@ -1,6 +1,6 @@
 // The about and feedback windows: each waits for its OK, keeps its state while hidden,
 // and launches or tells what its links and pictures stand for.
-#include "shell/Support.h"
+#include "shell/WebAndMail.h"
 #include "support/LaunchTest.h"
 #include "support/WindowText.h"
 
@@ -24,15 +24,15 @@ TEST_F(SecondaryWindowsInFront, TheAboutWindowWaitsForOkAndKeepsItsStateAndName)
     EXPECT_EQ(world.system.userNameCalls, 1);
     const HWND first = about.hwnd();
 
-    clickOn(about.Label10);
+    clickOn(about.VoteLink);
     expectSupportLaunch(lastLaunch(),
                         L"https://downloads.example.com/windows/fonts/glyphmere.html");
-    clickOn(about.Label6);
+    clickOn(about.SupportMailLink);
     expectSupportLaunch(lastLaunch(), L"mailto:support@quillwright.example");
-    clickOn(about.Image1);
+    clickOn(about.DonatePicture);
     expectShellOpen(lastLaunch(), beside(L"Donate with PayPal.exe"));
 
-    clickOn(about.MinimizeToTray2);
+    clickOn(about.OkButton);
     EXPECT_FALSE(about.visible());
     EXPECT_TRUE(about.loaded()) << "hidden, not unloaded";
     EXPECT_TRUE(main().enabled());
@@ -55,7 +55,7 @@ TEST_F(SecondaryWindows, ALongUserNameEndsInDotsAndItsTipShowsItWhole) {
     auto& about = app.aboutForm();
     RECT name, donation;
     GetWindowRect(about.UserName.hwnd(), &name);
-    GetWindowRect(about.Image1.hwnd(), &donation);
+    GetWindowRect(about.DonatePicture.hwnd(), &donation);
     EXPECT_LE(name.right, donation.left) << "it stops before the donation picture";
     EXPECT_TRUE(GetWindowLongPtrW(about.UserName.hwnd(), GWL_STYLE) & SS_ENDELLIPSIS);
     EXPECT_EQ(toolTipOf(about, about.UserName), world.system.user);
@@ -69,36 +69,36 @@ TEST_F(SecondaryWindowsInFront, TheFeedbackWindowTellsAFriendAndShowsItsNotes) {
     EXPECT_FALSE(feedback.Mail.visible());
 
     world.prompts.inputAnswer = L""; // cancelled or nothing typed
-    clickOn(feedback.Label4);
+    clickOn(feedback.TellAFriendLink);
     ASSERT_EQ(world.prompts.inputPrompts.size(), 1u);
     EXPECT_EQ(world.prompts.inputPrompts[0], L"Please insert your friend's full mail address:");
     EXPECT_EQ(world.prompts.inputOwner, feedback.hwnd());
     EXPECT_TRUE(world.shell.launches.empty()) << "no mail";
 
     world.prompts.inputAnswer = L"my friend@example.org; x";
-    clickOn(feedback.Label4);
+    clickOn(feedback.TellAFriendLink);
     expectSupportLaunch(lastLaunch(), L"mailto:my friend@example.org; x");
     EXPECT_EQ(feedback.Mail.text(), L"my friend@example.org; x");
 
     const size_t launches = world.shell.launches.size();
-    clickOn(feedback.Image1);
+    clickOn(feedback.FirstSiteNotePicture);
     EXPECT_TRUE(lastMessageIs(
         L"Free registration required to vote and add a review at downloads.example.com",
         MB_ICONINFORMATION, feedback.hwnd()));
-    clickOn(feedback.Image2);
+    clickOn(feedback.SecondSiteNotePicture);
     EXPECT_TRUE(lastMessageIs(L"Free registration required to add a review at "
                               L"fileden.example.org (No registration required to vote)",
                               MB_ICONINFORMATION, feedback.hwnd()));
     EXPECT_EQ(world.shell.launches.size(), launches) << "the notes open nothing";
 
-    clickOn(feedback.Label8);
+    clickOn(feedback.FirstSiteLink);
     expectShellOpen(lastLaunch(), L"https://downloads.example.com/");
-    clickOn(feedback.Label12);
+    clickOn(feedback.SecondSiteLink);
     expectShellOpen(lastLaunch(), L"https://fileden.example.org/");
-    clickOn(feedback.Label6);
+    clickOn(feedback.SupportMailLink);
     expectSupportLaunch(lastLaunch(), L"mailto:support@quillwright.example");
 
-    clickOn(feedback.Image3);
+    clickOn(feedback.ClosePicture);
     EXPECT_FALSE(feedback.visible());
     EXPECT_TRUE(main().enabled());
     EXPECT_EQ(GetForegroundWindow(), main().hwnd());
@@ -108,7 +108,7 @@ TEST_F(SecondaryWindowsInFront, TheFeedbackWindowTellsAFriendAndShowsItsNotes) {
 
 TEST_F(SecondaryWindows, MailToAFriendLoadsTheFeedbackWindowHiddenWhenNeeded) {
     ASSERT_FALSE(app.feedbackForm().loaded());
-    shell::MailFriend(world.shell, app.feedbackForm());
+    shell::mailFriend(world.shell, app.feedbackForm());
     EXPECT_TRUE(app.feedbackForm().loaded());
     EXPECT_FALSE(app.feedbackForm().visible());
     expectSupportLaunch(lastLaunch(), L"mailto:");

@@ -4,7 +4,7 @@
 #include "forms/res/resource.h"
 #include "support/Drive.h"
 #include "support/GdiCount.h"
-#include "support/Subclass.h"
+#include "support/MessageSpy.h"
 #include "support/WindowText.h"
 #include "ui/Form.h"
 #include "ui/SampleBox.h"
@@ -272,7 +272,7 @@ TEST_F(ControlLayer, PictureButtonShowsTheFocusRectangleUnlessTheWindowHidesItsC
     SendMessageW(picture, WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
     EXPECT_TRUE(GetUpdateRect(picture, nullptr, FALSE)) << "painted again";
     {
-        const Subclass cuesHidden(picture, [](UINT message, WPARAM, LPARAM) {
+        const MessageSpy cuesHidden(picture, [](UINT message, WPARAM, LPARAM) {
             return message == WM_QUERYUISTATE ? std::optional<LRESULT>(UISF_HIDEFOCUS)
                                               : std::nullopt;
         });

@@ -131,8 +131,9 @@ TEST(HigherDpi, FontsPicturesAndTheSampleFollowTheDpi) {
                  reinterpret_cast<LPARAM>(&where));
 
     LOGFONTW label{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(main.Label2.hwnd(), WM_GETFONT, 0, 0)),
-               sizeof label, &label);
+    GetObjectW(
+        reinterpret_cast<HFONT>(SendMessageW(main.DescriptionLine1.hwnd(), WM_GETFONT, 0, 0)),
+        sizeof label, &label);
     EXPECT_EQ(label.lfHeight, -16) << "Tahoma 8.25 points, 11 pixels at 96 dpi, 16 at 144";
     LOGFONTW sample{};
     GetObjectW(main.BigText.currentFont(), sizeof sample, &sample);
@@ -140,7 +141,8 @@ TEST(HigherDpi, FontsPicturesAndTheSampleFollowTheDpi) {
     EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(main.BigText.hwnd(), WM_GETFONT, 0, 0)),
               main.BigText.currentFont());
 
-    for (const PictureButton* picture : {&main.Image9, &main.RefreshList, &main.Image2}) {
+    for (const PictureButton* picture :
+         {&main.ExitPicture, &main.RefreshList, &main.SearchPicture}) {
         ICONINFO info{};
         ASSERT_TRUE(GetIconInfo(picture->picture(), &info));
         BITMAP bitmap{};
@@ -152,7 +154,7 @@ TEST(HigherDpi, FontsPicturesAndTheSampleFollowTheDpi) {
     }
 
     // A label that sizes itself is as wide as its text in the larger font.
-    const RECT text = drive::placeInParent(main.Label1.hwnd());
+    const RECT text = drive::placeInParent(main.WelcomeLabel.hwnd());
     EXPECT_GT(text.right - text.left, 150);
 }
 

@@ -1,5 +1,8 @@
 // The editing commands on the marker's target, and loading a text file into the sample.
 #include "editing/EditCommands.h"
+#include "platform/Clipboard.h"
+#include "platform/Handles.h"
+#include "support/Clipboard.h"
 #include "support/Drop.h"
 #include "support/MainWindowTest.h"
 #include "support/TempFolder.h"
@@ -132,6 +135,32 @@ TEST_F(Editing, PasteWithoutTextOnTheClipboardChangesNothing) {
     key('V');
     EXPECT_EQ(main().BigText.text(), L"keep this");
     EXPECT_EQ(main().BigText.selLength(), 4);
+}
+
+TEST(ClipboardGuards, AFailureWhileTheClipboardIsOpenAndItsTextLockedUnlocksAndClosesIt) {
+    const ClipboardKeeper keeper;
+    ASSERT_EQ(platform::clipboard::setText(nullptr, L"text"), platform::clipboard::Result::Done);
+    HANDLE text = nullptr;
+    bool thrown = false;
+    try {
+        const platform::clipboard::Opened clipboard(nullptr);
+        text = GetClipboardData(CF_UNICODETEXT);
+        const platform::LockedBlock chars(text);
+        if (clipboard && chars)
+            throw std::bad_alloc(); // as copying a text too large for memory would
+    } catch (const std::bad_alloc&) {
+        thrown = true;
+    }
+    ASSERT_TRUE(thrown) << "the clipboard opened and its text locked";
+    EXPECT_EQ(GlobalFlags(text) & GMEM_LOCKCOUNT, 0u) << "unlocked";
+    // Open from another thread, as another program would: refused while this one holds it.
+    bool openedElsewhere = false;
+    std::thread([&] {
+        openedElsewhere = OpenClipboard(nullptr);
+        if (openedElsewhere)
+            CloseClipboard();
+    }).join();
+    EXPECT_TRUE(openedElsewhere) << "closed";
 }
 
 TEST_F(Editing, CopyAndCutWithAnEmptySelectionLeaveTheClipboardAsItWas) {
@@ -354,7 +383,7 @@ TEST_F(DroppedFiles, FoldersUnreadableFilesAndAWaitingWindowLeaveTheSampleAsItWa
 
     // A handle that holds no drop, as one posted by another program arrives under Wine: it
     // is neither read nor freed.
-    const GlobalMemory other = globalCopy(std::string(64, 'x'));
+    const platform::GlobalBlock other = globalCopy(std::string(64, 'x'));
     ASSERT_TRUE(other);
     PostMessageW(main().hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(other.get()), 0);
     loop().yield();

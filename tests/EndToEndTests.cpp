@@ -326,7 +326,8 @@ TEST(EndToEnd, AFileDroppedByAnotherProgramLoadsWhereTheSystemPassesTheDropOnEls
     EXPECT_TRUE(GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
 
     // The sender's own copy, freed when the test ends.
-    const GlobalMemory drop = makeDrop({folder.file(L"dropped.txt"), folder.file(L"second.txt")});
+    const platform::GlobalBlock drop =
+        makeDrop({folder.file(L"dropped.txt"), folder.file(L"second.txt")});
     ASSERT_TRUE(PostMessageW(main, WM_DROPFILES, reinterpret_cast<WPARAM>(drop.get()), 0));
     // A click queued behind the drop: once it shows, the drop has been handled.
     ASSERT_TRUE(clickUntilChecked(bold, BST_CHECKED));

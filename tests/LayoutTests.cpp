@@ -5,7 +5,7 @@
 #include "forms/ReadForm.h"
 #include "support/Captions.h"
 #include "support/Drive.h"
-#include "support/Subclass.h"
+#include "support/MessageSpy.h"
 #include "support/WindowText.h"
 
 #include <gtest/gtest.h>
@@ -37,17 +37,18 @@ TEST(SplashLayout, CaptionSizeAndControls) {
     splash.show();
     EXPECT_EQ(windowText(splash.hwnd()), GLYPHMERE_SPLASH_CAPTION);
     expectFixedCaptionOnlyWindow(splash, 354, 115);
-    EXPECT_EQ(splash.Label1.caption(), L"Quillwright Software Presents:");
-    EXPECT_EQ(splash.Label2.caption(), L"Please wait while reading your Windows installed fonts.");
-    EXPECT_EQ(splash.Label3.caption(), L"This may take a few seconds only.");
-    EXPECT_EQ(splash.Label4.caption(), GLYPHMERE_MAIN_CAPTION);
+    EXPECT_EQ(splash.PresentsLabel.caption(), L"Quillwright Software Presents:");
+    EXPECT_EQ(splash.ReadingLabel.caption(),
+              L"Please wait while reading your Windows installed fonts.");
+    EXPECT_EQ(splash.ReadingNoteLabel.caption(), L"This may take a few seconds only.");
+    EXPECT_EQ(splash.ProductLabel.caption(), GLYPHMERE_MAIN_CAPTION);
     EXPECT_EQ(toolTipOf(splash, splash.CloseClick), L"Terminate Glyphmere");
     EXPECT_EQ(drive::placeInParent(splash.CloseClick.hwnd()).left, 328);
     EXPECT_EQ(drive::placeInParent(splash.CloseClick.hwnd()).top, 6);
-    EXPECT_EQ(drive::placeInParent(splash.Image2.hwnd()).right, 60);
-    EXPECT_EQ(drive::placeInParent(splash.Image2.hwnd()).bottom, 104);
-    EXPECT_EQ(drive::placeInParent(splash.Label2.hwnd()).top, 64);
-    EXPECT_EQ(drive::placeInParent(splash.Label2.hwnd()).bottom, 77)
+    EXPECT_EQ(drive::placeInParent(splash.LogoPicture.hwnd()).right, 60);
+    EXPECT_EQ(drive::placeInParent(splash.LogoPicture.hwnd()).bottom, 104);
+    EXPECT_EQ(drive::placeInParent(splash.ReadingLabel.hwnd()).top, 64);
+    EXPECT_EQ(drive::placeInParent(splash.ReadingLabel.hwnd()).bottom, 77)
         << "a label is one 13-pixel line";
     EXPECT_TRUE(splash.ReadingTimer.enabled());
     EXPECT_EQ(splash.ReadingTimer.interval(), 500u);
@@ -148,15 +149,16 @@ TEST_F(MainLayout, EveryRowStandsWhereTheTableSaysAndNoControlCoversAnother) {
                     findControl(main.layout(), other)->place.width == 0)
             << std::wstring(one) << " covers " << std::wstring(other);
 
-    const RECT label = drive::placeInParent(main.Label2.hwnd());
+    const RECT label = drive::placeInParent(main.DescriptionLine1.hwnd());
     EXPECT_EQ(label.bottom - label.top, 13) << "a label is one 13-pixel line";
-    EXPECT_EQ(main.Label1.caption(), L"Welcome to Glyphmere " GLYPHMERE_VERSION_W);
-    EXPECT_EQ(main.Label2.caption(), L"Glyphmere is a small program which gives you the ability "
-                                     L"to explore your Windows fonts.");
-    EXPECT_EQ(main.Label3.caption(),
+    EXPECT_EQ(main.WelcomeLabel.caption(), L"Welcome to Glyphmere " GLYPHMERE_VERSION_W);
+    EXPECT_EQ(main.DescriptionLine1.caption(),
+              L"Glyphmere is a small program which gives you the ability "
+              L"to explore your Windows fonts.");
+    EXPECT_EQ(main.DescriptionLine2.caption(),
               L"You can display your explored Windows fonts in an easy and elegant manner no "
               L"matter how many fonts you have.");
-    EXPECT_EQ(main.Label6.caption(), L"Insert your custom text here:");
+    EXPECT_EQ(main.SampleLabel.caption(), L"Insert your custom text here:");
     EXPECT_EQ(main.RemoveLabel.caption(), L"Remove all effects");
     EXPECT_EQ(main.Bold.caption(), L"Bold");
     EXPECT_EQ(main.Strikeout.caption(), L"Strikeout");
@@ -201,8 +203,8 @@ TEST_F(MainLayout, FontsOfTheTellingControls) {
     EXPECT_TRUE(fontOf(main.Italic).lfItalic);
     EXPECT_TRUE(fontOf(main.Underline).lfUnderline);
     EXPECT_TRUE(fontOf(main.Strikeout).lfStrikeOut);
-    EXPECT_EQ(fontOf(main.Label2).lfHeight, -11) << "Tahoma 8.25 points";
-    EXPECT_STREQ(fontOf(main.Label2).lfFaceName, L"Tahoma");
+    EXPECT_EQ(fontOf(main.DescriptionLine1).lfHeight, -11) << "Tahoma 8.25 points";
+    EXPECT_STREQ(fontOf(main.DescriptionLine1).lfFaceName, L"Tahoma");
     EXPECT_EQ(main.BigText.fontName(), L"Tahoma");
     EXPECT_EQ(main.BigText.foreColor(), RGB(0, 0, 0));
     EXPECT_EQ(main.Sizelist.foreColor(), RGB(0, 0, 0));
@@ -328,13 +330,17 @@ protected:
             }
     }
     MenuItem* itemNamed(std::wstring_view name) {
-        for (MenuItem* item : {&main.Minimize,      &main.ReportMenu,   &main.OpenFileMenu,
-                               &main.RefreshLisr,   &main.OpenWinFonts, &main.CharacterMapButton,
-                               &main.FontsCounter,  &main.Undo,         &main.Cut2,
-                               &main.Copy2,         &main.Paste2,       &main.Delete2,
-                               &main.RemoveEffects, &main.SelectAll,    &main.RemoveAll,
-                               &main.License,       &main.HowInstall,   &main.Contact,
-                               &main.LikeIt,        &main.Downloadcom,  &main.AboutPro})
+        for (MenuItem* item : {&main.Minimize,      &main.ReportMenu,
+                               &main.OpenFileMenu,  &main.RefreshListMenu,
+                               &main.OpenWinFonts,  &main.CharacterMapMenu,
+                               &main.FontsCounter,  &main.Undo,
+                               &main.CutMenu,       &main.CopyMenu,
+                               &main.PasteMenu,     &main.DeleteMenu,
+                               &main.RemoveEffects, &main.SelectAll,
+                               &main.RemoveAll,     &main.License,
+                               &main.HowInstall,    &main.Contact,
+                               &main.FeedbackMenu,  &main.ProductPageMenu,
+                               &main.AboutMenu})
             if (item->name() == name)
                 return item;
         return nullptr;
@@ -365,7 +371,7 @@ TEST_F(Shortcuts, EachShortcutRunsItsItemAheadOfTheFocusedTextBox) {
 
 TEST_F(Shortcuts, F1RunsRefreshAndOpensNoHelp) {
     int helpRequests = 0;
-    const Subclass countHelp(main.hwnd(), [&](UINT message, WPARAM, LPARAM) {
+    const MessageSpy countHelp(main.hwnd(), [&](UINT message, WPARAM, LPARAM) {
         helpRequests += message == WM_HELP ? 1 : 0;
         return std::optional<LRESULT>();
     });

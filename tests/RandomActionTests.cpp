@@ -56,15 +56,16 @@ protected:
         answerPromptsAtRandom();
         // A secondary window open: the main window waits, so act on that window.
         if (app.aboutForm().visible()) {
-            ui::Control* controls[] = {&app.aboutForm().Label6, &app.aboutForm().Label10,
-                                       &app.aboutForm().Image1, &app.aboutForm().About_License,
-                                       &app.aboutForm().MinimizeToTray2};
+            ui::Control* controls[] = {&app.aboutForm().SupportMailLink, &app.aboutForm().VoteLink,
+                                       &app.aboutForm().DonatePicture,
+                                       &app.aboutForm().LicenseButton, &app.aboutForm().OkButton};
             return clickOn(*pickOne(controls), "about window");
         }
         if (app.feedbackForm().visible()) {
-            ui::Control* controls[] = {&app.feedbackForm().Label4, &app.feedbackForm().Label6,
-                                       &app.feedbackForm().Label8, &app.feedbackForm().Image1,
-                                       &app.feedbackForm().Image2, &app.feedbackForm().Image3};
+            ui::Control* controls[] = {
+                &app.feedbackForm().TellAFriendLink,       &app.feedbackForm().SupportMailLink,
+                &app.feedbackForm().FirstSiteLink,         &app.feedbackForm().FirstSiteNotePicture,
+                &app.feedbackForm().SecondSiteNotePicture, &app.feedbackForm().ClosePicture};
             return clickOn(*pickOne(controls), "feedback window");
         }
         if (main.minimized()) {
@@ -121,12 +122,12 @@ protected:
         }
         default: {
             ui::Control* pictures[] = {
-                &main.RefreshList,  &main.FontFolder,      &main.SaveReport,
-                &main.CopyFontName, &main.FontCounterTool, &main.CharacterMap,
-                &main.OpenButton,   &main.ColorClick,      &main.Cut,
-                &main.Copy,         &main.Paste,           &main.Delete,
-                &main.UndoButton,   &main.ClearText,       &main.Image4,
-                &main.Image8};
+                &main.RefreshList,    &main.FontFolder,      &main.SaveReport,
+                &main.CopyFontName,   &main.FontCounterTool, &main.CharacterMap,
+                &main.OpenButton,     &main.ColorClick,      &main.Cut,
+                &main.Copy,           &main.Paste,           &main.Delete,
+                &main.UndoButton,     &main.ClearText,       &main.DonatePicture,
+                &main.MinimizePicture};
             return clickOn(*pickOne(pictures), "picture");
         }
         }
@@ -199,9 +200,9 @@ TEST_F(RandomActions, TheWindowKeepsItsInvariantsWhateverTheUserDoes) {
     // The secondary windows are made on first use, with their own fonts and pictures;
     // count from when they exist.
     drive::pressKey(loop(), main().FontFind.hwnd(), 'B', MOD_CONTROL);
-    drive::click(app.aboutForm().MinimizeToTray2.hwnd());
+    drive::click(app.aboutForm().OkButton.hwnd());
     drive::pressKey(loop(), main().FontFind.hwnd(), 'I', MOD_CONTROL);
-    drive::click(app.feedbackForm().Image3.hwnd());
+    drive::click(app.feedbackForm().ClosePicture.hwnd());
     loop().yield();
     ASSERT_TRUE(main().enabled());
     gdiAtStart = gdiObjectCount();

@@ -25,7 +25,7 @@ TEST_F(Launches, FontsFolderAndCharacterMapFromTheMenuAndThePictures) {
 TEST_F(Launches, DocumentsBesideTheProgramAreHandedOverUntested) {
     key('F'); // the how-to page, although it is missing
     expectShellOpen(lastLaunch(), beside(L"Install Fonts.htm"));
-    clickOn(main().Image4);
+    clickOn(main().DonatePicture);
     expectShellOpen(lastLaunch(), beside(L"Donate with PayPal.exe"));
     EXPECT_TRUE(world.prompts.messageBoxes.empty()) << "nothing from the program";
 }
@@ -44,8 +44,8 @@ TEST_F(Launches, TheLicenceIsTestedFirstFromTheMenuAndFromTheAboutWindow) {
     const auto fromMenu = [&] { key('L'); };
     const auto fromAbout = [&] {
         key('B');
-        clickOn(app.aboutForm().About_License);
-        clickOn(app.aboutForm().MinimizeToTray2);
+        clickOn(app.aboutForm().LicenseButton);
+        clickOn(app.aboutForm().OkButton);
     };
     const std::wstring licence = beside(L"License Agreement.rtf");
     for (const bool inAbout : {false, true}) {

@@ -176,7 +176,7 @@ TEST_F(Leaving, ByTheExitMenuItem) {
 }
 
 TEST_F(Leaving, ByTheBannersExitPicture) {
-    drive::click(app.mainForm().Image9.hwnd());
+    drive::click(app.mainForm().ExitPicture.hwnd());
     drive::pumpUntil(app.loop(), [&] { return world.system.ends > 0; });
     expectEndedWithTheMainWindowUnloaded();
 }
@@ -197,7 +197,7 @@ TEST_F(Leaving, MinimisingByMenuShortcutOrPictureChangesNothingElse) {
     EXPECT_TRUE(drive::pumpUntil(app.loop(), minimized, 2000));
     ShowWindow(main.hwnd(), SW_RESTORE);
     EXPECT_FALSE(main.minimized());
-    drive::click(main.Image8.hwnd());
+    drive::click(main.MinimizePicture.hwnd());
     EXPECT_TRUE(drive::pumpUntil(app.loop(), minimized, 2000));
     EXPECT_TRUE(main.loaded());
     EXPECT_EQ(main.BigText.text(), L"sample");

@@ -27,9 +27,9 @@ void App::wire() {
     main_.onUnload = [this] { leave(); };
     main_.onCloseRequest = [this] { main_.unload(); };
     main_.Quit.onClick = [this] { unloadMain(); };
-    main_.Image9.onClick = [this] { unloadMain(); };
+    main_.ExitPicture.onClick = [this] { unloadMain(); };
     main_.Minimize.onClick = [this] { main_.minimize(); };
-    main_.Image8.onClick = [this] { main_.minimize(); };
+    main_.MinimizePicture.onClick = [this] { main_.minimize(); };
 
     wirePreview(main_, services_);
     wireEditing(main_, services_);

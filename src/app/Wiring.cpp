@@ -1,5 +1,7 @@
 #include "app/Wiring.h"
 
+#include "aboutfeedback/AboutWindow.h"
+#include "aboutfeedback/FeedbackWindow.h"
 #include "editing/EditCommands.h"
 #include "editing/OpenFile.h"
 #include "forms/Product.h"
@@ -7,12 +9,10 @@
 #include "preview/FindFont.h"
 #include "preview/FontChoice.h"
 #include "preview/FontListCommands.h"
-#include "report/ReportCode.h"
-#include "secondary/AboutWindow.h"
-#include "secondary/FeedbackWindow.h"
+#include "report/ReportCommand.h"
 #include "shell/LaunchCommands.h"
 #include "shell/ShellOpen.h"
-#include "shell/Support.h"
+#include "shell/WebAndMail.h"
 
 namespace app {
 
@@ -39,26 +39,26 @@ void wirePreview(forms::MainForm& main, platform::Services& services) {
 
     main.FontsCounter.onClick = [&main, &prompts] { preview::countFonts(main, prompts); };
     main.FontCounterTool.onClick = [&main, &prompts] { preview::countFonts(main, prompts); };
-    main.RefreshLisr.onClick = [&main] { preview::refreshList(main); };
+    main.RefreshListMenu.onClick = [&main] { preview::refreshList(main); };
     main.RefreshList.onClick = [&main] { preview::refreshList(main); };
     main.CopyFontName.onClick = [&main, &prompts] { preview::copyFontName(main, prompts); };
 }
 
 void wireEditing(forms::MainForm& main, platform::Services& services) {
     auto& prompts = services.prompts;
-    main.Undo.onClick = [&main] { editing::UndoCode(main); };
-    main.UndoButton.onClick = [&main] { editing::UndoCode(main); };
-    main.Cut2.onClick = [&main] { editing::CutCode(main); };
-    main.Cut.onClick = [&main] { editing::CutCode(main); };
-    main.Copy2.onClick = [&main] { editing::CopyCode(main); };
-    main.Copy.onClick = [&main] { editing::CopyCode(main); };
-    main.Paste2.onClick = [&main] { editing::PasteCode(main); };
-    main.Paste.onClick = [&main] { editing::PasteCode(main); };
-    main.Delete2.onClick = [&main] { editing::DelCode(main); };
-    main.Delete.onClick = [&main] { editing::DelCode(main); };
-    main.SelectAll.onClick = [&main] { editing::SelectAllCode(main); };
-    main.OpenFileMenu.onClick = [&main, &prompts] { editing::OpenFile(main, prompts); };
-    main.OpenButton.onClick = [&main, &prompts] { editing::OpenFile(main, prompts); };
+    main.Undo.onClick = [&main] { editing::undoEdit(main); };
+    main.UndoButton.onClick = [&main] { editing::undoEdit(main); };
+    main.CutMenu.onClick = [&main] { editing::cutSelection(main); };
+    main.Cut.onClick = [&main] { editing::cutSelection(main); };
+    main.CopyMenu.onClick = [&main] { editing::copySelection(main); };
+    main.Copy.onClick = [&main] { editing::copySelection(main); };
+    main.PasteMenu.onClick = [&main] { editing::pasteText(main); };
+    main.Paste.onClick = [&main] { editing::pasteText(main); };
+    main.DeleteMenu.onClick = [&main] { editing::deleteSelection(main); };
+    main.Delete.onClick = [&main] { editing::deleteSelection(main); };
+    main.SelectAll.onClick = [&main] { editing::selectAll(main); };
+    main.OpenFileMenu.onClick = [&main, &prompts] { editing::openTextFile(main, prompts); };
+    main.OpenButton.onClick = [&main, &prompts] { editing::openTextFile(main, prompts); };
     main.onFilesDropped = [&main](const std::vector<std::wstring>& files) {
         editing::openDroppedFiles(main, files);
     };
@@ -66,8 +66,8 @@ void wireEditing(forms::MainForm& main, platform::Services& services) {
 
 void wireReport(forms::MainForm& main, platform::Services& services) {
     auto& prompts = services.prompts;
-    main.ReportMenu.onClick = [&main, &prompts] { report::ReportCode(main, prompts); };
-    main.SaveReport.onClick = [&main, &prompts] { report::ReportCode(main, prompts); };
+    main.ReportMenu.onClick = [&main, &prompts] { report::saveReport(main, prompts); };
+    main.SaveReport.onClick = [&main, &prompts] { report::saveReport(main, prompts); };
 }
 
 // The handlers below outlive the calls that make them: each names what it captures, and
@@ -81,21 +81,21 @@ void wireLaunches(Windows w, platform::Services& services) {
     auto& shell = services.shell;
     main.OpenWinFonts.onClick = [&splash, &shell] { shell::openFontsFolder(shell, splash); };
     main.FontFolder.onClick = [&splash, &shell] { shell::openFontsFolder(shell, splash); };
-    main.CharacterMapButton.onClick = [&splash, &shell] { shell::openCharacterMap(shell, splash); };
+    main.CharacterMapMenu.onClick = [&splash, &shell] { shell::openCharacterMap(shell, splash); };
     main.CharacterMap.onClick = [&splash, &shell] { shell::openCharacterMap(shell, splash); };
     main.HowInstall.onClick = [&splash, &services] { shell::openHowTo(services, splash); };
     main.License.onClick = [&splash, &services, &main] {
         shell::openLicense(services, splash, main.hwnd());
     };
-    main.Image4.onClick = [&splash, &services] { shell::openDonation(services, splash); };
-    main.Contact.onClick = [&shell] { shell::MailSupport(shell); };
-    main.Downloadcom.onClick = [&shell] { shell::OpenDownloadPage(shell); };
-    // The secondary windows are not modal, but the main window waits while one is open.
-    main.AboutPro.onClick = [&main, &about] {
+    main.DonatePicture.onClick = [&splash, &services] { shell::openDonation(services, splash); };
+    main.Contact.onClick = [&shell] { shell::mailSupport(shell); };
+    main.ProductPageMenu.onClick = [&shell] { shell::openProductPage(shell); };
+    // The about and feedback windows are not modal, but the main window waits while one is open.
+    main.AboutMenu.onClick = [&main, &about] {
         main.setEnabled(false);
         about.show();
     };
-    main.LikeIt.onClick = [&main, &feedback] {
+    main.FeedbackMenu.onClick = [&main, &feedback] {
         feedback.show();
         main.setEnabled(false);
     };
@@ -106,17 +106,17 @@ void wireAbout(Windows w, platform::Services& services) {
     forms::MainForm& main = w.main;
     forms::AboutForm& about = w.about;
     auto& shell = services.shell;
-    about.onLoad = [&about, &services] { secondary::aboutLoaded(about, services.system); };
-    about.About_License.onClick = [&splash, &services, &about] {
+    about.onLoad = [&about, &services] { aboutfeedback::aboutLoaded(about, services.system); };
+    about.LicenseButton.onClick = [&splash, &services, &about] {
         shell::openLicense(services, splash, about.hwnd());
     };
-    about.Image1.onClick = [&splash, &services] { shell::openDonation(services, splash); };
-    about.Label10.onClick = [&shell] { shell::OpenDownloadPage(shell); };
-    about.Label6.onClick = [&shell] { shell::MailSupport(shell); };
+    about.DonatePicture.onClick = [&splash, &services] { shell::openDonation(services, splash); };
+    about.VoteLink.onClick = [&shell] { shell::openProductPage(shell); };
+    about.SupportMailLink.onClick = [&shell] { shell::mailSupport(shell); };
     // Every way of closing gives the main window back.
-    about.MinimizeToTray2.onClick = [&main, &about] { secondary::closeAbout(about, main); };
-    about.onEscape = [&main, &about] { secondary::closeAbout(about, main); };
-    about.onCloseRequest = [&main, &about] { secondary::closeAbout(about, main); };
+    about.OkButton.onClick = [&main, &about] { aboutfeedback::closeAbout(about, main); };
+    about.onEscape = [&main, &about] { aboutfeedback::closeAbout(about, main); };
+    about.onCloseRequest = [&main, &about] { aboutfeedback::closeAbout(about, main); };
 }
 
 void wireFeedback(Windows w, platform::Services& services) {
@@ -124,27 +124,29 @@ void wireFeedback(Windows w, platform::Services& services) {
     forms::MainForm& main = w.main;
     forms::ForGlyphmere& feedback = w.feedback;
     auto& shell = services.shell;
-    feedback.Label6.onClick = [&shell] { shell::MailSupport(shell); };
-    feedback.Label4.onClick = [&feedback, &services] {
-        secondary::tellAFriend(feedback, services);
+    feedback.SupportMailLink.onClick = [&shell] { shell::mailSupport(shell); };
+    feedback.TellAFriendLink.onClick = [&feedback, &services] {
+        aboutfeedback::tellAFriend(feedback, services);
     };
-    feedback.Label8.onClick = [&splash, &shell] {
-        shell::ShellOpen(shell, splash.hwnd(), std::wstring(forms::product::firstSiteHome), L"",
+    feedback.FirstSiteLink.onClick = [&splash, &shell] {
+        shell::shellOpen(shell, splash.hwnd(), std::wstring(forms::product::firstSiteHome), L"",
                          L"");
     };
-    feedback.Label12.onClick = [&splash, &shell] {
-        shell::ShellOpen(shell, splash.hwnd(), std::wstring(forms::product::secondSiteHome), L"",
+    feedback.SecondSiteLink.onClick = [&splash, &shell] {
+        shell::shellOpen(shell, splash.hwnd(), std::wstring(forms::product::secondSiteHome), L"",
                          L"");
     };
-    feedback.Image1.onClick = [&feedback, &services] {
-        secondary::firstSiteNote(feedback, services.prompts);
+    feedback.FirstSiteNotePicture.onClick = [&feedback, &services] {
+        aboutfeedback::firstSiteNote(feedback, services.prompts);
     };
-    feedback.Image2.onClick = [&feedback, &services] {
-        secondary::secondSiteNote(feedback, services.prompts);
+    feedback.SecondSiteNotePicture.onClick = [&feedback, &services] {
+        aboutfeedback::secondSiteNote(feedback, services.prompts);
     };
-    feedback.Image3.onClick = [&main, &feedback] { secondary::closeFeedback(feedback, main); };
-    feedback.onEscape = [&main, &feedback] { secondary::closeFeedback(feedback, main); };
-    feedback.onCloseRequest = [&main, &feedback] { secondary::closeFeedback(feedback, main); };
+    feedback.ClosePicture.onClick = [&main, &feedback] {
+        aboutfeedback::closeFeedback(feedback, main);
+    };
+    feedback.onEscape = [&main, &feedback] { aboutfeedback::closeFeedback(feedback, main); };
+    feedback.onCloseRequest = [&main, &feedback] { aboutfeedback::closeFeedback(feedback, main); };
 }
 
 } // namespace app

@@ -10,11 +10,11 @@ ui::TextBox& target(forms::MainForm& main) {
     return main.FontFind;
 }
 
-void UndoCode(forms::MainForm& main) {
+void undoEdit(forms::MainForm& main) {
     target(main).undo();
 }
 
-void CutCode(forms::MainForm& main) {
+void cutSelection(forms::MainForm& main) {
     ui::TextBox& box = target(main);
     const std::wstring selected = box.selText();
     // Nothing selected: the clipboard keeps what the user had. The text goes only once
@@ -25,25 +25,25 @@ void CutCode(forms::MainForm& main) {
         box.setSelText(L"");
 }
 
-void CopyCode(forms::MainForm& main) {
+void copySelection(forms::MainForm& main) {
     const std::wstring selected = target(main).selText();
     if (!selected.empty())
         platform::clipboard::setText(main.hwnd(), selected);
 }
 
-void PasteCode(forms::MainForm& main) {
+void pasteText(forms::MainForm& main) {
     // A clipboard without text leaves the selection where it is.
     if (const auto text = platform::clipboard::text(main.hwnd()))
         target(main).setSelText(*text);
 }
 
-void DelCode(forms::MainForm& main) {
+void deleteSelection(forms::MainForm& main) {
     ui::TextBox& box = target(main);
     if (box.selLength() > 0)
         box.setSelText(L"");
 }
 
-void SelectAllCode(forms::MainForm& main) {
+void selectAll(forms::MainForm& main) {
     ui::TextBox& box = target(main);
     box.setSelStart(0);
     box.setSelLength(box.textLength());

@@ -8,11 +8,11 @@ namespace editing {
 
 ui::TextBox& target(forms::MainForm& main);
 
-void UndoCode(forms::MainForm& main);
-void CutCode(forms::MainForm& main);
-void CopyCode(forms::MainForm& main);
-void PasteCode(forms::MainForm& main);
-void DelCode(forms::MainForm& main);
-void SelectAllCode(forms::MainForm& main);
+void undoEdit(forms::MainForm& main);
+void cutSelection(forms::MainForm& main);
+void copySelection(forms::MainForm& main);
+void pasteText(forms::MainForm& main);
+void deleteSelection(forms::MainForm& main);
+void selectAll(forms::MainForm& main);
 
 } // namespace editing

@@ -25,7 +25,7 @@ void loadIntoSample(forms::MainForm& main, const std::wstring& path) {
 
 } // namespace
 
-void OpenFile(forms::MainForm& main, platform::Prompts& prompts) {
+void openTextFile(forms::MainForm& main, platform::Prompts& prompts) {
     main.ForOpen.fileName.clear(); // every showing starts with an empty name
     platform::FileDialogRequest request{std::wstring(main.ForOpen.settings.title),
                                         std::wstring(main.ForOpen.settings.filter), L"", 0};

@@ -8,9 +8,9 @@
 
 namespace editing {
 
-void OpenFile(forms::MainForm& main, platform::Prompts& prompts); // OpenButton, OpenFileMenu
+void openTextFile(forms::MainForm& main, platform::Prompts& prompts); // OpenButton, OpenFileMenu
 
-// Files dragged onto the main window: the first is loaded as OpenFile loads the chosen one.
+// Files dragged onto the main window: the first is loaded as openTextFile loads the chosen one.
 void openDroppedFiles(forms::MainForm& main, const std::vector<std::wstring>& files);
 
 } // namespace editing

@@ -1,5 +1,7 @@
 #pragma once
 // The about window: name, version, rights, the user's name, contact and the licence.
+// Members are named for what they are; the string beside each is the control's stored
+// name, by which its layout table and outside tools know it.
 #include "ui/Form.h"
 
 namespace forms {
@@ -10,22 +12,22 @@ class AboutForm : public ui::Form {
 public:
     AboutForm() : Form(aboutFormLayout()) {}
 
-    ui::PictureButton Image3{*this, L"Image3"};
-    ui::Label Label3{*this, L"Label3"};
-    ui::Label Label4{*this, L"Label4"};
-    ui::Label Label2{*this, L"Label2"};
+    ui::PictureButton LogoPicture{*this, L"Image3"};
+    ui::Label ProductLabel{*this, L"Label3"};
+    ui::Label RightsLabel{*this, L"Label4"};
+    ui::Label RegisteredToLabel{*this, L"Label2"};
     ui::Label UserName{*this, L"UserName"};
-    ui::PictureButton Image1{*this, L"Image1"};
-    ui::Label Label8{*this, L"Label8"};
-    ui::Label Label9{*this, L"Label9"};
-    ui::Label Label6{*this, L"Label6"};
-    ui::Label Label15{*this, L"Label15"};
-    ui::Label Label10{*this, L"Label10"};
-    ui::Label Label12{*this, L"Label12"};
-    ui::Label Label5{*this, L"Label5"};
-    ui::Label Label14{*this, L"Label14"};
-    ui::CommandButton About_License{*this, L"About_License"};
-    ui::CommandButton MinimizeToTray2{*this, L"MinimizeToTray2"};
+    ui::PictureButton DonatePicture{*this, L"Image1"};
+    ui::Label ContactLabel{*this, L"Label8"};
+    ui::Label MailLabel{*this, L"Label9"};
+    ui::Label SupportMailLink{*this, L"Label6"};
+    ui::Label LegalWarningLabel{*this, L"Label15"};
+    ui::Label VoteLink{*this, L"Label10"};
+    ui::Label FooterProductLabel{*this, L"Label12"};
+    ui::Label FooterRightsLabel{*this, L"Label5"};
+    ui::Label FooterRightsLine2{*this, L"Label14"};
+    ui::CommandButton LicenseButton{*this, L"About_License"};
+    ui::CommandButton OkButton{*this, L"MinimizeToTray2"};
 };
 
 } // namespace forms

@@ -1,6 +1,8 @@
 #pragma once
 // The main window: the banner, the finding and choosing column, the size, effects and
 // sample column, and the menu bar.
+// Members are named for what they are; the string beside each is the control's stored
+// name, by which its layout table and outside tools know it.
 #include "forms/MainMenu.h"
 #include "ui/CommonDialog.h"
 #include "ui/Form.h"
@@ -18,13 +20,13 @@ public:
     MainForm() : Form(mainFormLayout(), mainMenu()) {}
 
     // Banner
-    ui::PictureButton Image4{*this, L"Image4"};
-    ui::PictureButton Image3{*this, L"Image3"};
-    ui::Label Label3{*this, L"Label3"};
-    ui::Label Label2{*this, L"Label2"};
-    ui::Label Label1{*this, L"Label1"};
-    ui::PictureButton Image9{*this, L"Image9"};
-    ui::PictureButton Image8{*this, L"Image8"};
+    ui::PictureButton DonatePicture{*this, L"Image4"};
+    ui::PictureButton LogoPicture{*this, L"Image3"};
+    ui::Label DescriptionLine2{*this, L"Label3"};
+    ui::Label DescriptionLine1{*this, L"Label2"};
+    ui::Label WelcomeLabel{*this, L"Label1"};
+    ui::PictureButton ExitPicture{*this, L"Image9"};
+    ui::PictureButton MinimizePicture{*this, L"Image8"};
 
     // Tool row
     ui::PictureButton RefreshList{*this, L"RefreshList"};
@@ -35,7 +37,7 @@ public:
     ui::PictureButton CharacterMap{*this, L"CharacterMap"};
 
     // Effects row
-    ui::PictureButton Image1{*this, L"Image1"};
+    ui::PictureButton EffectsPicture{*this, L"Image1"};
     ui::CheckBox Bold{*this, L"Bold"};
     ui::CheckBox Italic{*this, L"Italic"};
     ui::CheckBox Underline{*this, L"Underline"};
@@ -43,13 +45,13 @@ public:
     ui::Label RemoveLabel{*this, L"RemoveLabel"};
 
     // Finding and choosing a font
-    ui::PictureButton Image2{*this, L"Image2"};
+    ui::PictureButton SearchPicture{*this, L"Image2"};
     ui::TextBox FontFind{*this, L"FontFind"};
     ui::ListBox FontList{*this, L"FontList"};
 
     // Size and sample
     ui::ListBox Sizelist{*this, L"Sizelist"};
-    ui::Label Label6{*this, L"Label6"};
+    ui::Label SampleLabel{*this, L"Label6"};
     ui::PictureButton OpenButton{*this, L"OpenButton"};
     ui::PictureButton ColorClick{*this, L"ColorClick"};
     ui::PictureButton Cut{*this, L"Cut"};
@@ -69,24 +71,24 @@ public:
     ui::MenuItem Quit{*this, L"Quit"};
     ui::MenuItem ReportMenu{*this, L"ReportMenu"};
     ui::MenuItem OpenFileMenu{*this, L"OpenFileMenu"};
-    ui::MenuItem RefreshLisr{*this, L"RefreshLisr"};
+    ui::MenuItem RefreshListMenu{*this, L"RefreshLisr"};
     ui::MenuItem OpenWinFonts{*this, L"OpenWinFonts"};
-    ui::MenuItem CharacterMapButton{*this, L"CharacterMapButton"};
+    ui::MenuItem CharacterMapMenu{*this, L"CharacterMapButton"};
     ui::MenuItem FontsCounter{*this, L"FontsCounter"};
     ui::MenuItem Undo{*this, L"Undo"};
-    ui::MenuItem Cut2{*this, L"Cut2"};
-    ui::MenuItem Copy2{*this, L"Copy2"};
-    ui::MenuItem Paste2{*this, L"Paste2"};
-    ui::MenuItem Delete2{*this, L"Delete2"};
+    ui::MenuItem CutMenu{*this, L"Cut2"};
+    ui::MenuItem CopyMenu{*this, L"Copy2"};
+    ui::MenuItem PasteMenu{*this, L"Paste2"};
+    ui::MenuItem DeleteMenu{*this, L"Delete2"};
     ui::MenuItem RemoveEffects{*this, L"RemoveEffects"};
     ui::MenuItem SelectAll{*this, L"SelectAll"};
     ui::MenuItem RemoveAll{*this, L"RemoveAll"};
     ui::MenuItem License{*this, L"License"};
     ui::MenuItem HowInstall{*this, L"HowInstall"};
     ui::MenuItem Contact{*this, L"Contact"};
-    ui::MenuItem LikeIt{*this, L"LikeIt"};
-    ui::MenuItem Downloadcom{*this, L"Downloadcom"};
-    ui::MenuItem AboutPro{*this, L"AboutPro"};
+    ui::MenuItem FeedbackMenu{*this, L"LikeIt"};
+    ui::MenuItem ProductPageMenu{*this, L"Downloadcom"};
+    ui::MenuItem AboutMenu{*this, L"AboutPro"};
 
     // Common dialogs
     ui::CommonDialog ForOpen{forOpenSettings()};

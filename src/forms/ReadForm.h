@@ -1,5 +1,7 @@
 #pragma once
 // The splash window: shown while the installed font names are read.
+// Members are named for what they are; the string beside each is the control's stored
+// name, by which its layout table and outside tools know it.
 #include "ui/Form.h"
 
 namespace forms {
@@ -12,11 +14,11 @@ public:
 
     ui::Timer ReadingTimer{*this, L"ReadingTimer"};
     ui::PictureButton CloseClick{*this, L"CloseClick"};
-    ui::Label Label3{*this, L"Label3"};
-    ui::Label Label2{*this, L"Label2"};
-    ui::PictureButton Image2{*this, L"Image2"};
-    ui::Label Label1{*this, L"Label1"};
-    ui::Label Label4{*this, L"Label4"};
+    ui::Label ReadingNoteLabel{*this, L"Label3"};
+    ui::Label ReadingLabel{*this, L"Label2"};
+    ui::PictureButton LogoPicture{*this, L"Image2"};
+    ui::Label PresentsLabel{*this, L"Label1"};
+    ui::Label ProductLabel{*this, L"Label4"};
 };
 
 } // namespace forms

@@ -13,9 +13,19 @@ enum class Result {
     Failed, // the clipboard was not changed for another reason
 };
 
-// Opens the clipboard, trying again for about half a second while another program
-// holds it. The caller closes it.
-bool open(HWND owner);
+// The clipboard opened for a scope, trying again for about half a second while another
+// program holds it, and closed again whatever way the scope ends.
+class Opened {
+public:
+    explicit Opened(HWND owner);
+    ~Opened();
+    Opened(const Opened&) = delete;
+    Opened& operator=(const Opened&) = delete;
+    explicit operator bool() const { return open_; }
+
+private:
+    bool open_ = false;
+};
 
 // Replaces the clipboard's contents by the text alone. Nothing is emptied unless the
 // text can take its place.

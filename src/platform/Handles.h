@@ -1,8 +1,10 @@
 #pragma once
-// Owners for the system's handles: each frees its handle exactly once, when it goes away
-// or takes another, and moves but never copies. Scoped helpers give back a borrowed
-// device context and restore what a selection replaced.
+// Owners for the system's handles and COM objects: each frees its handle exactly once, when
+// it goes away or takes another, and moves but never copies. Scoped helpers give back a
+// borrowed device context, restore what a selection replaced and unlock a locked block.
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <utility>
 
@@ -38,20 +40,29 @@ private:
 };
 
 namespace traits {
-template <typename Handle> struct GdiObject {
+// Most handles are null when there is none.
+template <typename Handle> struct NullWhenNone {
     static Handle empty() { return nullptr; }
     static bool valid(Handle handle) { return handle != nullptr; }
+};
+template <typename Handle> struct GdiObject : NullWhenNone<Handle> {
     static void free(Handle handle) { DeleteObject(handle); }
 };
-struct Icon {
-    static HICON empty() { return nullptr; }
-    static bool valid(HICON icon) { return icon != nullptr; }
+struct Icon : NullWhenNone<HICON> {
     static void free(HICON icon) { DestroyIcon(icon); }
 };
-struct Accelerators {
-    static HACCEL empty() { return nullptr; }
-    static bool valid(HACCEL table) { return table != nullptr; }
+struct Accelerators : NullWhenNone<HACCEL> {
     static void free(HACCEL table) { DestroyAcceleratorTable(table); }
+};
+struct GlobalMemory : NullWhenNone<HGLOBAL> {
+    static void free(HGLOBAL block) { GlobalFree(block); }
+};
+// A menu takes its popups with it.
+struct Menu : NullWhenNone<HMENU> {
+    static void free(HMENU menu) { DestroyMenu(menu); }
+};
+struct Drop : NullWhenNone<HDROP> {
+    static void free(HDROP drop) { DragFinish(drop); }
 };
 // Kernel calls answer failure with null or with INVALID_HANDLE_VALUE, depending on the call.
 struct Kernel {
@@ -66,6 +77,9 @@ using Brush = Owned<HBRUSH, traits::GdiObject<HBRUSH>>;
 using Icon = Owned<HICON, traits::Icon>;
 using AcceleratorTable = Owned<HACCEL, traits::Accelerators>;
 using KernelHandle = Owned<HANDLE, traits::Kernel>;
+using GlobalBlock = Owned<HGLOBAL, traits::GlobalMemory>;
+using Menu = Owned<HMENU, traits::Menu>;
+using Drop = Owned<HDROP, traits::Drop>;
 
 // A COM interface pointer that holds one reference and gives it back once.
 template <typename Interface> class ComPointer {
@@ -135,6 +149,28 @@ public:
 private:
     HDC dc_;
     HGDIOBJ old_;
+};
+
+// The memory of a movable block, locked for a scope; the block itself is only borrowed.
+class LockedBlock {
+public:
+    explicit LockedBlock(HGLOBAL block)
+        : block_(block), data_(block ? GlobalLock(block) : nullptr) {}
+    ~LockedBlock() {
+        if (data_)
+            GlobalUnlock(block_);
+    }
+    LockedBlock(const LockedBlock&) = delete;
+    LockedBlock& operator=(const LockedBlock&) = delete;
+
+    explicit operator bool() const { return data_ != nullptr; }
+    void* data() const { return data_; }
+    // The block's size in bytes, which may be more than was asked for; 0 when not locked.
+    SIZE_T size() const { return data_ ? GlobalSize(block_) : 0; }
+
+private:
+    HGLOBAL block_;
+    void* data_;
 };
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "platform/Win32Platform.h"
 
+#include "platform/CallbackGuard.h"
 #include "platform/Handles.h"
 
 #include <unordered_set>
@@ -14,12 +15,18 @@ struct Enumeration {
 };
 
 int CALLBACK onFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM context) {
-    auto& enumeration = *reinterpret_cast<Enumeration*>(context);
-    std::wstring name = font->lfFaceName;
-    // The system reports a family once per character set; the list wants it once.
-    if (enumeration.seen.insert(name).second)
-        enumeration.names->push_back(std::move(name));
-    return 1;
+    // Out of memory, the reading stops there with the names it has.
+    return guardCallback(
+        "the font enumeration",
+        [&] {
+            auto& enumeration = *reinterpret_cast<Enumeration*>(context);
+            std::wstring name = font->lfFaceName;
+            // The system reports a family once per character set; the list wants it once.
+            if (enumeration.seen.insert(name).second)
+                enumeration.names->push_back(std::move(name));
+            return 1;
+        },
+        [] { return 0; });
 }
 
 } // namespace

@@ -4,13 +4,13 @@
 
 namespace preview {
 
-void FindInList(ui::ListBox& list, const std::wstring& text) {
+void findInList(ui::ListBox& list, const std::wstring& text) {
     list.setListIndex(list.findPrefix(text));
 }
 
 void findAsYouType(forms::MainForm& main) {
     ui::SampleBox::Batch oneFont(main.BigText);
-    FindInList(main.FontList, main.FontFind.text());
+    findInList(main.FontList, main.FontFind.text());
     sizeChosen(main);
 }
 

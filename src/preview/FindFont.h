@@ -9,7 +9,7 @@ namespace preview {
 
 // Selects the list's first entry that begins with the text, ignoring case; no entry when
 // none does. The selection raises the list's click handling.
-void FindInList(ui::ListBox& list, const std::wstring& text);
+void findInList(ui::ListBox& list, const std::wstring& text);
 
 void findAsYouType(forms::MainForm& main); // FontFind change
 void findBoxUsed(forms::MainForm& main);   // FontFind click or focus

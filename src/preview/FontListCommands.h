@@ -6,7 +6,7 @@
 namespace preview {
 
 void countFonts(forms::MainForm& main, platform::Prompts& prompts); // FontsCounter, FontCounterTool
-void refreshList(forms::MainForm& main);                            // RefreshLisr, RefreshList
+void refreshList(forms::MainForm& main);                            // RefreshListMenu, RefreshList
 void copyFontName(forms::MainForm& main, platform::Prompts& prompts); // CopyFontName
 
 } // namespace preview

@@ -11,20 +11,20 @@ std::wstring besideProgram(platform::System& system, const std::wstring& name) {
 }
 
 void openFontsFolder(platform::Shell& shell, const forms::ReadForm& splash) {
-    ShellOpen(shell, splash.hwnd(), L"Fonts", L"", L"");
+    shellOpen(shell, splash.hwnd(), L"Fonts", L"", L"");
 }
 
 void openCharacterMap(platform::Shell& shell, const forms::ReadForm& splash) {
-    ShellOpen(shell, splash.hwnd(), L"charmap.exe", L"", L"");
+    shellOpen(shell, splash.hwnd(), L"charmap.exe", L"", L"");
 }
 
 void openHowTo(platform::Services& services, const forms::ReadForm& splash) {
-    ShellOpen(services.shell, splash.hwnd(), besideProgram(services.system, L"Install Fonts.htm"),
+    shellOpen(services.shell, splash.hwnd(), besideProgram(services.system, L"Install Fonts.htm"),
               L"", L"");
 }
 
 void openDonation(platform::Services& services, const forms::ReadForm& splash) {
-    ShellOpen(services.shell, splash.hwnd(),
+    shellOpen(services.shell, splash.hwnd(),
               besideProgram(services.system, L"Donate with PayPal.exe"), L"", L"");
 }
 
@@ -37,7 +37,7 @@ void openLicense(platform::Services& services, const forms::ReadForm& splash, HW
                                     forms::message::warning, forms::message::title);
         return;
     }
-    ShellOpen(services.shell, splash.hwnd(), path, L"", L"");
+    shellOpen(services.shell, splash.hwnd(), path, L"", L"");
 }
 
 } // namespace shell

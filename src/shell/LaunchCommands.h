@@ -14,12 +14,12 @@ std::wstring besideProgram(platform::System& system, const std::wstring& name);
 void openFontsFolder(platform::Shell& shell,
                      const forms::ReadForm& splash); // OpenWinFonts, FontFolder
 void openCharacterMap(platform::Shell& shell,
-                      const forms::ReadForm& splash); // CharacterMapButton, CharacterMap
+                      const forms::ReadForm& splash); // CharacterMapMenu, CharacterMap
 void openHowTo(platform::Services& services, const forms::ReadForm& splash); // HowInstall
 void openDonation(platform::Services& services,
-                  const forms::ReadForm& splash); // Image4, about's Image1
+                  const forms::ReadForm& splash); // DonatePicture, about's DonatePicture
 // Tested by opening it for reading first; a warning, owned by `owner`, when that fails.
 void openLicense(platform::Services& services, const forms::ReadForm& splash,
-                 HWND owner); // License, About_License
+                 HWND owner); // License, about's LicenseButton
 
 } // namespace shell

@@ -8,7 +8,7 @@ namespace shell {
 
 // Owned by the splash window, which lives hidden for the whole run. Nothing is checked
 // before and nothing examined after.
-void ShellOpen(platform::Shell& shell, HWND splash, const std::wstring& file,
+void shellOpen(platform::Shell& shell, HWND splash, const std::wstring& file,
                const std::wstring& parameters, const std::wstring& folder);
 
 } // namespace shell

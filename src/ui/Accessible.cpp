@@ -1,5 +1,7 @@
 #include "ui/Accessible.h"
 
+#include "platform/Handles.h"
+
 #include <ole2.h>
 #include <oleacc.h>
 
@@ -30,8 +32,9 @@ bool takesInput(HWND window) {
 // The control's client area: our name, role and default action over the standard object.
 class ClientObject final : public IAccessible, public IOleWindow {
 public:
-    ClientObject(HWND window, IAccessible* standard, std::wstring name, AccessibleRole role)
-        : window_(window), standard_(standard), name_(std::move(name)), role_(role) {}
+    ClientObject(HWND window, platform::ComPointer<IAccessible> standard, std::wstring name,
+                 AccessibleRole role)
+        : window_(window), standard_(std::move(standard)), name_(std::move(name)), role_(role) {}
     ClientObject(const ClientObject&) = delete;
     ClientObject& operator=(const ClientObject&) = delete;
 
@@ -172,10 +175,10 @@ public:
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 
 private:
-    ~ClientObject() { standard_->Release(); }
+    ~ClientObject() = default;
 
     HWND window_;
-    IAccessible* standard_;
+    platform::ComPointer<IAccessible> standard_;
     std::wstring name_;
     AccessibleRole role_;
     LONG references_ = 1;
@@ -189,20 +192,17 @@ bool asksForClient(LPARAM objectId) {
 }
 
 LRESULT answerClient(HWND window, WPARAM wParam, const std::wstring& name, AccessibleRole role) {
-    IAccessible* standard = nullptr;
-    if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, accessibleId,
-                                         reinterpret_cast<void**>(&standard))) ||
+    // Each reference is held by an owner: a name that cannot be copied leaks nothing.
+    platform::ComPointer<IAccessible> standard;
+    if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, accessibleId, standard.putVoid())) ||
         !standard)
         return 0;
-    auto* object = new (std::nothrow) ClientObject(window, standard, name, role);
-    if (!object) {
-        standard->Release();
+    const platform::ComPointer<ClientObject> object(
+        new (std::nothrow) ClientObject(window, std::move(standard), name, role));
+    if (!object)
         return 0;
-    }
-    const LRESULT result =
-        LresultFromObject(accessibleId, wParam, static_cast<IAccessible*>(object));
-    object->Release(); // the answer holds its own reference
-    return result;
+    // The answer holds its own reference.
+    return LresultFromObject(accessibleId, wParam, static_cast<IAccessible*>(object.get()));
 }
 
 std::wstring accessibleName(std::wstring_view toolTip) {

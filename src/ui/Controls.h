@@ -1,10 +1,12 @@
 #pragma once
 // The control layer: thin classes over the standard controls that give them the
 // semantics the program relies on. A selection or value changed from code raises the same
-// click handling as the user's click, once, before the setter returns. The picture button
-// and the text box live in files of their own, the others in Controls.cpp.
+// click handling as the user's click, once, before the setter returns. Each class lives in
+// a file of its own name (CommandButton and CheckBox in Buttons.cpp, Timer and MenuItem,
+// the members without a window, in FormMembers.cpp).
 #include "platform/Handles.h"
 #include "ui/Layout.h"
+#include "ui/WindowProcedure.h"
 
 #include <functional>
 #include <string>
@@ -78,7 +80,6 @@ private:
 class Label : public Control {
 public:
     using Control::Control;
-    ~Label() override;
     std::wstring caption() const;
     // A label that sizes itself takes the new caption's width, up to its widest.
     void setCaption(const std::wstring& caption);
@@ -94,7 +95,8 @@ protected:
 private:
     int fittingWidth(const std::wstring& caption) const;
     void fitCaption(const std::wstring& caption);
-    static LRESULT CALLBACK linkSubclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    LRESULT handleLink(HWND, UINT, WPARAM, LPARAM);
+    Subclass link_; // a link label's only
 };
 
 class CommandButton : public Control {
@@ -128,7 +130,6 @@ protected:
 private:
     void loadPicture(int width, int height);
     void paint(HDC dc);
-    static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(HWND, UINT, WPARAM, LPARAM);
     platform::Icon icon_;
     bool pressed_ = false;
@@ -171,7 +172,6 @@ protected:
 class TextBox : public Control {
 public:
     using Control::Control;
-    ~TextBox() override;
 
     std::wstring text() const;
     void setText(const std::wstring& text);
@@ -196,8 +196,8 @@ private:
     // Changes made by code raise Change once themselves, whatever the control reports, and
     // only when the text really changed.
     template <typename Edit> void changeByCode(Edit&& edit);
-    static LRESULT CALLBACK subclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     LRESULT handle(HWND, UINT, WPARAM, LPARAM);
+    Subclass subclass_;
     bool changingByCode_ = false;
 };
 

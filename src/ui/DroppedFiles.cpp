@@ -1,5 +1,8 @@
 #include "ui/DroppedFiles.h"
 
+#include "platform/Handles.h"
+#include "ui/Form.h"
+
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -9,46 +12,50 @@ namespace {
 
 // A DROPFILES head, then names that end in two NULs within the block.
 bool holdsDrop(HGLOBAL block) {
-    const SIZE_T size = GlobalSize(block);
+    const platform::LockedBlock memory(block);
+    const SIZE_T size = memory.size();
     if (size < sizeof(DROPFILES))
         return false;
-    const auto* head = static_cast<const DROPFILES*>(GlobalLock(block));
-    if (!head)
+    const auto* head = static_cast<const DROPFILES*>(memory.data());
+    if (head->pFiles < sizeof(DROPFILES) || head->pFiles >= size)
         return false;
-    bool ends = false;
-    if (head->pFiles >= sizeof(DROPFILES) && head->pFiles < size) {
-        const auto* names = reinterpret_cast<const unsigned char*>(head) + head->pFiles;
-        const size_t unit = head->fWide ? sizeof(wchar_t) : 1;
-        const size_t count = (size - head->pFiles) / unit;
-        const auto isNul = [&](size_t i) {
-            for (size_t b = 0; b < unit; ++b)
-                if (names[i * unit + b])
-                    return false;
+    const auto* names = reinterpret_cast<const unsigned char*>(head) + head->pFiles;
+    const size_t unit = head->fWide ? sizeof(wchar_t) : 1;
+    const size_t count = (size - head->pFiles) / unit;
+    const auto isNul = [&](size_t i) {
+        for (size_t b = 0; b < unit; ++b)
+            if (names[i * unit + b])
+                return false;
+        return true;
+    };
+    for (size_t i = 1; i < count; ++i)
+        if (isNul(i) && isNul(i - 1))
             return true;
-        };
-        for (size_t i = 1; i < count && !ends; ++i)
-            ends = isNul(i) && isNul(i - 1);
-    }
-    GlobalUnlock(block);
-    return ends;
+    return false;
 }
 
 } // namespace
 
 std::vector<std::wstring> takeDroppedFiles(WPARAM wParam) {
-    const auto drop = reinterpret_cast<HDROP>(wParam);
     std::vector<std::wstring> files;
-    if (!drop || !holdsDrop(reinterpret_cast<HGLOBAL>(drop)))
+    if (!wParam || !holdsDrop(reinterpret_cast<HGLOBAL>(wParam)))
         return files;
-    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    const platform::Drop drop(reinterpret_cast<HDROP>(wParam));
+    const UINT count = DragQueryFileW(drop.get(), 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {
-        std::wstring name(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
-        name.resize(DragQueryFileW(drop, i, name.data(), static_cast<UINT>(name.size())));
+        std::wstring name(DragQueryFileW(drop.get(), i, nullptr, 0) + 1, L'\0');
+        name.resize(DragQueryFileW(drop.get(), i, name.data(), static_cast<UINT>(name.size())));
         if (!name.empty())
             files.push_back(std::move(name));
     }
-    DragFinish(drop);
     return files;
+}
+
+void Form::filesDropped(WPARAM drop) {
+    const std::vector<std::wstring> files = takeDroppedFiles(drop);
+    // A window that waits for a dialog or a message box takes no drop, as it takes no click.
+    if (!files.empty() && onFilesDropped && IsWindowEnabled(hwnd_))
+        raise([&] { onFilesDropped(files); });
 }
 
 } // namespace ui

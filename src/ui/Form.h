@@ -73,17 +73,22 @@ private:
     void forget(Timer& timer);
     void forget(MenuItem& item);
 
+    // Form.cpp: the window, its size for the dpi, its life.
     void createWindow();
     void fitToClient();
     void loadIcons();
-    void createControls();
-    void paintDecorations(HDC dc);
-    Control* controlOf(HWND child) const;
     void releaseResources(); // the window is gone: every member back as before loading
-
-    static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    // FormControls.cpp: the controls in tab order, and the timers.
+    void createControls();
+    Control* controlOf(HWND child) const;
+    // FormToolTips.cpp
+    void createToolTips();
+    // FormPainting.cpp: what the form paints itself, and the colours of its controls.
+    void paintDecorations(HDC dc);
     LRESULT colors(HDC dc, HWND child, COLORREF defaultBack);
+    // FormMessages.cpp: every message, from WM_NCCREATE to WM_NCDESTROY.
+    LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // DroppedFiles.cpp
     void filesDropped(WPARAM drop); // the HDROP of WM_DROPFILES
 
     const FormSpec& layout_;
@@ -99,7 +104,7 @@ private:
     platform::Icon bigIcon_;
     std::vector<Control*> controls_; // in the order they were declared
     // The controls given their rows (a refused one has no window); index + firstControlId
-    // is the control's id.
+    // (FormControls.cpp) is the control's id.
     std::vector<Control*> created_;
     std::vector<Timer*> timers_;
     std::vector<MenuItem*> menuItems_;

@@ -29,15 +29,21 @@ std::wstring shortcutText(Shortcut shortcut) {
     return text + keyName(shortcut.key);
 }
 
-HMENU buildMenuBar(std::span<const MenuSpec> rows) {
-    HMENU bar = CreateMenu();
-    HMENU current = nullptr;
-    for (size_t i = 0; i < rows.size(); ++i) {
+platform::Menu buildMenuBar(std::span<const MenuSpec> rows) {
+    platform::Menu bar(CreateMenu());
+    HMENU current = nullptr; // the popup that takes the rows that follow
+    for (size_t i = 0; bar && i < rows.size(); ++i) {
         const MenuSpec& row = rows[i];
         if (row.topLevel) {
-            current = CreatePopupMenu();
-            AppendMenuW(bar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(current),
-                        std::wstring(row.caption).c_str());
+            // Owned by the bar once appended; until then it goes should the append fail.
+            platform::Menu popup(CreatePopupMenu());
+            current = popup && AppendMenuW(bar.get(), MF_POPUP | MF_STRING,
+                                           reinterpret_cast<UINT_PTR>(popup.get()),
+                                           std::wstring(row.caption).c_str())
+                          ? popup.release()
+                          : nullptr;
+        } else if (!current) {
+            continue; // its popup was refused
         } else if (row.caption == L"-") {
             AppendMenuW(current, MF_SEPARATOR, 0, nullptr);
         } else {

@@ -2,6 +2,8 @@
 // A menu as one table: captions, access keys, separators and shortcut keys. The menu
 // bar, the shortcut text shown beside each item and the accelerator table are all made
 // from it, so they cannot disagree.
+#include "platform/Handles.h"
+
 #include <windows.h>
 
 #include <span>
@@ -33,7 +35,8 @@ constexpr Shortcut plain(WORD key) {
 }
 
 std::wstring shortcutText(Shortcut shortcut);
-HMENU buildMenuBar(std::span<const MenuSpec> rows);
+// The bar with its popups; an item the system refuses is left out.
+platform::Menu buildMenuBar(std::span<const MenuSpec> rows);
 HACCEL buildAccelerators(std::span<const MenuSpec> rows);
 
 } // namespace ui

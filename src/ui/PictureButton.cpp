@@ -3,12 +3,12 @@
 #include "ui/Accessible.h"
 #include "ui/Form.h"
 #include "ui/WindowClass.h"
+#include "ui/WindowProcedure.h"
 
 namespace ui {
 
 PictureButton::~PictureButton() {
-    if (hwnd())
-        SetWindowLongPtrW(hwnd(), GWLP_USERDATA, 0); // no more messages reach this object
+    unbindObject(hwnd()); // going before its window: no more messages reach this object
 }
 
 void PictureButton::create(HWND parent, int id, const RECT& place) {
@@ -16,8 +16,11 @@ void PictureButton::create(HWND parent, int id, const RECT& place) {
     // for a second click.
     static ATOM pictureClass = 0;
     if (!pictureClass)
-        pictureClass = registerWindowClass(
-            {.name = L"GlyphmerePicture", .procedure = procedure, .style = CS_DBLCLKS});
+        pictureClass =
+            registerWindowClass({.name = L"GlyphmerePicture",
+                                 // Control::createWindow passes the control as a Control*.
+                                 .procedure = boundProcedure<&PictureButton::handle, Control>,
+                                 .style = CS_DBLCLKS});
     if (!pictureClass)
         return;
     loadPicture(place.right - place.left, place.bottom - place.top);
@@ -43,34 +46,13 @@ void PictureButton::releaseWindowResources() {
     icon_.reset();
 }
 
-LRESULT CALLBACK PictureButton::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        auto* control = static_cast<Control*>(create->lpCreateParams);
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(static_cast<PictureButton*>(control)));
-    }
-    auto* self = reinterpret_cast<PictureButton*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcW(window, message, wParam, lParam);
-    try {
-        return self->handle(window, message, wParam, lParam);
-    } catch (...) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-}
-
 LRESULT PictureButton::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(window, &ps);
-        paint(dc);
-        EndPaint(window, &ps);
+    case WM_PAINT:
+        paint(Painting(window).dc());
         return 0;
-    }
     case WM_PRINTCLIENT:
         paint(reinterpret_cast<HDC>(wParam));
         return 0;
@@ -128,9 +110,6 @@ LRESULT PictureButton::handle(HWND window, UINT message, WPARAM wParam, LPARAM l
                     answerClient(window, wParam, accessibleName(layout().toolTip), role))
                 return answer;
         }
-        break;
-    case WM_NCDESTROY:
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         break;
     }
     return DefWindowProcW(window, message, wParam, lParam);

@@ -4,12 +4,6 @@
 
 namespace ui {
 
-TextBox::~TextBox() {
-    // Going before its window: no message may reach this object any more.
-    if (hwnd())
-        RemoveWindowSubclass(hwnd(), subclass, 0);
-}
-
 void TextBox::create(HWND parent, int id, const RECT& place) {
     const unsigned flags = layout().flags;
     DWORD style = ES_AUTOHSCROLL;
@@ -24,16 +18,7 @@ void TextBox::create(HWND parent, int id, const RECT& place) {
         return;
     if (flags & MultiLine)
         SendMessageW(window, EM_SETLIMITTEXT, 0, 0); // no 30,000-character ceiling
-    SetWindowSubclass(window, subclass, 0, reinterpret_cast<DWORD_PTR>(this));
-}
-
-LRESULT CALLBACK TextBox::subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                   UINT_PTR, DWORD_PTR data) {
-    try {
-        return reinterpret_cast<TextBox*>(data)->handle(window, message, wParam, lParam);
-    } catch (...) {
-        return DefSubclassProc(window, message, wParam, lParam);
-    }
+    subclass_ = Subclass::install<&TextBox::handle>(window, *this);
 }
 
 LRESULT TextBox::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -52,8 +37,6 @@ LRESULT TextBox::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
             code &= ~(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE | DLGC_WANTTAB);
         return code;
     }
-    if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(window, subclass, 0);
     return DefSubclassProc(window, message, wParam, lParam);
 }
 

@@ -47,7 +47,7 @@ bool putOnClipboard(const std::vector<ClipboardFormat>& formats) {
     if (!clipboard.opened || !EmptyClipboard())
         return false;
     for (const ClipboardFormat& each : formats) {
-        GlobalMemory block = globalCopy(each.bytes);
+        platform::GlobalBlock block = globalCopy(each.bytes);
         if (!block || !SetClipboardData(each.format, block.get()))
             return false;
         block.release(); // the clipboard's now

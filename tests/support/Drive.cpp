@@ -1,6 +1,6 @@
 #include "support/Drive.h"
 
-#include "support/Subclass.h"
+#include "support/MessageSpy.h"
 
 #include <cwctype>
 
@@ -79,7 +79,7 @@ bool doubleClick(app::MessageLoop& loop, HWND window) {
     if (!SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2))
         return false;
     int releases = 0;
-    const Subclass counter(window, [&](UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    const MessageSpy counter(window, [&](UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
         releases += message == WM_LBUTTONUP ? 1 : 0;
         return std::nullopt;
     });

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-GlobalMemory makeDrop(const std::vector<std::wstring>& files) {
+platform::GlobalBlock makeDrop(const std::vector<std::wstring>& files) {
     std::wstring names;
     for (const std::wstring& file : files)
         names += file + L'\0';
@@ -19,7 +19,7 @@ GlobalMemory makeDrop(const std::vector<std::wstring>& files) {
 }
 
 bool postDrop(HWND window, const std::vector<std::wstring>& files) {
-    GlobalMemory drop = makeDrop(files);
+    platform::GlobalBlock drop = makeDrop(files);
     if (!drop || !PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop.get()), 0))
         return false;
     drop.release(); // the receiver's now

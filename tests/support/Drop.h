@@ -8,7 +8,7 @@
 #include <vector>
 
 // The drop's memory: DROPFILES, then each wide name ending in a NUL, then one more NUL.
-GlobalMemory makeDrop(const std::vector<std::wstring>& files);
+platform::GlobalBlock makeDrop(const std::vector<std::wstring>& files);
 
 // Posts the drop to the window, at a point of its client area; whoever handles it frees it.
 bool postDrop(HWND window, const std::vector<std::wstring>& files);

@@ -1,6 +1,6 @@
-#include "secondary/AboutWindow.h"
+#include "aboutfeedback/AboutWindow.h"
 
-namespace secondary {
+namespace aboutfeedback {
 
 void aboutLoaded(forms::AboutForm& about, platform::System& system) {
     const std::wstring name = system.userName();
@@ -15,4 +15,4 @@ void closeAbout(forms::AboutForm& about, forms::MainForm& main) {
     about.hide();
 }
 
-} // namespace secondary
+} // namespace aboutfeedback

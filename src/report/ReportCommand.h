@@ -5,6 +5,6 @@
 
 namespace report {
 
-void ReportCode(forms::MainForm& main, platform::Prompts& prompts); // ReportMenu, SaveReport
+void saveReport(forms::MainForm& main, platform::Prompts& prompts); // ReportMenu, SaveReport
 
 } // namespace report

@@ -5,10 +5,10 @@
 
 namespace shell {
 
-void OpenDownloadPage(platform::Shell& shell);
-void MailSupport(platform::Shell& shell);
+void openProductPage(platform::Shell& shell);
+void mailSupport(platform::Shell& shell);
 // Addressed to the feedback window's Mail text as it is now; loads that window, hidden,
 // when it does not exist yet.
-void MailFriend(platform::Shell& shell, forms::ForGlyphmere& feedback);
+void mailFriend(platform::Shell& shell, forms::ForGlyphmere& feedback);
 
 } // namespace shell

@@ -1,4 +1,4 @@
-#include "report/ReportCode.h"
+#include "report/ReportCommand.h"
 
 #include "forms/Messages.h"
 #include "platform/CodePage.h"
@@ -7,7 +7,7 @@
 
 namespace report {
 
-void ReportCode(forms::MainForm& main, platform::Prompts& prompts) {
+void saveReport(forms::MainForm& main, platform::Prompts& prompts) {
     // Sensible defaults for what is not chosen; they select as a click would, and stay.
     if (main.Sizelist.text().empty())
         main.Sizelist.setText(L"8");

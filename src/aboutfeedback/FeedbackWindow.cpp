@@ -1,17 +1,17 @@
-#include "secondary/FeedbackWindow.h"
+#include "aboutfeedback/FeedbackWindow.h"
 
 #include "forms/Messages.h"
 #include "forms/Product.h"
-#include "shell/Support.h"
+#include "shell/WebAndMail.h"
 
-namespace secondary {
+namespace aboutfeedback {
 
 void tellAFriend(forms::ForGlyphmere& feedback, platform::Services& services) {
     const std::wstring address = services.prompts.inputBox(
         feedback.hwnd(), L"Please insert your friend's full mail address:", L"Tell-a-friend", L"");
     feedback.Mail.setText(address);
     if (!address.empty())
-        shell::MailFriend(services.shell, feedback);
+        shell::mailFriend(services.shell, feedback);
 }
 
 void firstSiteNote(forms::ForGlyphmere& feedback, platform::Prompts& prompts) {
@@ -35,4 +35,4 @@ void closeFeedback(forms::ForGlyphmere& feedback, forms::MainForm& main) {
     feedback.hide();
 }
 
-} // namespace secondary
+} // namespace aboutfeedback

@@ -4,11 +4,11 @@
 #include "forms/MainForm.h"
 #include "platform/System.h"
 
-namespace secondary {
+namespace aboutfeedback {
 
 // Once, when the window is made: the user's name.
 void aboutLoaded(forms::AboutForm& about, platform::System& system);
 // "OK": back to the main window.
 void closeAbout(forms::AboutForm& about, forms::MainForm& main);
 
-} // namespace secondary
+} // namespace aboutfeedback

@@ -1,4 +1,4 @@
-#include "shell/Support.h"
+#include "shell/WebAndMail.h"
 
 #include "forms/Product.h"
 
@@ -16,15 +16,15 @@ void launch(platform::Shell& shell, const std::wstring& target) {
 
 } // namespace
 
-void OpenDownloadPage(platform::Shell& shell) {
+void openProductPage(platform::Shell& shell) {
     launch(shell, std::wstring(forms::product::productPage));
 }
 
-void MailSupport(platform::Shell& shell) {
+void mailSupport(platform::Shell& shell) {
     launch(shell, L"mailto:" + std::wstring(forms::product::supportAddress));
 }
 
-void MailFriend(platform::Shell& shell, forms::ForGlyphmere& feedback) {
+void mailFriend(platform::Shell& shell, forms::ForGlyphmere& feedback) {
     feedback.load();
     launch(shell, L"mailto:" + feedback.Mail.text());
 }

@@ -1,0 +1,16 @@
+#pragma once
+// The feedback window's behaviour.
+#include "forms/ForGlyphmere.h"
+#include "forms/MainForm.h"
+#include "platform/Services.h"
+
+namespace aboutfeedback {
+
+void tellAFriend(forms::ForGlyphmere& feedback, platform::Services& services); // TellAFriendLink
+void firstSiteNote(forms::ForGlyphmere& feedback,
+                   platform::Prompts& prompts); // FirstSiteNotePicture
+void secondSiteNote(forms::ForGlyphmere& feedback,
+                    platform::Prompts& prompts);                          // SecondSiteNotePicture
+void closeFeedback(forms::ForGlyphmere& feedback, forms::MainForm& main); // ClosePicture
+
+} // namespace aboutfeedback

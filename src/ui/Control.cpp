@@ -1,0 +1,75 @@
+#include "ui/Controls.h"
+
+#include "platform/CallbackGuard.h"
+#include "ui/Form.h"
+
+namespace ui {
+
+void raise(const Event& event) {
+    // A handler that fails ends there; the window system never sees the exception.
+    if (event)
+        platform::guardCallback(
+            "an event handler", [&] { event(); }, [] {});
+}
+
+std::wstring Control::windowText(HWND window) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+Control::Control(Form& form, std::wstring_view name) : form_(form), name_(name) {
+    form.bind(*this);
+}
+
+Control::~Control() {
+    HWND window = hwnd_;
+    hwnd_ = nullptr;
+    form_.forget(*this);
+    if (window && IsWindow(window))
+        DestroyWindow(window);
+}
+
+bool Control::visible() const {
+    return hwnd_ && IsWindowVisible(hwnd_);
+}
+bool Control::enabled() const {
+    return hwnd_ && IsWindowEnabled(hwnd_);
+}
+void Control::setFocus() {
+    if (hwnd_)
+        SetFocus(hwnd_);
+}
+
+HWND Control::createWindow(HWND parent, int id, const RECT& place, const wchar_t* windowClass,
+                           DWORD style, DWORD exStyle) {
+    const ControlSpec& s = layout();
+    style |= WS_CHILD;
+    if (!(s.flags & Hidden))
+        style |= WS_VISIBLE;
+    if (s.flags & Disabled)
+        style |= WS_DISABLED;
+    if (s.tabIndex >= 0)
+        style |= WS_TABSTOP;
+    const std::wstring caption(s.caption);
+    hwnd_ = CreateWindowExW(exStyle, windowClass, caption.c_str(), style, place.left, place.top,
+                            place.right - place.left, place.bottom - place.top, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                            GetModuleHandleW(nullptr), this);
+    if (hwnd_)
+        SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.font(s.font)), FALSE);
+    return hwnd_;
+}
+
+void Control::moveTo(const RECT& place) {
+    SetWindowPos(hwnd_, nullptr, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Control::rescale(const RECT& place) {
+    moveTo(place);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.font(layout().font)), TRUE);
+}
+
+} // namespace ui
