@@ -1,11 +1,13 @@
 #include "Version.h"
 #include "app/App.h"
+#include "platform/CurrentFolder.h"
 #include "platform/Win32Platform.h"
 
 #include <commctrl.h>
 #include <objbase.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    platform::currentFolder::leaveUserFolder();
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     // A single-threaded apartment for the process's life: screen readers' calls reach the

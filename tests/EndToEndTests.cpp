@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+#include <dlgs.h>
 #include <ole2.h>
 #include <oleacc.h>
 
@@ -423,6 +425,52 @@ TEST(EndToEnd, ATextFileDroppedByAnotherProgramLoadsIntoTheSample) {
     GlobalFree(drop); // the sender's own copy
     SendMessageW(sample, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"still answering"));
     EXPECT_EQ(textOf(sample), L"still answering");
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.exitCode(), 0);
+}
+
+// ---- started from a folder of the user's, with the system's names planted in it ----
+
+// The items that a shell window of that caption lists, or -1 while there is none.
+int listedInShellWindow(const std::wstring& caption, HWND& window) {
+    for (HWND top : topWindows())
+        if (textOf(top) == caption)
+            for (HWND list : childrenOfClass(top, L"SysListView32")) {
+                window = top;
+                return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+            }
+    return -1;
+}
+
+// Wine's shell looks a bare program name up in the system's folders before the current
+// one, and has no character map: a planted one runs only from the current folder.
+TEST(EndToEnd, AfterAFileIsOpenedFromAFolderWithPlantedNamesF2AndF3StillReachTheSystems) {
+    TempFolder planted;
+    ASSERT_TRUE(CopyFileW((ownFolder() + L"marker.exe").c_str(),
+                          planted.file(L"charmap.exe").c_str(), FALSE));
+    ASSERT_TRUE(CreateDirectoryW(planted.file(L"Fonts").c_str(), nullptr)); // empty
+    writeBytes(planted.file(L"sample.txt"), "from a download folder");
+
+    Program program(programPath(), L"", planted.path());
+    HWND main = program.waitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(menuId(L"OpenFileMenu")), 0);
+    HWND dialog = program.waitForWindow(L"Open File");
+    ASSERT_NE(dialog, nullptr);
+    SetDlgItemTextW(dialog, cmb13, planted.file(L"sample.txt").c_str()); // the name typed
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(waitFor([&] { return textOf(sampleBoxOf(main)) == L"from a download folder"; }));
+
+    PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(menuId(L"CharacterMapButton")), 0);
+    PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(menuId(L"OpenWinFonts")), 0);
+    HWND folderWindow = nullptr;
+    if (underWine()) { // the planted folder is empty; the system's holds the fonts
+        EXPECT_TRUE(waitFor([&] { return listedInShellWindow(L"Fonts", folderWindow) > 0; }));
+    }
+    EXPECT_FALSE(waitFor([&] { return planted.names().size() > 3; }, 3000))
+        << "the planted character map ran";
+    if (folderWindow)
+        PostMessageW(folderWindow, WM_CLOSE, 0, 0);
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.exitCode(), 0);
 }

@@ -66,12 +66,13 @@ int menuId(std::wstring_view name) {
     return -1;
 }
 
-Program::Program(const std::wstring& path, const std::wstring& arguments) {
+Program::Program(const std::wstring& path, const std::wstring& arguments,
+                 const std::wstring& folder) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     std::wstring command = L"\"" + path + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
-    started_ = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                              &startup, &info_);
+    started_ = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                              folder.empty() ? nullptr : folder.c_str(), &startup, &info_);
 }
 
 Program::~Program() {
