@@ -475,6 +475,36 @@ TEST(EndToEnd, AfterAFileIsOpenedFromAFolderWithPlantedNamesF2AndF3StillReachThe
     EXPECT_EQ(program.exitCode(), 0);
 }
 
+// Unpacked into a download folder that holds libraries of system names. Wine prefers its
+// own copy of a system library unless told otherwise; told, it looks beside the program
+// first, as Windows does for a library it does not count among its known ones.
+TEST(EndToEnd, LibrariesOfSystemNamesBesideTheProgramAreNotLoaded) {
+    TempFolder unpacked;
+    ASSERT_TRUE(CopyFileW(programPath().c_str(), unpacked.file(L"unpacked.exe").c_str(), FALSE));
+    for (const wchar_t* name : {L"comctl32.dll", L"oleacc.dll"})
+        ASSERT_TRUE(
+            CopyFileW((ownFolder() + L"planted.dll").c_str(), unpacked.file(name).c_str(), FALSE));
+    struct Overrides {
+        Overrides() {
+            for (const wchar_t* name : {L"comctl32", L"oleacc"})
+                RegSetKeyValueW(HKEY_CURRENT_USER, (key + L"\\DllOverrides").c_str(), name, REG_SZ,
+                                L"native,builtin", 30);
+        }
+        ~Overrides() { RegDeleteTreeW(HKEY_CURRENT_USER, key.c_str()); }
+        std::wstring key = L"Software\\Wine\\AppDefaults\\unpacked.exe";
+    } nativeFirst;
+    Program program(unpacked.file(L"unpacked.exe"));
+    HWND main = program.waitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    // The screen readers' library comes in when one first asks.
+    EXPECT_EQ(ScreenReader().read(childrenOfClass(main, L"GlyphmerePicture").at(0)).role,
+              ROLE_SYSTEM_PUSHBUTTON);
+    EXPECT_EQ(unpacked.names(),
+              (std::vector<std::wstring>{L"comctl32.dll", L"oleacc.dll", L"unpacked.exe"}));
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.exitCode(), 0);
+}
+
 // The release as a user unpacks it (the entry release_starts unpacks it first).
 TEST(ReleasePackage, TheUnpackedProgramStartsAndShowsItsMainWindow) {
     const char* unpacked = std::getenv("GLYPHMERE_UNPACKED");
