@@ -78,6 +78,29 @@ TEST_F(BadInput, AFileTooLargeForMemoryLeavesTheSampleAsItWasSilently) {
     EXPECT_EQ(world.system.ends, 0);
 }
 
+TEST_F(BadInput, AFileWhoseLoadWouldNotFitInTheFreeMemoryIsRefusedSilently) {
+    // One character a byte: the text and the sample box's copy of it alone take four bytes
+    // for each byte of the file.
+    const std::string latin(100'000, '\xE9');
+    writeBytes(folder.file(L"latin.txt"), latin);
+    main().BigText.setText(L"the user's own text");
+    world.system.memory = 4 * latin.size() - 1;
+    open(folder.file(L"latin.txt"));
+    EXPECT_EQ(main().BigText.text(), L"the user's own text");
+    EXPECT_TRUE(world.prompts.messageBoxes.empty());
+
+    world.system.memory = 8 * latin.size();
+    open(folder.file(L"latin.txt"));
+    const std::wstring shown(latin.size(), L'\u00E9');
+    EXPECT_EQ(main().BigText.text(), shown);
+
+    // The box also notes each line: many more than its characters take for short lines.
+    writeBytes(folder.file(L"breaks.txt"), std::string(latin.size(), '\n'));
+    open(folder.file(L"breaks.txt"));
+    EXPECT_EQ(main().BigText.text(), shown);
+    EXPECT_TRUE(world.prompts.messageBoxes.empty());
+}
+
 TEST_F(BadInput, NulsInvalidUtf8AndHalfCharactersShowWhatIsThere) {
     writeBytes(folder.file(L"nuls.bin"), std::string(5000, '\0'));
     open(folder.file(L"nuls.bin"));

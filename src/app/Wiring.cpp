@@ -46,6 +46,7 @@ void wirePreview(forms::MainForm& main, platform::Services& services) {
 
 void wireEditing(forms::MainForm& main, platform::Services& services) {
     auto& prompts = services.prompts;
+    auto& system = services.system;
     main.Undo.onClick = [&main] { editing::UndoCode(main); };
     main.UndoButton.onClick = [&main] { editing::UndoCode(main); };
     main.Cut2.onClick = [&main] { editing::CutCode(main); };
@@ -57,10 +58,14 @@ void wireEditing(forms::MainForm& main, platform::Services& services) {
     main.Delete2.onClick = [&main] { editing::DelCode(main); };
     main.Delete.onClick = [&main] { editing::DelCode(main); };
     main.SelectAll.onClick = [&main] { editing::SelectAllCode(main); };
-    main.OpenFileMenu.onClick = [&main, &prompts] { editing::OpenFile(main, prompts); };
-    main.OpenButton.onClick = [&main, &prompts] { editing::OpenFile(main, prompts); };
-    main.onFilesDropped = [&main](const std::vector<std::wstring>& files) {
-        editing::openDroppedFiles(main, files);
+    main.OpenFileMenu.onClick = [&main, &prompts, &system] {
+        editing::OpenFile(main, prompts, system);
+    };
+    main.OpenButton.onClick = [&main, &prompts, &system] {
+        editing::OpenFile(main, prompts, system);
+    };
+    main.onFilesDropped = [&main, &system](const std::vector<std::wstring>& files) {
+        editing::openDroppedFiles(main, system, files);
     };
 }
 

@@ -55,21 +55,14 @@ bool canRead(const std::wstring& path) {
     return static_cast<bool>(openForReading(path));
 }
 
-std::optional<std::string> readAll(const std::wstring& path) {
+std::optional<std::string> readAll(const std::wstring& path, unsigned long long largest) {
     const KernelHandle file = openForReading(path);
     if (!file)
         return std::nullopt;
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
-        static_cast<unsigned long long>(size.QuadPart) > std::string().max_size())
-        return std::nullopt;
-    // More than the system can still give this process: not even tried, so that a system
-    // that promises memory it does not have is not driven out of it.
-    MEMORYSTATUSEX memory{};
-    memory.dwLength = sizeof memory;
-    if (GlobalMemoryStatusEx(&memory) &&
         static_cast<unsigned long long>(size.QuadPart) >
-            std::min(memory.ullAvailPageFile, memory.ullAvailVirtual))
+            std::min<unsigned long long>(largest, std::string().max_size()))
         return std::nullopt;
     std::string bytes;
     try {

@@ -2,6 +2,8 @@
 
 #include <lmcons.h>
 
+#include <algorithm>
+
 namespace platform {
 
 Win32System::Win32System(std::wstring instanceName) : instanceName_(std::move(instanceName)) {}
@@ -39,6 +41,14 @@ bool Win32System::previousInstance() {
         anotherRunning_ = instanceMutex_ && GetLastError() == ERROR_ALREADY_EXISTS;
     }
     return anotherRunning_;
+}
+
+unsigned long long Win32System::memoryAvailable() {
+    MEMORYSTATUSEX memory{};
+    memory.dwLength = sizeof memory;
+    if (!GlobalMemoryStatusEx(&memory))
+        return 0;
+    return std::min(memory.ullAvailPageFile, memory.ullAvailVirtual);
 }
 
 void Win32System::endProcess(unsigned exitCode) {
