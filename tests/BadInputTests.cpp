@@ -1,5 +1,6 @@
 // Inputs that must never crash, hang or lose anything: huge and strange files, paths
 // beyond 260 characters, a clipboard held by another program.
+#include "platform/Files.h"
 #include "support/MainWindowTest.h"
 #include "support/TempFolder.h"
 
@@ -129,6 +130,15 @@ TEST_F(BadInput, PathsBeyond260CharactersOpenAndSave) {
     report(saved);
     EXPECT_EQ(lastMessage().text, L"Report Saved: \r\n \r\n" + saved);
     EXPECT_EQ(readBytes(L"\\\\?\\" + saved).substr(0, 20), "Glyphmere 3.5 Report");
+}
+
+TEST(LongPaths, TheReportsTemporaryFileTakesTheLongFormWhenItsOwnNameIsLong) {
+    const std::wstring folder = L"C:\\" + std::wstring(230, L'f');
+    const std::wstring target = folder + L"\\r.txt"; // 239 characters
+    ASSERT_EQ(platform::files::longPath(target), target) << "short enough itself";
+    const std::wstring temporary = platform::files::temporaryBeside(target, 4'000'000'000ul);
+    EXPECT_TRUE(temporary.starts_with(L"\\\\?\\" + folder + L"\\~glyphmere-")) << temporary.size();
+    EXPECT_TRUE(platform::files::temporaryBeside(L"C:\\r.txt", 1).starts_with(L"C:\\~glyphmere-"));
 }
 
 TEST_F(BadInput, ACopyWhileTheClipboardIsBusyChangesNothing) {
