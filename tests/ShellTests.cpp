@@ -121,6 +121,21 @@ TEST_F(Launches, TheLicenceIsTestedFirstFromTheMenuAndFromTheAboutWindow) {
     }
 }
 
+// While it is set no window can be made, as when the handle quota is used up.
+LRESULT CALLBACK noWindows(int code, WPARAM wParam, LPARAM lParam) {
+    return code == HCBT_CREATEWND ? 1 : CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(Launches, AnAboutOrFeedbackWindowThatCannotBeMadeLeavesTheMainWindowEnabled) {
+    HHOOK hook = SetWindowsHookExW(WH_CBT, noWindows, nullptr, GetCurrentThreadId());
+    key('B');
+    EXPECT_TRUE(main().enabled()) << "about";
+    key('I');
+    EXPECT_TRUE(main().enabled()) << "feedback";
+    UnhookWindowsHookEx(hook);
+    EXPECT_FALSE(app.aboutForm().loaded() || app.feedbackForm().loaded()) << "none was made";
+}
+
 TEST_F(Launches, TheAboutWindowWaitsForOkAndKeepsItsStateAndName) {
     world.system.user = std::wstring(143, L'n') + L"";
     world.system.user[0] = L'N';

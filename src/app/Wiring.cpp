@@ -96,14 +96,8 @@ void wireLaunches(Windows w, platform::Services& services) {
     main.Contact.onClick = [&shell] { shell::MailSupport(shell); };
     main.Downloadcom.onClick = [&shell] { shell::OpenDownloadPage(shell); };
     // The secondary windows are not modal, but the main window waits while one is open.
-    main.AboutPro.onClick = [&main, &about] {
-        main.setEnabled(false);
-        about.show();
-    };
-    main.LikeIt.onClick = [&main, &feedback] {
-        feedback.show();
-        main.setEnabled(false);
-    };
+    main.AboutPro.onClick = [&main, &about] { secondary::openAbout(about, main); };
+    main.LikeIt.onClick = [&main, &feedback] { secondary::openFeedback(feedback, main); };
 }
 
 void wireAbout(Windows w, platform::Services& services) {

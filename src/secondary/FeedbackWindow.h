@@ -6,6 +6,8 @@
 
 namespace secondary {
 
+// LikeIt: as openAbout, the main window waits only for a window that is there.
+void openFeedback(forms::ForGlyphmere& feedback, forms::MainForm& main);
 void tellAFriend(forms::ForGlyphmere& feedback, platform::Services& services);  // Label4
 void firstSiteNote(forms::ForGlyphmere& feedback, platform::Prompts& prompts);  // Image1
 void secondSiteNote(forms::ForGlyphmere& feedback, platform::Prompts& prompts); // Image2
