@@ -1,17 +1,11 @@
-// Stands in for a program that the shell may start: it leaves "<its own path>.ran" beside
-// itself and ends, so a test sees which copy of a name really ran.
+// Stands in for a program that the shell may start: it leaves "<its own path>.ran".
 #include <windows.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    wchar_t self[MAX_PATH * 4] = {};
-    const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH * 4 - 5);
-    if (length == 0 || length >= MAX_PATH * 4 - 5)
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    wchar_t mark[MAX_PATH + 8] = {};
+    if (!GetModuleFileNameW(nullptr, mark, MAX_PATH))
         return 1;
-    lstrcatW(self, L".ran");
-    const HANDLE mark =
-        CreateFileW(self, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (mark == INVALID_HANDLE_VALUE)
-        return 1;
-    CloseHandle(mark);
+    lstrcatW(mark, L".ran");
+    CloseHandle(CreateFileW(mark, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     return 0;
 }
