@@ -1,11 +1,28 @@
 #include "app/App.h"
 #include "forms/Product.h"
+#include "platform/CurrentFolder.h"
 #include "platform/Win32Platform.h"
 
 #include <commctrl.h>
 #include <objbase.h>
 
+namespace {
+
+// Every library loaded from now on comes from the system folder, never from the program's
+// folder or the current one. Looked up: Windows 7 has it only with an update.
+void librariesFromTheSystemOnly() {
+    using SetDirectories = BOOL(WINAPI*)(DWORD);
+    const auto set = reinterpret_cast<SetDirectories>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    if (!set || !set(LOAD_LIBRARY_SEARCH_SYSTEM32))
+        SetDllDirectoryW(L""); // at least not the current folder
+}
+
+} // namespace
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    librariesFromTheSystemOnly(); // before anything loads the delay-loaded libraries
+    platform::currentFolder::leaveUserFolder();
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     // A single-threaded apartment for the process's life: screen readers' calls reach the

@@ -123,4 +123,19 @@ TEST_F(SecondaryWindows, LeavingWithTheAboutWindowOpenClosesIt) {
     EXPECT_FALSE(app.aboutForm().loaded());
 }
 
+// While it is set no window can be made, as when the handle quota is used up.
+LRESULT CALLBACK noWindows(int code, WPARAM wParam, LPARAM lParam) {
+    return code == HCBT_CREATEWND ? 1 : CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(SecondaryWindows, AnAboutOrFeedbackWindowThatCannotBeMadeLeavesTheMainWindowEnabled) {
+    HHOOK hook = SetWindowsHookExW(WH_CBT, noWindows, nullptr, GetCurrentThreadId());
+    key('B');
+    EXPECT_TRUE(main().enabled()) << "about";
+    key('I');
+    EXPECT_TRUE(main().enabled()) << "feedback";
+    UnhookWindowsHookEx(hook);
+    EXPECT_FALSE(app.aboutForm().loaded() || app.feedbackForm().loaded()) << "none was made";
+}
+
 } // namespace

@@ -1,5 +1,6 @@
 // Inputs that must never crash, hang or lose anything: huge and strange files, paths
 // beyond 260 characters, a clipboard held by another program.
+#include "platform/Files.h"
 #include "support/Captions.h"
 #include "support/MainWindowTest.h"
 #include "support/TempFolder.h"
@@ -75,6 +76,29 @@ TEST_F(BadInput, AFileTooLargeForMemoryLeavesTheSampleAsItWasSilently) {
     EXPECT_EQ(world.system.ends, 0);
 }
 
+TEST_F(BadInput, AFileWhoseLoadWouldNotFitInTheFreeMemoryIsRefusedSilently) {
+    // One character a byte: the text and the sample box's copy of it alone take four bytes
+    // for each byte of the file.
+    const std::string latin(100'000, '\xE9');
+    writeBytes(folder.file(L"latin.txt"), latin);
+    main().BigText.setText(L"the user's own text");
+    world.system.memory = 4 * latin.size() - 1;
+    openFile(folder.file(L"latin.txt"));
+    EXPECT_EQ(main().BigText.text(), L"the user's own text");
+    EXPECT_TRUE(world.prompts.messageBoxes.empty());
+
+    world.system.memory = 8 * latin.size();
+    openFile(folder.file(L"latin.txt"));
+    const std::wstring shown(latin.size(), L'\u00E9');
+    EXPECT_EQ(main().BigText.text(), shown);
+
+    // The box also notes each line: many more than its characters take for short lines.
+    writeBytes(folder.file(L"breaks.txt"), std::string(latin.size(), '\n'));
+    openFile(folder.file(L"breaks.txt"));
+    EXPECT_EQ(main().BigText.text(), shown);
+    EXPECT_TRUE(world.prompts.messageBoxes.empty());
+}
+
 TEST_F(BadInput, NulsInvalidUtf8AndHalfCharactersShowWhatIsThere) {
     writeBytes(folder.file(L"nuls.bin"), std::string(5000, '\0'));
     openFile(folder.file(L"nuls.bin"));
@@ -105,6 +129,15 @@ TEST_F(BadInput, PathsBeyond260CharactersOpenAndSave) {
         lastMessageIs(L"Report Saved: \r\n \r\n" + saved, MB_ICONINFORMATION, main().hwnd()));
     EXPECT_EQ(readBytes(L"\\\\?\\" + saved).substr(0, 20),
               "Glyphmere " GLYPHMERE_VERSION " Report");
+}
+
+TEST(LongPaths, TheReportsTemporaryFileTakesTheLongFormWhenItsOwnNameIsLong) {
+    const std::wstring folder = L"C:\\" + std::wstring(230, L'f');
+    const std::wstring target = folder + L"\\r.txt"; // 239 characters
+    ASSERT_EQ(platform::files::longPath(target), target) << "short enough itself";
+    const std::wstring temporary = platform::files::temporaryBeside(target, 4'000'000'000ul);
+    EXPECT_TRUE(temporary.starts_with(L"\\\\?\\" + folder + L"\\~glyphmere-")) << temporary.size();
+    EXPECT_TRUE(platform::files::temporaryBeside(L"C:\\r.txt", 1).starts_with(L"C:\\~glyphmere-"));
 }
 
 TEST_F(BadInputWithTheClipboard, ACopyWhileTheClipboardIsBusyChangesNothing) {

@@ -86,6 +86,20 @@ TEST_P(AtHigherDpi, TheLayoutScalesWithNothingOutsideAndNoNewOverlap) {
 
 INSTANTIATE_TEST_SUITE_P(EveryWindow, AtHigherDpi, testing::Values(0, 1, 2, 3));
 
+// Each text of the about window has a room of its own: none runs under the next control.
+TEST(AboutWindow, NoTextRunsUnderAnotherControlAt96Or144Dpi) {
+    AboutForm about;
+    about.show();
+    for (const int dpi : {96, 144}) {
+        RECT where;
+        GetWindowRect(about.hwnd(), &where);
+        SendMessageW(about.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&where));
+        for (const auto& [front, back] : drive::overlappingControls(about))
+            ADD_FAILURE() << std::wstring(front) << " and " << std::wstring(back) << " at " << dpi;
+    }
+}
+
 // Containers inside containers, one of them reaching past its own container's corner.
 constexpr COLORREF bandColor = RGB(10, 20, 30), outerColor = RGB(40, 50, 60);
 constexpr ControlSpec nestedRows[] = {

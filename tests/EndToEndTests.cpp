@@ -13,6 +13,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+#include <dlgs.h>
 #include <oleacc.h>
 
 #include <cstdlib>
@@ -343,6 +345,72 @@ TEST(EndToEnd, AFileDroppedByAnotherProgramLoadsWhereTheSystemPassesTheDropOnEls
     }
     SendMessageW(sample, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"still answering"));
     EXPECT_EQ(windowText(sample), L"still answering");
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.exitCode(), 0);
+}
+
+// ---- started from a folder of the user's, with the system's names planted in it ----
+
+// Wine's shell looks a bare program name up in the system's folders before the current
+// one, and has no character map: a planted one runs only from the current folder.
+TEST(EndToEnd, AfterAFileIsOpenedFromAFolderWithPlantedNamesF2AndF3StillReachTheSystems) {
+    TempFolder planted;
+    ASSERT_TRUE(CopyFileW((ownFolder() + L"marker.exe").c_str(),
+                          planted.file(L"charmap.exe").c_str(), FALSE));
+    ASSERT_TRUE(CreateDirectoryW(planted.file(L"Fonts").c_str(), nullptr)); // empty
+    writeBytes(planted.file(L"sample.txt"), "from a download folder");
+
+    Program program(programPath(), L"", planted.path());
+    HWND main = program.waitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(menuId(L"OpenFileMenu")), 0);
+    HWND dialog = program.waitForWindow(L"Open File");
+    ASSERT_NE(dialog, nullptr);
+    SetDlgItemTextW(dialog, cmb13, planted.file(L"sample.txt").c_str()); // the name typed
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(drive::waitUntil(
+        [&] { return windowText(sampleBoxOf(main)) == L"from a download folder"; }, 10000));
+
+    PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(menuId(L"CharacterMapButton")), 0);
+    PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(menuId(L"OpenWinFonts")), 0);
+    HWND fonts = nullptr; // Wine's window on a folder: the planted one is empty
+    if (underWine()) {
+        EXPECT_TRUE(drive::waitUntil(
+            [&] {
+                fonts = FindWindowW(L"ExplorerWClass", L"Fonts");
+                const auto lists =
+                    fonts ? childrenOfClass(fonts, L"SysListView32") : std::vector<HWND>{};
+                return !lists.empty() && SendMessageW(lists[0], LVM_GETITEMCOUNT, 0, 0) > 0;
+            },
+            10000));
+    }
+    EXPECT_FALSE(drive::waitUntil([&] { return planted.names().size() > 3; }, 3000))
+        << "the planted character map ran";
+    if (fonts)
+        PostMessageW(fonts, WM_CLOSE, 0, 0);
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.exitCode(), 0);
+}
+
+// Unpacked into a folder that holds libraries of system names, told to prefer those (as
+// Windows does for libraries it does not count among its known ones), it takes the system's.
+TEST(EndToEnd, LibrariesOfSystemNamesBesideTheProgramAreNotLoaded) {
+    TempFolder unpacked;
+    ASSERT_TRUE(CopyFileW(programPath().c_str(), unpacked.file(L"unpacked.exe").c_str(), FALSE));
+    const std::wstring wine = L"Software\\Wine\\AppDefaults\\unpacked.exe";
+    for (const wchar_t* name : {L"comctl32", L"oleacc"}) {
+        CopyFileW((ownFolder() + L"planted.dll").c_str(),
+                  unpacked.file(name + std::wstring(L".dll")).c_str(), FALSE);
+        RegSetKeyValueW(HKEY_CURRENT_USER, (wine + L"\\DllOverrides").c_str(), name, REG_SZ,
+                        L"native,builtin", 30);
+    }
+    Program program(unpacked.file(L"unpacked.exe"));
+    HWND main = program.waitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    // The screen readers' library comes in when one first asks.
+    EXPECT_EQ(ScreenReader().read(childrenOfClass(main, L"GlyphmerePicture").at(0)).role,
+              ROLE_SYSTEM_PUSHBUTTON);
+    RegDeleteTreeW(HKEY_CURRENT_USER, wine.c_str());
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.exitCode(), 0);
 }

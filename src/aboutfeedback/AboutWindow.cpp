@@ -9,6 +9,13 @@ void aboutLoaded(forms::AboutForm& about, platform::System& system) {
     about.setToolTip(about.UserName, name);
 }
 
+void openAbout(forms::AboutForm& about, forms::MainForm& main) {
+    main.setEnabled(false);
+    about.show();
+    if (!about.visible())
+        main.setEnabled(true);
+}
+
 void closeAbout(forms::AboutForm& about, forms::MainForm& main) {
     main.setEnabled(true);
     main.bringToFront();

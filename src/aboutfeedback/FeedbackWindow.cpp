@@ -29,6 +29,12 @@ void secondSiteNote(forms::ForGlyphmere& feedback, platform::Prompts& prompts) {
                        forms::message::information, forms::message::title);
 }
 
+void openFeedback(forms::ForGlyphmere& feedback, forms::MainForm& main) {
+    feedback.show();
+    if (feedback.visible())
+        main.setEnabled(false);
+}
+
 void closeFeedback(forms::ForGlyphmere& feedback, forms::MainForm& main) {
     main.setEnabled(true);
     main.bringToFront();

@@ -6,6 +6,8 @@
 
 namespace aboutfeedback {
 
+// FeedbackMenu: as openAbout, the main window waits only for a window that is there.
+void openFeedback(forms::ForGlyphmere& feedback, forms::MainForm& main);
 void tellAFriend(forms::ForGlyphmere& feedback, platform::Services& services); // TellAFriendLink
 void firstSiteNote(forms::ForGlyphmere& feedback,
                    platform::Prompts& prompts); // FirstSiteNotePicture

@@ -46,6 +46,7 @@ void wirePreview(forms::MainForm& main, platform::Services& services) {
 
 void wireEditing(forms::MainForm& main, platform::Services& services) {
     auto& prompts = services.prompts;
+    auto& system = services.system;
     main.Undo.onClick = [&main] { editing::undoEdit(main); };
     main.UndoButton.onClick = [&main] { editing::undoEdit(main); };
     main.CutMenu.onClick = [&main] { editing::cutSelection(main); };
@@ -57,10 +58,14 @@ void wireEditing(forms::MainForm& main, platform::Services& services) {
     main.DeleteMenu.onClick = [&main] { editing::deleteSelection(main); };
     main.Delete.onClick = [&main] { editing::deleteSelection(main); };
     main.SelectAll.onClick = [&main] { editing::selectAll(main); };
-    main.OpenFileMenu.onClick = [&main, &prompts] { editing::openTextFile(main, prompts); };
-    main.OpenButton.onClick = [&main, &prompts] { editing::openTextFile(main, prompts); };
-    main.onFilesDropped = [&main](const std::vector<std::wstring>& files) {
-        editing::openDroppedFiles(main, files);
+    main.OpenFileMenu.onClick = [&main, &prompts, &system] {
+        editing::openTextFile(main, prompts, system);
+    };
+    main.OpenButton.onClick = [&main, &prompts, &system] {
+        editing::openTextFile(main, prompts, system);
+    };
+    main.onFilesDropped = [&main, &system](const std::vector<std::wstring>& files) {
+        editing::openDroppedFiles(main, system, files);
     };
 }
 
@@ -91,14 +96,8 @@ void wireLaunches(Windows w, platform::Services& services) {
     main.Contact.onClick = [&shell] { shell::mailSupport(shell); };
     main.ProductPageMenu.onClick = [&shell] { shell::openProductPage(shell); };
     // The about and feedback windows are not modal, but the main window waits while one is open.
-    main.AboutMenu.onClick = [&main, &about] {
-        main.setEnabled(false);
-        about.show();
-    };
-    main.FeedbackMenu.onClick = [&main, &feedback] {
-        feedback.show();
-        main.setEnabled(false);
-    };
+    main.AboutMenu.onClick = [&main, &about] { aboutfeedback::openAbout(about, main); };
+    main.FeedbackMenu.onClick = [&main, &feedback] { aboutfeedback::openFeedback(feedback, main); };
 }
 
 void wireAbout(Windows w, platform::Services& services) {

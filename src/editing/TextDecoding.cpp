@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 namespace editing {
 
 namespace {
 
 constexpr wchar_t replacement = 0xFFFD;
+constexpr std::uint32_t invalid = 0xFFFFFFFFu;
 
 bool startsWith(std::string_view bytes, std::string_view mark) {
     return bytes.substr(0, mark.size()) == mark;
@@ -37,16 +39,14 @@ void appendCodePoint(std::wstring& text, std::uint32_t point) {
     }
 }
 
-// Strict decoding answers false at the first invalid sequence; lenient decoding shows
-// each invalid byte as the replacement character.
-bool fromUtf8(std::string_view bytes, bool strict, std::wstring& text) {
-    text.clear();
-    text.reserve(bytes.size());
+// Walks UTF-8, handing each code point on, or an invalid byte as 0xFFFFFFFF. Answers
+// false at the first invalid byte when strict.
+template <typename Take> bool walkUtf8(std::string_view bytes, bool strict, Take&& take) {
     size_t i = 0;
     while (i < bytes.size()) {
         const auto lead = static_cast<unsigned char>(bytes[i]);
         if (lead < 0x80) {
-            text.push_back(static_cast<wchar_t>(lead));
+            take(lead);
             ++i;
             continue;
         }
@@ -68,16 +68,40 @@ bool fromUtf8(std::string_view bytes, bool strict, std::wstring& text) {
         valid = valid && point >= smallest && point <= 0x10FFFF &&
                 !(point >= 0xD800 && point <= 0xDFFF);
         if (valid) {
-            appendCodePoint(text, point);
+            take(point);
             i += length;
         } else if (strict) {
             return false;
         } else {
-            text.push_back(replacement);
+            take(invalid);
             ++i;
         }
     }
     return true;
+}
+
+// The UTF-16 units that UTF-8 bytes make; nothing when strict and a byte is invalid.
+std::optional<size_t> utf16Units(std::string_view bytes, bool strict) {
+    size_t units = 0;
+    if (!walkUtf8(bytes, strict, [&](std::uint32_t point) {
+            units += point >= 0x10000 && point != invalid ? 2 : 1;
+        }))
+        return std::nullopt;
+    return units;
+}
+
+// Each invalid byte shows as the replacement character. The units counted before, the
+// text takes exactly its own room.
+std::wstring fromUtf8(std::string_view bytes, size_t units) {
+    std::wstring text;
+    text.reserve(units);
+    walkUtf8(bytes, false, [&](std::uint32_t point) {
+        if (point == invalid)
+            text.push_back(replacement);
+        else
+            appendCodePoint(text, point);
+    });
+    return text;
 }
 
 } // namespace
@@ -89,8 +113,10 @@ std::wstring decodeText(std::string_view bytes, const AnsiDecoder& fromAnsi) {
     else if (startsWith(bytes, "\xFE\xFF"))
         text = fromUtf16(bytes.substr(2), true);
     else if (startsWith(bytes, "\xEF\xBB\xBF"))
-        fromUtf8(bytes.substr(3), false, text);
-    else if (!fromUtf8(bytes, true, text))
+        text = fromUtf8(bytes.substr(3), *utf16Units(bytes.substr(3), false));
+    else if (const auto units = utf16Units(bytes, true)) // no room taken for what is not UTF-8
+        text = fromUtf8(bytes, *units);
+    else
         text = fromAnsi(bytes);
     std::replace(text.begin(), text.end(), L'\0', L' ');
     return text;

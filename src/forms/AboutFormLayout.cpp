@@ -12,9 +12,16 @@ using namespace ui;
 
 namespace {
 
-constexpr ControlSpec label(std::wstring_view name, std::wstring_view caption, Place place) {
-    return {
-        .name = name, .kind = Kind::Label, .caption = caption, .place = place, .font = labelFont};
+// A label that sizes itself, up to `widest` when it has a neighbour on its line.
+constexpr ControlSpec label(std::wstring_view name, std::wstring_view caption, Place place,
+                            int widest = 0, unsigned flags = 0) {
+    return {.name = name,
+            .kind = Kind::Label,
+            .caption = caption,
+            .place = place,
+            .font = labelFont,
+            .flags = flags,
+            .maxWidth = widest};
 }
 
 // The texts that join fixed words with the product's names.
@@ -26,8 +33,9 @@ const std::wstring voteTip = L"Vote for Glyphmere at " + std::wstring(product::f
 const ControlSpec controls[] = {
     {.name = L"Image3", .kind = Kind::Image, .place = {32, 30, 56, 56}, .picture = IDP_LOGO},
     label(L"Label3", L"Glyphmere " GLYPHMERE_VERSION_W, {92, 38}),
-    label(L"Label4", product::rightsNotice, {92, 52}),
-    label(L"Label2", L"Registered to:", {92, 66}),
+    label(L"Label4", product::rightsNotice, {92, 52}, 376 - 92, EndEllipsis), // Image1
+    // Wine measures this font wider than it draws it: no "..." where the text would fit.
+    label(L"Label2", L"Registered to:", {92, 66}, 164 - 92), // UserName
     // Up to the donation picture; a longer name ends in "..." and shows whole in its tip.
     {.name = L"UserName",
      .kind = Kind::Label,

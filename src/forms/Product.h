@@ -11,8 +11,9 @@ namespace forms::product {
 constexpr std::wstring_view instanceGate = L"Local\\Quillwright.Glyphmere." GLYPHMERE_VERSION_W;
 
 constexpr std::wstring_view supportAddress = L"support@quillwright.example";
+// Short enough for its room before the donation picture, with some to spare.
 constexpr std::wstring_view rightsNotice =
-    L"Copyright \u00A9 2026 Quillwright Software. All rights reserved.";
+    L"\u00A9 2026 Quillwright Software. All rights reserved.";
 constexpr std::wstring_view secondRightsLine =
     L"Glyphmere and Quillwright are trademarks of Quillwright Software.";
 constexpr std::wstring_view legalWarning =

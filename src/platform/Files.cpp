@@ -42,6 +42,12 @@ std::wstring longPath(const std::wstring& path) {
     return path;                            // a relative path stays as it is
 }
 
+std::wstring temporaryBeside(const std::wstring& path, unsigned long stamp) {
+    // The name is longer than the target's: it takes the long form by its own length.
+    return longPath(folderOf(path) + L"~glyphmere-" + std::to_wstring(GetCurrentProcessId()) +
+                    L"-" + std::to_wstring(stamp) + L".tmp");
+}
+
 namespace {
 KernelHandle openForReading(const std::wstring& path) {
     return KernelHandle(CreateFileW(longPath(path).c_str(), GENERIC_READ,
@@ -55,21 +61,14 @@ bool canRead(const std::wstring& path) {
     return static_cast<bool>(openForReading(path));
 }
 
-std::optional<std::string> readAll(const std::wstring& path) {
+std::optional<std::string> readAll(const std::wstring& path, unsigned long long largest) {
     const KernelHandle file = openForReading(path);
     if (!file)
         return std::nullopt;
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
-        static_cast<unsigned long long>(size.QuadPart) > std::string().max_size())
-        return std::nullopt;
-    // More than the system can still give this process: not even tried, so that a system
-    // that promises memory it does not have is not driven out of it.
-    MEMORYSTATUSEX memory{};
-    memory.dwLength = sizeof memory;
-    if (GlobalMemoryStatusEx(&memory) &&
         static_cast<unsigned long long>(size.QuadPart) >
-            std::min(memory.ullAvailPageFile, memory.ullAvailVirtual))
+            std::min<unsigned long long>(largest, std::string().max_size()))
         return std::nullopt;
     std::string bytes;
     try {
@@ -100,12 +99,10 @@ bool replaceWith(const std::wstring& path, const std::string& bytes) {
         (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return false;
     // The new file lies in the target's folder, so that taking the name is one rename.
-    const std::wstring stem =
-        folderOf(target) + L"~glyphmere-" + std::to_wstring(GetCurrentProcessId()) + L"-";
     std::wstring temporary;
     KernelHandle file;
     for (unsigned attempt = 0; attempt < 100 && !file; ++attempt) {
-        temporary = stem + std::to_wstring(GetTickCount() + attempt) + L".tmp";
+        temporary = temporaryBeside(path, GetTickCount() + attempt);
         file.reset(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file && GetLastError() != ERROR_FILE_EXISTS) // reset() leaves the error as it is

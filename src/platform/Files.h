@@ -12,9 +12,13 @@ std::wstring longPath(const std::wstring& path);
 // Whether the file exists and this process may read it.
 bool canRead(const std::wstring& path);
 
-// The file's bytes, or nothing when it cannot be opened or read whole (missing, locked,
-// too large for memory).
-std::optional<std::string> readAll(const std::wstring& path);
+// The file's bytes, or nothing when it cannot be opened or read whole (missing, locked),
+// or holds more than `largest` bytes.
+std::optional<std::string> readAll(const std::wstring& path, unsigned long long largest);
+
+// The name of the new file that replaceWith writes beside `path` before it takes the
+// target's name, in the long form whenever the name itself needs it.
+std::wstring temporaryBeside(const std::wstring& path, unsigned long stamp);
 
 // Writes the bytes to a new file beside the target, then gives it the target's name in
 // one step, replacing any file of that name. On failure the old file is as it was and no

@@ -12,6 +12,9 @@ public:
     virtual std::wstring programFolder() = 0;
     // True when another instance of the program is already running.
     virtual bool previousInstance() = 0;
+    // The bytes this process can still take: what the system can still commit, and no more
+    // than its own free address space.
+    virtual unsigned long long memoryAvailable() = 0;
     // Ends the process at once; the real one does not return.
     virtual void endProcess(unsigned exitCode) = 0;
 };

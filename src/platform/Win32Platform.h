@@ -49,6 +49,7 @@ public:
     std::wstring userName() override;
     std::wstring programFolder() override;
     bool previousInstance() override;
+    unsigned long long memoryAvailable() override;
     void endProcess(unsigned exitCode) override;
 
 private:

@@ -1,5 +1,6 @@
 #include "platform/Win32Platform.h"
 
+#include "platform/CurrentFolder.h"
 #include "platform/InputDialog.h"
 
 #include <commdlg.h>
@@ -36,7 +37,10 @@ bool fileDialog(HWND owner, FileDialogRequest& request, bool save) {
     dialog.nMaxFile = static_cast<DWORD>(path.size());
     dialog.lpstrTitle = request.title.empty() ? nullptr : request.title.c_str();
     dialog.Flags = request.flags | OFN_EXPLORER | OFN_HIDEREADONLY;
+    const std::wstring& folder = currentFolder::userFolder();
+    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
     const BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+    currentFolder::leaveUserFolder(); // the dialog made the chosen file's folder current
     if (!chosen)
         return false;
     request.fileName = path.data();

@@ -2,6 +2,8 @@
 
 #include <lmcons.h>
 
+#include <algorithm>
+
 namespace platform {
 
 namespace {
@@ -55,6 +57,14 @@ bool Win32System::previousInstance() {
         anotherRunning_ = instanceMutex_ && GetLastError() == ERROR_ALREADY_EXISTS;
     }
     return anotherRunning_;
+}
+
+unsigned long long Win32System::memoryAvailable() {
+    MEMORYSTATUSEX memory{};
+    memory.dwLength = sizeof memory;
+    if (!GlobalMemoryStatusEx(&memory))
+        return 0;
+    return std::min(memory.ullAvailPageFile, memory.ullAvailVirtual);
 }
 
 void Win32System::endProcess(unsigned exitCode) {

@@ -111,6 +111,7 @@ public:
     }
     std::wstring programFolder() override { return folder; }
     bool previousInstance() override { return anotherRunning; }
+    unsigned long long memoryAvailable() override { return memory; }
     void endProcess(unsigned exitCode) override {
         ++ends;
         lastExitCode = exitCode;
@@ -122,6 +123,7 @@ public:
     int userNameCalls = 0;
     std::wstring folder = L"C:\\Glyphmere";
     bool anotherRunning = false;
+    unsigned long long memory = 1ull << 32;
     int ends = 0;
     unsigned lastExitCode = 0xFFFFFFFFu;
     std::function<void()> onEnd;

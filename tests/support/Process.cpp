@@ -46,13 +46,14 @@ int menuId(std::wstring_view name) {
     return -1;
 }
 
-Program::Program(const std::wstring& path, const std::wstring& arguments) {
+Program::Program(const std::wstring& path, const std::wstring& arguments,
+                 const std::wstring& folder) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     std::wstring command = L"\"" + path + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
     PROCESS_INFORMATION info{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info))
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &info))
         return;
     // Only the process is watched: its first thread's handle is closed at once.
     const platform::KernelHandle thread(info.hThread);

@@ -24,7 +24,9 @@ int menuId(std::wstring_view name);
 
 class Program {
 public:
-    explicit Program(const std::wstring& path, const std::wstring& arguments = L"");
+    // Started in `folder` as its current folder; in this process's when empty.
+    explicit Program(const std::wstring& path, const std::wstring& arguments = L"",
+                     const std::wstring& folder = L"");
     ~Program(); // ends the process if it still runs
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
