@@ -8,6 +8,8 @@ set(CMAKE_CXX_COMPILER clang++)
 set(CMAKE_C_COMPILER_TARGET ${triple})
 set(CMAKE_CXX_COMPILER_TARGET ${triple})
 set(CMAKE_RC_COMPILER ${triple}-windres)
+# GNU dlltool: this llvm-dlltool writes no delay-load import libraries.
+set(CMAKE_DLLTOOL ${triple}-dlltool)
 set(CMAKE_SYSROOT /usr/${triple})
 set(CMAKE_FIND_ROOT_PATH /usr/${triple})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
@@ -26,7 +28,9 @@ endif()
 list(GET gcc_folder 0 gcc_folder)
 set(CMAKE_CXX_FLAGS_INIT "-isystem ${gcc_folder}/include/c++ \
 -isystem ${gcc_folder}/include/c++/${triple} -isystem ${gcc_folder}/include/c++/backward")
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-fuse-ld=lld -L${gcc_folder}")
+foreach(kind EXE SHARED MODULE)
+    set(CMAKE_${kind}_LINKER_FLAGS_INIT "-fuse-ld=lld -L${gcc_folder}")
+endforeach()
 # This clang leaves winpthreads out of its library list, which libgcc's thread-local
 # storage needs: name them here, in the order they resolve.
 set(CMAKE_CXX_STANDARD_LIBRARIES "-lstdc++ -lgcc_eh -lpthread")
