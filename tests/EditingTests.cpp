@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
 #include <algorithm>
 
 namespace {
@@ -381,13 +383,18 @@ TEST_F(DroppedFiles, FoldersUnreadableFilesAndAWaitingWindowLeaveTheSampleAsItWa
     EXPECT_EQ(main().BigText.text(), L"the user's sample");
     EXPECT_TRUE(world.prompts.messageBoxes.empty());
 
-    // A handle that holds no drop, as one posted by another program arrives under Wine: it
-    // is neither read nor freed.
-    const platform::GlobalBlock other = globalCopy(std::string(64, 'x'));
-    ASSERT_TRUE(other);
-    PostMessageW(main().hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(other.get()), 0);
-    loop().yield();
-    EXPECT_EQ(GlobalSize(other.get()), 64u);
+    // Handles that hold no drop, as ones posted by another program arrive under Wine, are
+    // neither read nor freed: text, zeros under a head of another size, a head and no name.
+    std::string zeros(64, '\0'), noName = zeros;
+    zeros[0] = 24;
+    noName[0] = sizeof(DROPFILES);
+    for (const std::string& bytes : {std::string(64, 'x'), zeros, noName}) {
+        const platform::GlobalBlock other = globalCopy(bytes);
+        ASSERT_TRUE(other);
+        PostMessageW(main().hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(other.get()), 0);
+        loop().yield();
+        EXPECT_EQ(GlobalSize(other.get()), 64u) << static_cast<int>(bytes[0]);
+    }
     EXPECT_EQ(main().BigText.text(), L"the user's sample");
 
     // Disabled while a dialog or another window waits for the user: no drop either.
