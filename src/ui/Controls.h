@@ -132,7 +132,8 @@ private:
     void paint(HDC dc);
     LRESULT handle(HWND, UINT, WPARAM, LPARAM);
     platform::Icon icon_;
-    bool pressed_ = false;
+    bool pressed_ = false;      // by the mouse
+    bool spacePressed_ = false; // by the keyboard
 };
 
 class CheckBox : public Control {

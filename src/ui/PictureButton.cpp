@@ -64,6 +64,7 @@ LRESULT PictureButton::handle(HWND window, UINT message, WPARAM wParam, LPARAM l
     }
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
+        spacePressed_ = false;
         InvalidateRect(window, nullptr, FALSE);
         return 0;
     case WM_LBUTTONDOWN:
@@ -88,7 +89,21 @@ LRESULT PictureButton::handle(HWND window, UINT message, WPARAM wParam, LPARAM l
         pressed_ = false;
         return 0;
     case WM_KEYDOWN:
+        // As a push button: Space clicks when it goes up, Enter when it goes down; the
+        // presses a held key repeats click nothing.
         if (wParam == VK_SPACE || wParam == VK_RETURN) {
+            if (!(HIWORD(lParam) & KF_REPEAT)) {
+                if (wParam == VK_SPACE)
+                    spacePressed_ = true;
+                else
+                    raise(onClick);
+            }
+            return 0;
+        }
+        break;
+    case WM_KEYUP:
+        if (wParam == VK_SPACE && spacePressed_) {
+            spacePressed_ = false;
             raise(onClick);
             return 0;
         }
