@@ -129,6 +129,11 @@ TEST_F(Editing, UndoAndPasteThatLeaveTheFindBoxAsItWasKeepTheChosenFont) {
     EXPECT_EQ(main().FontFind.text(), L"Ar");
     EXPECT_EQ(main().FontList.text(), L"Verdana");
     EXPECT_EQ(main().BigText.fontName(), L"Verdana");
+    // The same from the box's own menu, whose commands the box sends itself.
+    SendMessageW(main().FontFind.hwnd(), EM_SETSEL, 0, -1);
+    for (const UINT command : {WM_PASTE, WM_UNDO, EM_UNDO})
+        SendMessageW(main().FontFind.hwnd(), command, 0, 0);
+    EXPECT_EQ(main().FontList.text(), L"Verdana");
 }
 
 TEST_F(Editing, PasteWithoutTextOnTheClipboardChangesNothing) {

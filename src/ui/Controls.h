@@ -9,6 +9,7 @@
 #include "ui/WindowProcedure.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace ui {
@@ -197,9 +198,13 @@ private:
     // Changes made by code raise Change once themselves, whatever the control reports, and
     // only when the text really changed.
     template <typename Edit> void changeByCode(Edit&& edit);
+    void changed(); // the control or code changed the text, or may have
     LRESULT handle(HWND, UINT, WPARAM, LPARAM);
     Subclass subclass_;
     bool changingByCode_ = false;
+    // The text as Change last saw it; none when not known, as after a change that nobody
+    // listened to.
+    std::optional<std::wstring> seen_;
 };
 
 class Timer {
