@@ -5,6 +5,7 @@
 #include "support/Clipboard.h"
 #include "support/Drop.h"
 #include "support/MainWindowTest.h"
+#include "support/Process.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -344,6 +345,22 @@ TEST_F(OpenFile, BinaryLockedAndVanishedFilesNeitherCrashNorLoseTheSample) {
     EXPECT_EQ(main().BigText.text(), L"the user's sample");
     EXPECT_TRUE(world.prompts.messageBoxes.empty());
     EXPECT_EQ(world.system.ends, 0);
+}
+
+TEST_F(OpenFile, ALateClickIsTakenOnlyWhileTheWindowTakesInput) {
+    // A screen reader's or another program's click, queued behind the report's command, comes
+    // while the save dialog is open; others while the about window waits for its OK.
+    world.prompts.modal = true;
+    PostMessageW(main().hwnd(), WM_COMMAND, static_cast<WPARAM>(process::menuId(L"ReportMenu")), 0);
+    PostMessageW(main().OpenButton.hwnd(), BM_CLICK, 0, 0);
+    loop().yield();
+    EXPECT_TRUE(world.prompts.openRequests.empty()) << "Open File inside the save dialog";
+    key('B');
+    for (HWND control : {main().OpenButton.hwnd(), main().Bold.hwnd()})
+        PostMessageW(control, BM_CLICK, 0, 0);
+    loop().yield();
+    EXPECT_TRUE(world.prompts.openRequests.empty());
+    EXPECT_EQ(main().Bold.value(), 0);
 }
 
 // ---- files dropped on the window ----

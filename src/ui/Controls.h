@@ -64,6 +64,14 @@ protected:
     HWND createWindow(HWND parent, int id, const RECT& place, const wchar_t* windowClass,
                       DWORD style, DWORD exStyle = 0);
 
+    // Raises Click for a click that finds the control taking input. A click can come later
+    // than the user's own: a screen reader's or another program's BM_CLICK, queued behind a
+    // command that opened a dialog, or posted while another window has this one wait.
+    void click();
+    // For the system's own buttons, which click themselves on BM_CLICK: drops the ones that
+    // find the control taking no input.
+    LRESULT dropClickWithoutInput(HWND, UINT, WPARAM, LPARAM);
+
     void setForeColorValue(COLORREF color) { foreColor_ = color; }
     // A window's text, whatever its length.
     static std::wstring windowText(HWND window);
@@ -108,6 +116,9 @@ protected:
     bool shows(const ControlSpec& row) const override { return row.kind == Kind::Button; }
     void create(HWND parent, int id, const RECT& place) override;
     void notify(WORD code) override;
+
+private:
+    Subclass lateClicks_;
 };
 
 // A picture that reacts to a click; a PictureBox row also takes the focus, and Space or
@@ -148,6 +159,9 @@ protected:
     bool shows(const ControlSpec& row) const override { return row.kind == Kind::CheckBox; }
     void create(HWND parent, int id, const RECT& place) override;
     void notify(WORD code) override;
+
+private:
+    Subclass lateClicks_;
 };
 
 class ListBox : public Control {

@@ -82,7 +82,7 @@ LRESULT PictureButton::handle(HWND window, UINT message, WPARAM wParam, LPARAM l
             GetClientRect(window, &r);
             const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
             if (PtInRect(&r, at))
-                raise(onClick);
+                click();
         }
         return 0;
     case WM_CAPTURECHANGED:
@@ -96,7 +96,7 @@ LRESULT PictureButton::handle(HWND window, UINT message, WPARAM wParam, LPARAM l
                 if (wParam == VK_SPACE)
                     spacePressed_ = true;
                 else
-                    raise(onClick);
+                    click();
             }
             return 0;
         }
@@ -104,7 +104,7 @@ LRESULT PictureButton::handle(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_KEYUP:
         if (wParam == VK_SPACE && spacePressed_) {
             spacePressed_ = false;
-            raise(onClick);
+            click();
             return 0;
         }
         break;
@@ -115,7 +115,7 @@ LRESULT PictureButton::handle(HWND window, UINT message, WPARAM wParam, LPARAM l
         return DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
     }
     case BM_CLICK: // what a screen reader's default action sends
-        raise(onClick);
+        click();
         return 0;
     case WM_GETOBJECT:
         if (asksForClient(lParam)) {
