@@ -289,9 +289,19 @@ TEST_F(ControlLayer, SpaceAndEnterRunAFocusedPictureButton) {
     EXPECT_EQ(clicks, 1);
     drive::pressKey(loop, form.Picture.hwnd(), VK_RETURN);
     EXPECT_EQ(clicks, 2);
+    // A held key repeats its press: Space clicks once, as it goes up; Enter only at first.
+    const LPARAM again = 1 | LPARAM{1} << 30;
+    for (const LPARAM press : {LPARAM{1}, again, again})
+        PostMessageW(form.Picture.hwnd(), WM_KEYDOWN, VK_SPACE, press);
+    PostMessageW(form.Picture.hwnd(), WM_KEYDOWN, VK_RETURN, again);
+    loop.yield();
+    EXPECT_EQ(clicks, 2);
+    PostMessageW(form.Picture.hwnd(), WM_KEYUP, VK_SPACE, again | LPARAM{1} << 31);
+    loop.yield();
+    EXPECT_EQ(clicks, 3);
     EXPECT_EQ(GetFocus(), form.Picture.hwnd());
     drive::pressKey(loop, form.Picture.hwnd(), VK_TAB);
-    EXPECT_EQ(clicks, 2) << "Tab only moves on";
+    EXPECT_EQ(clicks, 3) << "Tab only moves on";
     EXPECT_EQ(GetFocus(), form.Plain.hwnd());
 }
 

@@ -5,9 +5,12 @@
 #include "support/Clipboard.h"
 #include "support/Drop.h"
 #include "support/MainWindowTest.h"
+#include "support/Process.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <shlobj.h>
 
 #include <algorithm>
 
@@ -127,6 +130,11 @@ TEST_F(Editing, UndoAndPasteThatLeaveTheFindBoxAsItWasKeepTheChosenFont) {
     EXPECT_EQ(main().FontFind.text(), L"Ar");
     EXPECT_EQ(main().FontList.text(), L"Verdana");
     EXPECT_EQ(main().BigText.fontName(), L"Verdana");
+    // The same from the box's own menu, whose commands the box sends itself.
+    SendMessageW(main().FontFind.hwnd(), EM_SETSEL, 0, -1);
+    for (const UINT command : {WM_PASTE, WM_UNDO, EM_UNDO})
+        SendMessageW(main().FontFind.hwnd(), command, 0, 0);
+    EXPECT_EQ(main().FontList.text(), L"Verdana");
 }
 
 TEST_F(Editing, PasteWithoutTextOnTheClipboardChangesNothing) {
@@ -339,6 +347,22 @@ TEST_F(OpenFile, BinaryLockedAndVanishedFilesNeitherCrashNorLoseTheSample) {
     EXPECT_EQ(world.system.ends, 0);
 }
 
+TEST_F(OpenFile, ALateClickIsTakenOnlyWhileTheWindowTakesInput) {
+    // A screen reader's or another program's click, queued behind the report's command, comes
+    // while the save dialog is open; others while the about window waits for its OK.
+    world.prompts.modal = true;
+    PostMessageW(main().hwnd(), WM_COMMAND, static_cast<WPARAM>(process::menuId(L"ReportMenu")), 0);
+    PostMessageW(main().OpenButton.hwnd(), BM_CLICK, 0, 0);
+    loop().yield();
+    EXPECT_TRUE(world.prompts.openRequests.empty()) << "Open File inside the save dialog";
+    key('B');
+    for (HWND control : {main().OpenButton.hwnd(), main().Bold.hwnd()})
+        PostMessageW(control, BM_CLICK, 0, 0);
+    loop().yield();
+    EXPECT_TRUE(world.prompts.openRequests.empty());
+    EXPECT_EQ(main().Bold.value(), 0);
+}
+
 // ---- files dropped on the window ----
 
 class DroppedFiles : public OpenFile {
@@ -381,13 +405,18 @@ TEST_F(DroppedFiles, FoldersUnreadableFilesAndAWaitingWindowLeaveTheSampleAsItWa
     EXPECT_EQ(main().BigText.text(), L"the user's sample");
     EXPECT_TRUE(world.prompts.messageBoxes.empty());
 
-    // A handle that holds no drop, as one posted by another program arrives under Wine: it
-    // is neither read nor freed.
-    const platform::GlobalBlock other = globalCopy(std::string(64, 'x'));
-    ASSERT_TRUE(other);
-    PostMessageW(main().hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(other.get()), 0);
-    loop().yield();
-    EXPECT_EQ(GlobalSize(other.get()), 64u);
+    // Handles that hold no drop, as ones posted by another program arrive under Wine, are
+    // neither read nor freed: text, zeros under a head of another size, a head and no name.
+    std::string zeros(64, '\0'), noName = zeros;
+    zeros[0] = 24;
+    noName[0] = sizeof(DROPFILES);
+    for (const std::string& bytes : {std::string(64, 'x'), zeros, noName}) {
+        const platform::GlobalBlock other = globalCopy(bytes);
+        ASSERT_TRUE(other);
+        PostMessageW(main().hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(other.get()), 0);
+        loop().yield();
+        EXPECT_EQ(GlobalSize(other.get()), 64u) << static_cast<int>(bytes[0]);
+    }
     EXPECT_EQ(main().BigText.text(), L"the user's sample");
 
     // Disabled while a dialog or another window waits for the user: no drop either.

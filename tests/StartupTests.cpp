@@ -193,10 +193,13 @@ TEST_F(Leaving, MinimisingByMenuShortcutOrPictureChangesNothingElse) {
     main.BigText.setText(L"sample");
     const int selected = main.FontList.listIndex();
     const auto minimized = [&] { return main.minimized(); };
-    drive::pressKey(app.loop(), main.FontFind.hwnd(), 'T', MOD_CONTROL);
+    drive::click(main.BigText.hwnd(), 5, 5); // the user works in the sample
+    drive::pressKey(app.loop(), main.BigText.hwnd(), 'T', MOD_CONTROL);
     EXPECT_TRUE(drive::pumpUntil(app.loop(), minimized, 2000));
     ShowWindow(main.hwnd(), SW_RESTORE);
     EXPECT_FALSE(main.minimized());
+    EXPECT_EQ(GetFocus(), main.BigText.hwnd()) << "back where the user was";
+    EXPECT_EQ(main.WhichOne.text(), L"BigText");
     drive::click(main.MinimizePicture.hwnd());
     EXPECT_TRUE(drive::pumpUntil(app.loop(), minimized, 2000));
     EXPECT_TRUE(main.loaded());

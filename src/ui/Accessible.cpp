@@ -1,6 +1,7 @@
 #include "ui/Accessible.h"
 
 #include "platform/Handles.h"
+#include "ui/Input.h"
 
 #include <ole2.h>
 #include <oleacc.h>
@@ -18,15 +19,6 @@ constexpr GUID accessibleId{
 
 bool isSelf(const VARIANT& child) {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
-}
-
-// As the mouse finds it: a control in a window that waits for a dialog takes no click.
-bool takesInput(HWND window) {
-    for (HWND at = window; at;
-         at = (GetWindowLongPtrW(at, GWL_STYLE) & WS_CHILD) ? GetParent(at) : nullptr)
-        if (!IsWindowVisible(at) || !IsWindowEnabled(at))
-            return false;
-    return true;
 }
 
 // The control's client area: our name, role and default action over the standard object.

@@ -5,7 +5,8 @@ namespace ui {
 // ---- CommandButton ----
 
 void CommandButton::create(HWND parent, int id, const RECT& place) {
-    createWindow(parent, id, place, L"BUTTON", BS_PUSHBUTTON);
+    HWND window = createWindow(parent, id, place, L"BUTTON", BS_PUSHBUTTON);
+    lateClicks_ = Subclass::install<&CommandButton::dropClickWithoutInput>(window, *this);
 }
 
 void CommandButton::notify(WORD code) {
@@ -16,7 +17,8 @@ void CommandButton::notify(WORD code) {
 // ---- CheckBox ----
 
 void CheckBox::create(HWND parent, int id, const RECT& place) {
-    createWindow(parent, id, place, L"BUTTON", BS_AUTOCHECKBOX);
+    HWND window = createWindow(parent, id, place, L"BUTTON", BS_AUTOCHECKBOX);
+    lateClicks_ = Subclass::install<&CheckBox::dropClickWithoutInput>(window, *this);
 }
 
 int CheckBox::value() const {

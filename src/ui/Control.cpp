@@ -2,6 +2,7 @@
 
 #include "platform/CallbackGuard.h"
 #include "ui/Form.h"
+#include "ui/Input.h"
 
 namespace ui {
 
@@ -60,6 +61,17 @@ HWND Control::createWindow(HWND parent, int id, const RECT& place, const wchar_t
     if (hwnd_)
         SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.font(s.font)), FALSE);
     return hwnd_;
+}
+
+void Control::click() {
+    if (takesInput(hwnd_))
+        raise(onClick);
+}
+
+LRESULT Control::dropClickWithoutInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == BM_CLICK && !takesInput(window))
+        return 0;
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 void Control::moveTo(const RECT& place) {

@@ -9,6 +9,7 @@
 #include "ui/WindowProcedure.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace ui {
@@ -63,6 +64,14 @@ protected:
     HWND createWindow(HWND parent, int id, const RECT& place, const wchar_t* windowClass,
                       DWORD style, DWORD exStyle = 0);
 
+    // Raises Click for a click that finds the control taking input. A click can come later
+    // than the user's own: a screen reader's or another program's BM_CLICK, queued behind a
+    // command that opened a dialog, or posted while another window has this one wait.
+    void click();
+    // For the system's own buttons, which click themselves on BM_CLICK: drops the ones that
+    // find the control taking no input.
+    LRESULT dropClickWithoutInput(HWND, UINT, WPARAM, LPARAM);
+
     void setForeColorValue(COLORREF color) { foreColor_ = color; }
     // A window's text, whatever its length.
     static std::wstring windowText(HWND window);
@@ -107,6 +116,9 @@ protected:
     bool shows(const ControlSpec& row) const override { return row.kind == Kind::Button; }
     void create(HWND parent, int id, const RECT& place) override;
     void notify(WORD code) override;
+
+private:
+    Subclass lateClicks_;
 };
 
 // A picture that reacts to a click; a PictureBox row also takes the focus, and Space or
@@ -132,7 +144,8 @@ private:
     void paint(HDC dc);
     LRESULT handle(HWND, UINT, WPARAM, LPARAM);
     platform::Icon icon_;
-    bool pressed_ = false;
+    bool pressed_ = false;      // by the mouse
+    bool spacePressed_ = false; // by the keyboard
 };
 
 class CheckBox : public Control {
@@ -146,6 +159,9 @@ protected:
     bool shows(const ControlSpec& row) const override { return row.kind == Kind::CheckBox; }
     void create(HWND parent, int id, const RECT& place) override;
     void notify(WORD code) override;
+
+private:
+    Subclass lateClicks_;
 };
 
 class ListBox : public Control {
@@ -196,9 +212,13 @@ private:
     // Changes made by code raise Change once themselves, whatever the control reports, and
     // only when the text really changed.
     template <typename Edit> void changeByCode(Edit&& edit);
+    void changed(); // the control or code changed the text, or may have
     LRESULT handle(HWND, UINT, WPARAM, LPARAM);
     Subclass subclass_;
     bool changingByCode_ = false;
+    // The text as Change last saw it; none when not known, as after a change that nobody
+    // listened to.
+    std::optional<std::wstring> seen_;
 };
 
 class Timer {

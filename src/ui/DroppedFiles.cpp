@@ -10,14 +10,15 @@ namespace ui {
 
 namespace {
 
-// A DROPFILES head, then names that end in two NULs within the block.
+// As the shell makes a drop: a DROPFILES head that says its own size, then the names,
+// wide or narrow as it says, at least one, the list ending in its two NULs within the block.
 bool holdsDrop(HGLOBAL block) {
     const platform::LockedBlock memory(block);
     const SIZE_T size = memory.size();
     if (size < sizeof(DROPFILES))
         return false;
     const auto* head = static_cast<const DROPFILES*>(memory.data());
-    if (head->pFiles < sizeof(DROPFILES) || head->pFiles >= size)
+    if (head->pFiles != sizeof(DROPFILES))
         return false;
     const auto* names = reinterpret_cast<const unsigned char*>(head) + head->pFiles;
     const size_t unit = head->fWide ? sizeof(wchar_t) : 1;
@@ -28,6 +29,8 @@ bool holdsDrop(HGLOBAL block) {
                 return false;
         return true;
     };
+    if (count == 0 || isNul(0)) // the list ends at its first empty name
+        return false;
     for (size_t i = 1; i < count; ++i)
         if (isNul(i) && isNul(i - 1))
             return true;

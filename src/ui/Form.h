@@ -88,6 +88,7 @@ private:
     LRESULT colors(HDC dc, HWND child, COLORREF defaultBack);
     // FormMessages.cpp: every message, from WM_NCCREATE to WM_NCDESTROY.
     LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    bool focusWhereTheUserWas(); // whether a control took the focus
     // DroppedFiles.cpp
     void filesDropped(WPARAM drop); // the HDROP of WM_DROPFILES
 

@@ -15,7 +15,19 @@ HWND firstTabStop(HWND window) {
     return nullptr;
 }
 
+// Whether the focus may go back to this control of the window.
+bool canTakeFocus(HWND window, HWND control) {
+    return control && IsWindow(control) && IsChild(window, control) && IsWindowVisible(control) &&
+           IsWindowEnabled(control);
+}
+
 } // namespace
+
+bool Form::focusWhereTheUserWas() {
+    // Back where the user was, or the first control in the tab order.
+    HWND target = canTakeFocus(hwnd_, lastFocus_) ? lastFocus_ : firstTabStop(hwnd_);
+    return target && SetFocus(target);
+}
 
 LRESULT Form::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -66,16 +78,17 @@ LRESULT Form::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             HWND focus = GetFocus();
             if (focus && IsChild(hwnd_, focus))
                 lastFocus_ = focus;
-        } else if (!HIWORD(wParam)) {
-            // Back where the user was, or the first control in the tab order.
-            HWND target = lastFocus_ && IsWindow(lastFocus_) && IsChild(hwnd_, lastFocus_)
-                              ? lastFocus_
-                              : firstTabStop(hwnd_);
-            if (target) {
-                SetFocus(target);
-                return 0;
-            }
+        } else if (!HIWORD(wParam) && focusWhereTheUserWas()) {
+            return 0;
         }
+        break;
+    case WM_SETFOCUS:
+        // The window itself took the focus, as when it is restored from the taskbar: it goes
+        // on to the control that had it, for the window is only a frame.
+        if (canTakeFocus(hwnd_, reinterpret_cast<HWND>(wParam)))
+            lastFocus_ = reinterpret_cast<HWND>(wParam);
+        if (focusWhereTheUserWas())
+            return 0;
         break;
     case WM_CLOSE:
         raise(onCloseRequest);

@@ -47,7 +47,7 @@ LRESULT Label::handleLink(HWND window, UINT message, WPARAM wParam, LPARAM lPara
                 return answer;
         break;
     case BM_CLICK: // what a screen reader's default action sends
-        raise(onClick);
+        click();
         return 0;
     }
     return DefSubclassProc(window, message, wParam, lParam);
@@ -73,7 +73,7 @@ void Label::rescale(const RECT& place) {
 
 void Label::notify(WORD code) {
     if (code == STN_CLICKED)
-        raise(onClick);
+        click();
 }
 
 std::wstring Label::caption() const {

@@ -64,6 +64,7 @@ LRESULT PictureButton::handle(HWND window, UINT message, WPARAM wParam, LPARAM l
     }
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
+        spacePressed_ = false;
         InvalidateRect(window, nullptr, FALSE);
         return 0;
     case WM_LBUTTONDOWN:
@@ -81,15 +82,29 @@ LRESULT PictureButton::handle(HWND window, UINT message, WPARAM wParam, LPARAM l
             GetClientRect(window, &r);
             const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
             if (PtInRect(&r, at))
-                raise(onClick);
+                click();
         }
         return 0;
     case WM_CAPTURECHANGED:
         pressed_ = false;
         return 0;
     case WM_KEYDOWN:
+        // As a push button: Space clicks when it goes up, Enter when it goes down; the
+        // presses a held key repeats click nothing.
         if (wParam == VK_SPACE || wParam == VK_RETURN) {
-            raise(onClick);
+            if (!(HIWORD(lParam) & KF_REPEAT)) {
+                if (wParam == VK_SPACE)
+                    spacePressed_ = true;
+                else
+                    click();
+            }
+            return 0;
+        }
+        break;
+    case WM_KEYUP:
+        if (wParam == VK_SPACE && spacePressed_) {
+            spacePressed_ = false;
+            click();
             return 0;
         }
         break;
@@ -100,7 +115,7 @@ LRESULT PictureButton::handle(HWND window, UINT message, WPARAM wParam, LPARAM l
         return DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
     }
     case BM_CLICK: // what a screen reader's default action sends
-        raise(onClick);
+        click();
         return 0;
     case WM_GETOBJECT:
         if (asksForClient(lParam)) {

@@ -16,6 +16,7 @@ void TextBox::create(HWND parent, int id, const RECT& place) {
     HWND window = createWindow(parent, id, place, L"EDIT", style, WS_EX_CLIENTEDGE);
     if (!window)
         return;
+    seen_ = std::wstring(layout().caption);
     if (flags & MultiLine)
         SendMessageW(window, EM_SETLIMITTEXT, 0, 0); // no 30,000-character ceiling
     subclass_ = Subclass::install<&TextBox::handle>(window, *this);
@@ -49,15 +50,27 @@ int TextBox::textLength() const {
 }
 
 template <typename Edit> void TextBox::changeByCode(Edit&& edit) {
-    // Only a real change raises Change: an undo with nothing to undo, or a paste of the text
-    // already there, must not run the handler. A box that nobody listens to is not read.
-    const bool listened = static_cast<bool>(onChange);
-    const std::wstring before = listened ? text() : std::wstring();
+    if (onChange)
+        seen_ = text(); // as it is now, whatever reached the box without a word
     changingByCode_ = true;
     edit();
     changingByCode_ = false;
-    if (listened && text() != before)
-        raise(onChange);
+    changed();
+}
+
+void TextBox::changed() {
+    // Only a real change raises Change: an undo with nothing to undo, or a paste of the text
+    // already there, must not run the handler, whether code or the box's own menu made it.
+    // A box that nobody listens to is not read, and then what it held is not known.
+    if (!onChange) {
+        seen_.reset();
+        return;
+    }
+    std::wstring now = text();
+    if (seen_ == now)
+        return;
+    seen_ = std::move(now);
+    raise(onChange);
 }
 
 void TextBox::setText(const std::wstring& text) {
@@ -108,7 +121,7 @@ void TextBox::undo() {
 
 void TextBox::notify(WORD code) {
     if (code == EN_CHANGE && !changingByCode_)
-        raise(onChange);
+        changed();
     else if (code == EN_SETFOCUS)
         raise(onGotFocus);
 }

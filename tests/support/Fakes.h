@@ -57,11 +57,11 @@ public:
         color = *colorAnswer;
         return true;
     }
-    bool openFile(HWND, platform::FileDialogRequest& request) override {
-        return answerFile(openRequests, request);
+    bool openFile(HWND owner, platform::FileDialogRequest& request) override {
+        return answerFile(owner, openRequests, request);
     }
-    bool saveFile(HWND, platform::FileDialogRequest& request) override {
-        return answerFile(saveRequests, request);
+    bool saveFile(HWND owner, platform::FileDialogRequest& request) override {
+        return answerFile(owner, saveRequests, request);
     }
 
     std::vector<MessageBoxCall> messageBoxes;
@@ -73,11 +73,18 @@ public:
     std::optional<COLORREF> colorAnswer; // none: the user cancels
     std::vector<platform::FileDialogRequest> openRequests, saveRequests;
     std::wstring fileAnswer; // empty: the user cancels
+    bool modal = false;      // as a real dialog: its owner waits while its own loop runs
 
 private:
-    bool answerFile(std::vector<platform::FileDialogRequest>& asked,
+    bool answerFile(HWND owner, std::vector<platform::FileDialogRequest>& asked,
                     platform::FileDialogRequest& request) {
         asked.push_back(request);
+        if (modal) {
+            EnableWindow(owner, FALSE);
+            for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);)
+                DispatchMessageW(&message);
+            EnableWindow(owner, TRUE);
+        }
         if (fileAnswer.empty())
             return false;
         request.fileName = fileAnswer;
