@@ -9,7 +9,7 @@ function(glyphmere_delay_load target library)
     if(MSVC)
         target_link_libraries(${target} PRIVATE ${library} delayimp)
         target_link_options(${target} PRIVATE /DELAYLOAD:${library}.dll)
-    elseif(MINGW)
+    elseif(MINGW AND NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
         # libmingwex brings the loader that __delayLoadHelper2 needs; dlltool writes the
         # import library that calls it.
         if(CMAKE_SIZEOF_VOID_P EQUAL 8)
@@ -34,6 +34,9 @@ function(glyphmere_delay_load target library)
         add_dependencies(${target} ${library}_delayed)
         target_link_libraries(${target} PRIVATE "${imports}")
     else()
+        # The clang build, a second compiler's check that is never shipped, imports them:
+        # lld does not run the delay-load import libraries that GNU dlltool writes (measured:
+        # the program never showed its window).
         target_link_libraries(${target} PRIVATE ${library})
     endif()
 endfunction()

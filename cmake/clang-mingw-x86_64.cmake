@@ -8,8 +8,6 @@ set(CMAKE_CXX_COMPILER clang++)
 set(CMAKE_C_COMPILER_TARGET ${triple})
 set(CMAKE_CXX_COMPILER_TARGET ${triple})
 set(CMAKE_RC_COMPILER ${triple}-windres)
-# GNU dlltool: this llvm-dlltool writes no delay-load import libraries.
-set(CMAKE_DLLTOOL ${triple}-dlltool)
 set(CMAKE_SYSROOT /usr/${triple})
 set(CMAKE_FIND_ROOT_PATH /usr/${triple})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
