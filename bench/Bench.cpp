@@ -90,9 +90,12 @@ void addTimed(const std::string& name, int n, const std::vector<double>& program
         {name, n, statsOf(program), statsOf(baseline), ratio, "ratio <= 1.10", ratio <= 1.10});
 }
 
+// The plain message loop of a window whose controls the keyboard moves between.
 void pumpPending() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (IsDialogMessageW(GetAncestor(message.hwnd, GA_ROOT), &message))
+            continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -144,10 +147,13 @@ public:
                                frame.left, frame.bottom, client.right, client.bottom, nullptr,
                                nullptr, GetModuleHandleW(nullptr), nullptr);
         SetWindowLongPtrW(host, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        find = copyOf(main.FontFind.hwnd());
-        list = copyOf(main.FontList.hwnd());
-        sizes = copyOf(main.Sizelist.hwnd());
-        sample = copyOf(main.BigText.hwnd());
+        tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, host, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+        find = copyOf(main.FontFind);
+        list = copyOf(main.FontList);
+        sizes = copyOf(main.Sizelist);
+        sample = copyOf(main.BigText);
         SendMessageW(sample, EM_SETLIMITTEXT, 0, 0);
         LOGFONTW look{}; // a font of its own, as the program's sample has
         GetObjectW(main.BigText.currentFont(), sizeof look, &look);
@@ -187,7 +193,8 @@ public:
     int points; // the size selected
 
 private:
-    HWND copyOf(HWND original) {
+    HWND copyOf(const ui::Control& control) {
+        const HWND original = control.hwnd();
         wchar_t kind[32]{};
         GetClassNameW(original, kind, 32);
         RECT r;
@@ -203,6 +210,15 @@ private:
                             style, r.left, r.top, r.right - r.left, r.bottom - r.top, host, nullptr,
                             GetModuleHandleW(nullptr), nullptr);
         SendMessageW(copy, WM_SETFONT, SendMessageW(original, WM_GETFONT, 0, 0), FALSE);
+        std::wstring tip(control.layout().toolTip); // and its tool tip, the usual way
+        TTTOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = host;
+        tool.uId = reinterpret_cast<UINT_PTR>(copy);
+        tool.lpszText = tip.data();
+        if (!tip.empty())
+            SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         return copy;
     }
 
@@ -226,6 +242,7 @@ private:
 
     int dpi_ = 96;
     HFONT made_ = nullptr;
+    HWND tips_ = nullptr;
 };
 
 // The main window's load handler, timed on its own: making the window, its controls and
@@ -264,7 +281,7 @@ void startUp(int n, int pairs) {
     app::App shape(world.services);
     shape.mainForm().load();
     timed(
-        "start-up reading", n, pairs, [&](int) { return programReading(names); },
+        "start-up reading (ms)", n, pairs, [&](int) { return programReading(names); },
         [&](int) { return bareReading(shape.mainForm(), names); });
 }
 
@@ -402,7 +419,7 @@ void openTextFile(int megabytes, int pairs) {
             UpdateWindow(bare.sample);
         });
     };
-    timed("open text file (MB)", megabytes, pairs, program, baseline);
+    timed("open text file, N MB (ms)", megabytes, pairs, program, baseline);
 }
 
 size_t peakWorkingSet() {
