@@ -33,7 +33,11 @@ start_wineserver
 
 say "Running the benchmarks"
 table="$GLYPHMERE_ROOT/build/bench-table.txt"
+# The machine may be shared: its load beside the figures.
+load_before="$(cut -d' ' -f1 /proc/loadavg)"
 wine "$(preset_dir "mingw-$arch")/glyphmere_bench.exe" "${args[@]}" </dev/null | tr -d '\r' | tee "$table"
+load_after="$(cut -d' ' -f1 /proc/loadavg)"
+say "Load average over 1 minute: $load_before before, $load_after after"
 
 if $record; then
     {
@@ -46,9 +50,11 @@ if $record; then
         echo "- Machine: $(nproc) cores, $(free -g | awk '/^Mem:/ {print $2}') GiB, $(uname -sm)"
         echo "- CPU: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
         echo "- Wine: $(wine --version), Xvfb display, 96 dpi"
+        echo "- Load average over 1 minute: $load_before before the run, $load_after after"
         echo
-        echo "Times in milliseconds; \"baseline\" is the bare work measured in the same run"
-        echo "(see bench/Bench.cpp for what each one does); ratio = median / baseline."
+        echo "Times in milliseconds; \"baseline\" is the same visible work done the bare Win32"
+        echo "way in the same run (bench/README.md says what each one does); a timed row's ratio"
+        echo "is the median of each run's ratio to the baseline run beside it."
         echo
         echo '```'
         cat "$table"

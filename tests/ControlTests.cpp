@@ -173,6 +173,14 @@ TEST_F(ControlLayer, TextChangesRaiseChangeOnceWhateverTheirSource) {
     EXPECT_EQ(singleChanges, 3);
 }
 
+TEST_F(ControlLayer, TextIsReadWholeWhateverItsLength) {
+    for (size_t power = 1; power <= 8192; power *= 2) // about each power of two, where buffers end
+        for (const size_t length : {power - 1, power, power + 1}) {
+            form.Single.setText(std::wstring(length, L'w') + L"!");
+            ASSERT_EQ(form.Single.text(), std::wstring(length, L'w') + L"!") << length;
+        }
+}
+
 TEST_F(ControlLayer, ChangesByCodeThatChangeNothingRaiseNothing) {
     form.Single.setText(L"abc");
     form.Sample.setText(L"text");

@@ -2,6 +2,7 @@
 
 #include "preview/FontChoice.h"
 
+#include <optional>
 #include <string>
 
 namespace app {
@@ -27,12 +28,16 @@ void loadMainForm(forms::MainForm& main, platform::FontCollection& fonts,
         main.FontList.addItem(fonts.faceName(index));
         yield();
     }
+    // The first font, the size and the name for now: one font made for the three.
+    const ui::SampleBox::Batch oneFont(main.BigText);
     main.FontList.setText(main.FontList.list(0));
     main.Sizelist.setText(L"8");
     main.BigText.setFontName(L"Tahoma");
 }
 
 void readingSequence(forms::ReadForm& splash, forms::MainForm& main) {
+    // The load and the sample's reset make one font, before the window shows it.
+    std::optional<ui::SampleBox::Batch> oneFont(std::in_place, main.BigText);
     step([&] { main.load(); });
     step([&] { main.BigText.setFontSize(preview::pointsOf(L"8").value()); });
     step([&] { main.BigText.setFontBold(false); });
@@ -40,6 +45,7 @@ void readingSequence(forms::ReadForm& splash, forms::MainForm& main) {
     step([&] { main.BigText.setFontUnderline(false); });
     step([&] { main.BigText.setFontItalic(false); });
     step([&] { main.BigText.setFontName(main.FontList.text()); });
+    oneFont.reset();
     step([&] { main.show(); });
     step([&] { splash.hide(); });
     step([&] {
