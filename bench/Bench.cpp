@@ -408,7 +408,7 @@ void openTextFile(int megabytes, int pairs) {
     running.world.prompts.fileAnswer = path;
     const auto program = [&](int) {
         return timeOf([&] {
-            editing::OpenFile(main, running.world.prompts);
+            editing::openTextFile(main, running.world.prompts, running.world.system);
             UpdateWindow(main.BigText.hwnd());
         });
     };
