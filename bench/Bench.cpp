@@ -68,13 +68,8 @@ std::vector<Row> rows;
 
 void add(const std::string& name, int n, double measured, double baseline, const std::string& goal,
          bool met) {
-    rows.push_back({name,
-                    n,
-                    {measured, measured},
-                    {baseline, baseline},
-                    baseline > 0 ? measured / baseline : 0,
-                    goal,
-                    met});
+    const double ratio = baseline > 0 ? measured / baseline : 0;
+    rows.push_back({name, n, {measured, measured}, {baseline, baseline}, ratio, goal, met});
 }
 
 // Every timed row has the same goal: the program within a tenth of the bare work. Its ratio
