@@ -8,6 +8,7 @@
 #include "support/Fakes.h"
 #include "support/GdiCount.h"
 #include "support/TempFolder.h"
+#include "support/WindowText.h"
 
 #include <windows.h>
 
@@ -126,7 +127,7 @@ std::vector<std::wstring> fontNames(int count) {
 // worked by plain messages; its window procedure is the only code of its own.
 class Bare {
 public:
-    explicit Bare(forms::MainForm& main) : points(static_cast<int>(main.BigText.fontSize())) {
+    explicit Bare(ui::MainForm& mainForm) : points(static_cast<int>(mainForm.BigText.fontSize())) {
         static const ATOM hostClass = [] {
             WNDCLASSW c{};
             c.lpfnWndProc = procedure;
@@ -136,8 +137,8 @@ public:
             return RegisterClassW(&c);
         }();
         RECT frame, client;
-        GetWindowRect(main.hwnd(), &frame);
-        GetClientRect(main.hwnd(), &client);
+        GetWindowRect(mainForm.hwnd(), &frame);
+        GetClientRect(mainForm.hwnd(), &client);
         host = CreateWindowExW(0, MAKEINTATOM(hostClass), L"", WS_POPUP | WS_CLIPCHILDREN,
                                frame.left, frame.bottom, client.right, client.bottom, nullptr,
                                nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -145,19 +146,19 @@ public:
         tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                 WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, host, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
-        find = copyOf(main.FontFind);
-        list = copyOf(main.FontList);
-        sizes = copyOf(main.Sizelist);
-        sample = copyOf(main.BigText);
+        find = copyOf(mainForm.FontFind);
+        list = copyOf(mainForm.FontList);
+        sizes = copyOf(mainForm.Sizelist);
+        sample = copyOf(mainForm.BigText);
         SendMessageW(sample, EM_SETLIMITTEXT, 0, 0);
         LOGFONTW look{}; // a font of its own, as the program's sample has
-        GetObjectW(main.BigText.currentFont(), sizeof look, &look);
+        GetObjectW(windowFont(mainForm.BigText.hwnd()), sizeof look, &look);
         made_ = CreateFontIndirectW(&look);
         SendMessageW(sample, WM_SETFONT, reinterpret_cast<WPARAM>(made_), FALSE);
         for (int size = 8; size <= 72; ++size)
             SendMessageW(sizes, LB_ADDSTRING, 0,
                          reinterpret_cast<LPARAM>(std::to_wstring(size).c_str()));
-        SendMessageW(sizes, LB_SETCURSEL, static_cast<WPARAM>(main.Sizelist.listIndex()), 0);
+        SendMessageW(sizes, LB_SETCURSEL, static_cast<WPARAM>(mainForm.Sizelist.listIndex()), 0);
         const HDC screen = GetDC(nullptr);
         dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
         ReleaseDC(nullptr, screen);
@@ -188,7 +189,7 @@ public:
     int points; // the size selected
 
 private:
-    HWND copyOf(const ui::Control& control) {
+    HWND copyOf(const controls::Control& control) {
         const HWND original = control.hwnd();
         wchar_t kind[32]{};
         GetClassNameW(original, kind, 32);
@@ -248,10 +249,10 @@ void startUp(int n, int runs) {
     const auto names = fontNames(n);
     fakes::World shapeWorld; // a main window loaded once, for the copies' shape
     app::App shape(shapeWorld.services);
-    shape.mainForm().load();
+    shape.mainForm.load();
     std::vector<double> program, baseline;
     for (int run = 0; run < runs; ++run) {
-        Bare bare(shape.mainForm());
+        Bare bare(shape.mainForm);
         fakes::World world;
         world.fonts.names = names;
         // Bare: one yield, every name added to the hidden copy of the list with a yield after
@@ -268,11 +269,11 @@ void startUp(int n, int runs) {
             });
         };
         app::App app(world.services);
-        auto& main = app.mainForm();
-        const ui::Event load = main.onLoad;
+        auto& mainForm = app.mainForm;
+        const controls::Event load = mainForm.onLoad;
         double took = 0;
-        main.onLoad = [&] { took = timeOf(load); };
-        main.load();
+        mainForm.onLoad = [&] { took = timeOf(load); };
+        mainForm.load();
         const double after = timeOf([&] {
             SendMessageW(bare.list, LB_SETCURSEL, 0, 0);
             bare.setFont(0, 8);
@@ -290,18 +291,18 @@ void startUp(int n, int runs) {
 struct Running {
     explicit Running(int n) {
         world.fonts.names = fontNames(n);
-        auto& main = app.mainForm();
-        main.load();
-        main.show();
+        auto& mainForm = app.mainForm;
+        mainForm.load();
+        mainForm.show();
         // At the top left, so that the bare copy has room below it on the screen.
-        SetWindowPos(main.hwnd(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        main.Sizelist.setText(L"12");
-        bare.emplace(main);
+        SetWindowPos(mainForm.hwnd(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        mainForm.Sizelist.setText(L"12");
+        bare.emplace(mainForm);
         for (const auto& name : world.fonts.names)
             SendMessageW(bare->list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
         SendMessageW(bare->list, LB_SETCURSEL, 0, 0);
         ShowWindow(bare->host, SW_SHOWNOACTIVATE);
-        app.loop().yield();
+        app.loop.yield();
     }
     fakes::World world;
     app::App app{world.services};
@@ -310,7 +311,7 @@ struct Running {
 
 void findAsYouType(int n, int samples) {
     Running running(n);
-    auto& main = running.app.mainForm();
+    auto& mainForm = running.app.mainForm;
     Bare& bare = *running.bare;
     // A word typed into a find box, focused and emptied first; each keystroke is timed from
     // the key posted to the find box, the list and the sample painted.
@@ -328,7 +329,7 @@ void findAsYouType(int n, int samples) {
                 UpdateWindow(sample);
             }));
     };
-    const auto programLoop = [&] { running.app.loop().yield(); };
+    const auto programLoop = [&] { running.app.loop.yield(); };
     const std::wstring words[] = {L"Font 12", L"font 2999", L"Font 1000", L"FONT 11", L"Fon"};
     std::vector<double> program, baseline;
     for (size_t w = 0; program.size() < static_cast<size_t>(samples); ++w) {
@@ -337,8 +338,8 @@ void findAsYouType(int n, int samples) {
         // procedure above searches, selects and sets the font.
         if (w % 2)
             type(word, bare.find, bare.list, bare.sample, pumpPending, baseline);
-        type(word, main.FontFind.hwnd(), main.FontList.hwnd(), main.BigText.hwnd(), programLoop,
-             program);
+        type(word, mainForm.FontFind.hwnd(), mainForm.FontList.hwnd(), mainForm.BigText.hwnd(),
+             programLoop, program);
         if (w % 2 == 0)
             type(word, bare.find, bare.list, bare.sample, pumpPending, baseline);
     }
@@ -347,24 +348,24 @@ void findAsYouType(int n, int samples) {
 
 void fontSwitch(int n, int pairs, int sampleLength) {
     Running running(n);
-    auto& main = running.app.mainForm();
+    auto& mainForm = running.app.mainForm;
     Bare& bare = *running.bare;
     std::wstring text;
     while (static_cast<int>(text.size()) < sampleLength)
         text += L"The quick brown fox jumps over the lazy dog. 0123456789\r\n";
     text.resize(static_cast<size_t>(sampleLength));
-    main.BigText.setText(text);
+    mainForm.BigText.setText(text);
     SetWindowTextW(bare.sample, text.c_str());
-    running.app.loop().yield();
+    running.app.loop.yield();
     std::mt19937 random(7);
     std::vector<int> picks(static_cast<size_t>(pairs));
     for (int& pick : picks)
         pick = static_cast<int>(random() % static_cast<unsigned>(n));
     const auto program = [&](int i) {
         return timeOf([&] {
-            main.FontList.setListIndex(picks[static_cast<size_t>(i)]);
-            UpdateWindow(main.BigText.hwnd());
-            UpdateWindow(main.FontList.hwnd());
+            mainForm.FontList.setListIndex(picks[static_cast<size_t>(i)]);
+            UpdateWindow(mainForm.BigText.hwnd());
+            UpdateWindow(mainForm.FontList.hwnd());
         });
     };
     // Bare: the list's selection moved, the entry's font made at the same size and set into
@@ -395,7 +396,7 @@ std::string textFile(int megabytes) {
 
 void openTextFile(int megabytes, int pairs) {
     Running running(300);
-    auto& main = running.app.mainForm();
+    auto& mainForm = running.app.mainForm;
     Bare& bare = *running.bare;
     TempFolder folder;
     const std::wstring path = folder.file(L"sample.txt");
@@ -403,8 +404,8 @@ void openTextFile(int megabytes, int pairs) {
     running.world.prompts.fileAnswer = path;
     const auto program = [&](int) {
         return timeOf([&] {
-            editing::openTextFile(main, running.world.prompts, running.world.system);
-            UpdateWindow(main.BigText.hwnd());
+            editing::OpenFile(mainForm, running.world.prompts, running.world.system);
+            UpdateWindow(mainForm.BigText.hwnd());
         });
     };
     // Bare: the file read whole, decoded from UTF-8, set into the sample and painted.
@@ -435,35 +436,36 @@ void memory(int n) {
     world.fonts.names = fontNames(n);
     app::App app(world.services);
     const size_t before = peakWorkingSet();
-    app.mainForm().load();
+    app.mainForm.load();
     const double grown = static_cast<double>(peakWorkingSet() - before) / (1024.0 * 1024.0);
     add("memory: peak working set grown (MB)", n, grown, 0, "<= 8", grown <= 8.0);
 }
 
 void gdiObjects(int actions) {
     Running running(2000);
-    auto& main = running.app.mainForm();
+    auto& mainForm = running.app.mainForm;
     std::mt19937 random(99);
-    ui::CheckBox* boxes[] = {&main.Bold, &main.Italic, &main.Underline, &main.Strikeout};
+    controls::CheckBox* boxes[] = {&mainForm.Bold, &mainForm.Italic, &mainForm.Underline,
+                                   &mainForm.Strikeout};
     const auto act = [&](int count) {
         for (int i = 0; i < count; ++i) {
             switch (i % 3) {
             case 0:
-                main.FontList.setListIndex(static_cast<int>(random() % 2000));
+                mainForm.FontList.setListIndex(static_cast<int>(random() % 2000));
                 break;
             case 1: {
-                ui::CheckBox& box = *boxes[random() % 4];
+                controls::CheckBox& box = *boxes[random() % 4];
                 box.setValue(1 - box.value());
                 break;
             }
             default:
                 running.world.prompts.colorAnswer = random() & 0xFFFFFF;
-                preview::pickColor(main, running.world.prompts);
+                preview::pickColor(mainForm, running.world.prompts);
             }
             if (i % 100 == 0)
-                running.app.loop().yield();
+                running.app.loop.yield();
         }
-        running.app.loop().yield();
+        running.app.loop.yield();
     };
     // Counted after a first round of each action, with the window painted and the pointer
     // away from it: what the system makes once is not taken for a leak, which grows with

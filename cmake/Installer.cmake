@@ -16,7 +16,7 @@ else()
 endif()
 # wixl takes only paths relative to the .wxs file's folder, the programs' own folder; a
 # multi-configuration build puts that one level deeper, whatever the configuration.
-set(GLYPHMERE_ICON "${CMAKE_SOURCE_DIR}/src/forms/res/program.ico")
+set(GLYPHMERE_ICON "${CMAKE_SOURCE_DIR}/src/ui/res/program.ico")
 if(GLYPHMERE_MULTI_CONFIG)
     file(RELATIVE_PATH GLYPHMERE_SOURCE_FROM_BUILD "${CMAKE_BINARY_DIR}/configuration" "${CMAKE_SOURCE_DIR}")
 else()

@@ -1,7 +1,7 @@
 #include "app/App.h"
-#include "forms/Product.h"
 #include "platform/CurrentFolder.h"
 #include "platform/Win32Platform.h"
+#include "ui/Product.h"
 
 #include <commctrl.h>
 #include <objbase.h>
@@ -32,7 +32,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     platform::Win32FontCollection fonts;
     platform::Win32Prompts prompts;
     platform::Win32Shell shell;
-    platform::Win32System system{std::wstring(forms::product::instanceGate)};
+    platform::Win32System system{std::wstring(ui::product::instanceGate)};
     platform::Services services{fonts, prompts, shell, system};
 
     app::App app(services);

@@ -33,18 +33,18 @@ TEST_F(BadInputWithTheClipboard, AFileOfSeveralMegabytesLoadsWholeWithoutAWord) 
         bytes += "line " + std::to_string(line) +
                  std::string(200, static_cast<char>('a' + line % 26)) + "\r\n";
     writeBytes(folder.file(L"long.txt"), bytes);
-    main().BigText.setText(L"the user's own text");
+    mainForm().BigText.setText(L"the user's own text");
     openFile(folder.file(L"long.txt"));
-    EXPECT_TRUE(main().BigText.text() == std::wstring(bytes.begin(), bytes.end()))
+    EXPECT_TRUE(mainForm().BigText.text() == std::wstring(bytes.begin(), bytes.end()))
         << "every character arrives, " << bytes.size() << " of them";
     EXPECT_TRUE(world.prompts.messageBoxes.empty());
 
     // The box takes more still, as the user pastes.
     fillClipboard(L"!");
-    main().BigText.setFocus();
-    main().BigText.setSelStart(static_cast<int>(bytes.size()));
+    mainForm().BigText.setFocus();
+    mainForm().BigText.setSelStart(static_cast<int>(bytes.size()));
     key('V');
-    EXPECT_EQ(GetWindowTextLengthW(main().BigText.hwnd()), static_cast<int>(bytes.size()) + 1);
+    EXPECT_EQ(GetWindowTextLengthW(mainForm().BigText.hwnd()), static_cast<int>(bytes.size()) + 1);
 }
 
 TEST_F(BadInput, AFileTooLargeForMemoryLeavesTheSampleAsItWasSilently) {
@@ -67,11 +67,11 @@ TEST_F(BadInput, AFileTooLargeForMemoryLeavesTheSampleAsItWasSilently) {
     ASSERT_TRUE(GlobalMemoryStatusEx(&memory));
     ASSERT_GT(static_cast<ULONGLONG>(size.QuadPart), memory.ullAvailPageFile);
 
-    main().BigText.setText(L"the user's own text");
+    mainForm().BigText.setText(L"the user's own text");
     const ULONGLONG started = GetTickCount64();
     openFile(huge);
     EXPECT_LT(GetTickCount64() - started, 2000u) << "no hang";
-    EXPECT_EQ(main().BigText.text(), L"the user's own text");
+    EXPECT_EQ(mainForm().BigText.text(), L"the user's own text");
     EXPECT_TRUE(world.prompts.messageBoxes.empty());
     EXPECT_EQ(world.system.ends, 0);
 }
@@ -81,37 +81,37 @@ TEST_F(BadInput, AFileWhoseLoadWouldNotFitInTheFreeMemoryIsRefusedSilently) {
     // for each byte of the file.
     const std::string latin(100'000, '\xE9');
     writeBytes(folder.file(L"latin.txt"), latin);
-    main().BigText.setText(L"the user's own text");
+    mainForm().BigText.setText(L"the user's own text");
     world.system.memory = 4 * latin.size() - 1;
     openFile(folder.file(L"latin.txt"));
-    EXPECT_EQ(main().BigText.text(), L"the user's own text");
+    EXPECT_EQ(mainForm().BigText.text(), L"the user's own text");
     EXPECT_TRUE(world.prompts.messageBoxes.empty());
 
     world.system.memory = 8 * latin.size();
     openFile(folder.file(L"latin.txt"));
     const std::wstring shown(latin.size(), L'\u00E9');
-    EXPECT_EQ(main().BigText.text(), shown);
+    EXPECT_EQ(mainForm().BigText.text(), shown);
 
     // The box also notes each line: many more than its characters take for short lines.
     writeBytes(folder.file(L"breaks.txt"), std::string(latin.size(), '\n'));
     openFile(folder.file(L"breaks.txt"));
-    EXPECT_EQ(main().BigText.text(), shown);
+    EXPECT_EQ(mainForm().BigText.text(), shown);
     EXPECT_TRUE(world.prompts.messageBoxes.empty());
 }
 
 TEST_F(BadInput, NulsInvalidUtf8AndHalfCharactersShowWhatIsThere) {
     writeBytes(folder.file(L"nuls.bin"), std::string(5000, '\0'));
     openFile(folder.file(L"nuls.bin"));
-    EXPECT_EQ(main().BigText.text(), std::wstring(5000, L' '));
+    EXPECT_EQ(mainForm().BigText.text(), std::wstring(5000, L' '));
 
     writeBytes(folder.file(L"latin.txt"), "na\xEFve caf\xE9 \xFF\xFE?");
     openFile(folder.file(L"latin.txt"));
-    EXPECT_EQ(main().BigText.text().size(), 14u) << "one character a byte";
-    EXPECT_EQ(main().BigText.text().substr(0, 4), L"na\u00EFv");
+    EXPECT_EQ(mainForm().BigText.text().size(), 14u) << "one character a byte";
+    EXPECT_EQ(mainForm().BigText.text().substr(0, 4), L"na\u00EFv");
 
     writeBytes(folder.file(L"odd.txt"), std::string("\xFF\xFEh\0i\0!", 7));
     openFile(folder.file(L"odd.txt"));
-    EXPECT_EQ(main().BigText.text(), L"hi\uFFFD");
+    EXPECT_EQ(mainForm().BigText.text(), L"hi\uFFFD");
     EXPECT_TRUE(world.prompts.messageBoxes.empty());
 }
 
@@ -121,12 +121,12 @@ TEST_F(BadInput, PathsBeyond260CharactersOpenAndSave) {
     const std::wstring text = deep + L"\\sample.txt";
     writeBytes(L"\\\\?\\" + text, "from far away");
     openFile(text);
-    EXPECT_EQ(main().BigText.text(), L"from far away");
+    EXPECT_EQ(mainForm().BigText.text(), L"from far away");
 
     const std::wstring saved = deep + L"\\report.txt";
     saveReport(saved);
     EXPECT_TRUE(
-        lastMessageIs(L"Report Saved: \r\n \r\n" + saved, MB_ICONINFORMATION, main().hwnd()));
+        lastMessageIs(L"Report Saved: \r\n \r\n" + saved, MB_ICONINFORMATION, mainForm().hwnd()));
     EXPECT_EQ(readBytes(L"\\\\?\\" + saved).substr(0, 20),
               "Glyphmere " GLYPHMERE_VERSION " Report");
 }
@@ -142,17 +142,17 @@ TEST(LongPaths, TheReportsTemporaryFileTakesTheLongFormWhenItsOwnNameIsLong) {
 
 TEST_F(BadInputWithTheClipboard, ACopyWhileTheClipboardIsBusyChangesNothing) {
     fillClipboard(L"the user's");
-    main().BigText.setFocus();
-    main().BigText.setText(L"some text");
-    main().BigText.setSelStart(0);
-    main().BigText.setSelLength(4);
+    mainForm().BigText.setFocus();
+    mainForm().BigText.setText(L"some text");
+    mainForm().BigText.setSelStart(0);
+    mainForm().BigText.setSelLength(4);
     {
         ClipboardHolder busy;
         ASSERT_TRUE(busy.opened());
         key('C');
     }
     EXPECT_EQ(clipboardText(), L"the user's");
-    EXPECT_EQ(main().BigText.text(), L"some text");
+    EXPECT_EQ(mainForm().BigText.text(), L"some text");
     EXPECT_EQ(world.system.ends, 0);
 }
 

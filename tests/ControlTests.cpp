@@ -1,13 +1,14 @@
 // The control layer: the semantics the program's handlers rely on.
 #include "app/MessageLoop.h"
-#include "forms/MainForm.h"
-#include "forms/res/resource.h"
+#include "controls/Form.h"
+#include "controls/SampleBox.h"
+#include "controls/Timer.h"
 #include "support/Drive.h"
 #include "support/GdiCount.h"
 #include "support/MessageSpy.h"
 #include "support/WindowText.h"
-#include "ui/Form.h"
-#include "ui/SampleBox.h"
+#include "ui/MainForm.h"
+#include "ui/res/resource.h"
 
 #include <gtest/gtest.h>
 
@@ -17,10 +18,10 @@
 
 namespace {
 
+using namespace controls;
 using namespace ui;
-using namespace forms;
 
-constexpr ControlSpec testControls[] = {
+constexpr ControlLayout testControls[] = {
     {.name = L"Plain", .kind = Kind::ListBox, .place = {10, 10, 150, 120}, .tabIndex = 0},
     {.name = L"SortedList",
      .kind = Kind::ListBox,
@@ -46,11 +47,11 @@ constexpr ControlSpec testControls[] = {
      .tabIndex = 5},
 };
 
-constexpr FormSpec testLayout{.name = L"TestForm",
-                              .caption = L"Control layer",
-                              .clientWidth = 400,
-                              .clientHeight = 260,
-                              .controls = testControls};
+constexpr FormLayout testLayout{.name = L"TestForm",
+                                .caption = L"Control layer",
+                                .clientWidth = 400,
+                                .clientHeight = 260,
+                                .controls = testControls};
 
 class TestForm : public Form {
 public:
@@ -317,7 +318,7 @@ TEST_F(ControlLayer, SampleFontFollowsItsPropertiesAndOwnsOneFont) {
     auto& sample = form.Sample;
     ASSERT_TRUE(sample.setFontName(L"Courier New"));
     ASSERT_TRUE(sample.setFontSize(12.0f));
-    HFONT first = sample.currentFont();
+    HFONT first = windowFont(sample.hwnd());
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(sample.hwnd(), WM_GETFONT, 0, 0)), first);
 
@@ -325,7 +326,7 @@ TEST_F(ControlLayer, SampleFontFollowsItsPropertiesAndOwnsOneFont) {
     sample.setFontItalic(true);
     sample.setFontUnderline(true);
     sample.setFontStrikethru(true);
-    HFONT now = sample.currentFont();
+    HFONT now = windowFont(sample.hwnd());
     EXPECT_NE(now, first);
     EXPECT_EQ(GetObjectType(first), 0u) << "the replaced font is freed";
     EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(sample.hwnd(), WM_GETFONT, 0, 0)), now);
@@ -340,7 +341,7 @@ TEST_F(ControlLayer, SampleFontFollowsItsPropertiesAndOwnsOneFont) {
 
     EXPECT_FALSE(sample.setFontName(L"")) << "an empty name keeps the font";
     EXPECT_EQ(sample.fontName(), L"Courier New");
-    EXPECT_EQ(sample.currentFont(), now);
+    EXPECT_EQ(windowFont(sample.hwnd()), now);
     EXPECT_FALSE(sample.setFontSize(0.0f));
     EXPECT_EQ(sample.fontSize(), 12.0f);
 
@@ -353,10 +354,10 @@ TEST_F(ControlLayer, SampleFontFollowsItsPropertiesAndOwnsOneFont) {
 
 TEST_F(ControlLayer, ABatchOfFontChangesMakesOneFontAndUnchangedPropertiesMakeNone) {
     auto& sample = form.Sample;
-    HFONT before = sample.currentFont();
+    HFONT before = windowFont(sample.hwnd());
     sample.setFontBold(false); // already off
     sample.setFontName(sample.fontName());
-    EXPECT_EQ(sample.currentFont(), before);
+    EXPECT_EQ(windowFont(sample.hwnd()), before);
     {
         SampleBox::Batch outer(sample);
         {
@@ -365,10 +366,10 @@ TEST_F(ControlLayer, ABatchOfFontChangesMakesOneFontAndUnchangedPropertiesMakeNo
             sample.setFontSize(20.0f);
         }
         sample.setFontItalic(true);
-        EXPECT_EQ(sample.currentFont(), before) << "held back until the outer batch ends";
+        EXPECT_EQ(windowFont(sample.hwnd()), before) << "held back until the outer batch ends";
         EXPECT_EQ(sample.fontName(), L"Arial") << "the properties read back at once";
     }
-    HFONT after = sample.currentFont();
+    HFONT after = windowFont(sample.hwnd());
     EXPECT_NE(after, before);
     EXPECT_EQ(GetObjectType(before), 0u);
     LOGFONTW described{};
@@ -378,13 +379,13 @@ TEST_F(ControlLayer, ABatchOfFontChangesMakesOneFontAndUnchangedPropertiesMakeNo
 }
 
 TEST_F(ControlLayer, AToolTipTakesEachNewTextWhateverItsLength) {
-    const LRESULT toolsBefore = SendMessageW(form.toolTips(), TTM_GETTOOLCOUNT, 0, 0);
+    const LRESULT toolsBefore = SendMessageW(toolTipsOf(form.hwnd()), TTM_GETTOOLCOUNT, 0, 0);
     const std::wstring texts[] = {std::wstring(300, L'L'), L"short", std::wstring(400, L'M')};
     for (const auto& text : texts) {
         form.setToolTip(form.Check, text);
         EXPECT_EQ(toolTipOf(form, form.Check), text);
     }
-    EXPECT_EQ(SendMessageW(form.toolTips(), TTM_GETTOOLCOUNT, 0, 0), toolsBefore + 1)
+    EXPECT_EQ(SendMessageW(toolTipsOf(form.hwnd()), TTM_GETTOOLCOUNT, 0, 0), toolsBefore + 1)
         << "one tool, updated";
 }
 
@@ -395,11 +396,11 @@ TEST(FormLifetime, UnloadFreesTheFormsFontsAndCanLoadAgain) {
     ASSERT_NE(GetObjectType(shared), 0u);
     EXPECT_EQ(form.font(tahoma), shared) << "one font per description";
     wchar_t face[] = L"Tahoma";
-    FontSpec sameText = tahoma;
+    FontDescription sameText = tahoma;
     sameText.face = face;
     EXPECT_EQ(form.font(sameText), shared) << "the face's name counts, not where it is kept";
     wchar_t passing[] = L"Arial";
-    FontSpec arial = tahoma;
+    FontDescription arial = tahoma;
     arial.face = passing;
     const HFONT made = form.font(arial);
     passing[0] = L'X'; // the caller's buffer changes; the form kept its own name
@@ -416,12 +417,12 @@ TEST(FormLifetime, UnloadFreesTheFormsFontsAndCanLoadAgain) {
 
 TEST(FormLifetime, DestroyingALoadedWindowFreesEverythingItMade) {
     const auto makeAndDrop = [] {
-        MainForm main;
-        main.show();
-        main.BigText.setFontBold(true);
-        main.BigText.setText(L"sample");
-        main.FontList.addItem(L"Arial");
-        main.FontList.setListIndex(0);
+        MainForm mainForm;
+        mainForm.show();
+        mainForm.BigText.setFontBold(true);
+        mainForm.BigText.setText(L"sample");
+        mainForm.FontList.addItem(L"Arial");
+        mainForm.FontList.setListIndex(0);
     };
     makeAndDrop(); // the system's own first-use objects
     const int before = gdiObjectCount();
@@ -432,7 +433,7 @@ TEST(FormLifetime, DestroyingALoadedWindowFreesEverythingItMade) {
 }
 
 // Rows that disagree with the class of the member of their name.
-constexpr ControlSpec mismatchedRows[] = {
+constexpr ControlLayout mismatchedRows[] = {
     {.name = L"Fine",
      .kind = Kind::CheckBox,
      .caption = L"Fine",
@@ -448,11 +449,11 @@ constexpr ControlSpec mismatchedRows[] = {
     {.name = L"Ticking", .caption = L"tick", .place = {10, 110, 50, 13}, .interval = 100},
 };
 
-constexpr FormSpec mismatchedLayout{.name = L"Mismatched",
-                                    .caption = L"Mismatched",
-                                    .clientWidth = 200,
-                                    .clientHeight = 150,
-                                    .controls = mismatchedRows};
+constexpr FormLayout mismatchedLayout{.name = L"Mismatched",
+                                      .caption = L"Mismatched",
+                                      .clientWidth = 200,
+                                      .clientHeight = 150,
+                                      .controls = mismatchedRows};
 
 class MismatchedForm : public Form {
 public:
@@ -467,7 +468,7 @@ public:
 TEST(FormLifetime, ARowOfAKindItsMemberDoesNotShowIsRefusedAndTheRestWorks) {
     MismatchedForm form;
     form.show();
-    ASSERT_TRUE(form.loaded());
+    ASSERT_TRUE(IsWindow(form.hwnd()));
     EXPECT_NE(form.Fine.hwnd(), nullptr);
     for (const Control* refused :
          {static_cast<const Control*>(&form.NotAList),

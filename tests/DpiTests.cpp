@@ -1,11 +1,12 @@
 // The four windows at 144 dpi: everything scaled from the 96-dpi tables in one place,
 // nothing outside its container, nothing overlapping that does not overlap at 96 dpi.
-#include "forms/AboutForm.h"
-#include "forms/ForGlyphmere.h"
-#include "forms/MainForm.h"
-#include "forms/ReadForm.h"
+#include "controls/Geometry.h"
 #include "support/Drive.h"
-#include "ui/Geometry.h"
+#include "support/WindowText.h"
+#include "ui/AboutForm.h"
+#include "ui/ForGlyphmere.h"
+#include "ui/MainForm.h"
+#include "ui/ReadForm.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +14,14 @@
 
 namespace {
 
+using namespace controls;
 using namespace ui;
-using namespace forms;
 
 // The container's visible area in pixels.
-RECT containerOf(const Form& form, const ControlSpec& row, int dpi) {
+RECT containerOf(const Form& form, const ControlLayout& row, int dpi) {
     RECT client;
     GetClientRect(form.hwnd(), &client);
-    const ControlSpec* container = findControl(form.layout(), row.container);
+    const ControlLayout* container = findControl(form.layout(), row.container);
     if (!container)
         return client;
     RECT area = pixels(form.layout(), *container, dpi);
@@ -53,7 +54,7 @@ TEST_P(AtHigherDpi, TheLayoutScalesWithNothingOutsideAndNoNewOverlap) {
     auto form = make();
     form->show();
     ASSERT_EQ(form->dpi(), 96);
-    for (const Control* c : form->controls())
+    for (const Control* c : drive::controlsOf(*form))
         EXPECT_TRUE(inside(drive::placeInParent(c->hwnd()), containerOf(*form, c->layout(), 96)))
             << std::wstring(c->name()) << " at 96 dpi";
     const auto before = drive::overlappingControls(*form);
@@ -68,7 +69,7 @@ TEST_P(AtHigherDpi, TheLayoutScalesWithNothingOutsideAndNoNewOverlap) {
     EXPECT_EQ(client.right, scale(form->layout().clientWidth, 144));
     EXPECT_EQ(client.bottom, scale(form->layout().clientHeight, 144));
 
-    for (const Control* c : form->controls()) {
+    for (const Control* c : drive::controlsOf(*form)) {
         const RECT r = drive::placeInParent(c->hwnd());
         EXPECT_TRUE(inside(r, containerOf(*form, c->layout(), 144)))
             << std::wstring(c->name()) << " at 144 dpi";
@@ -88,21 +89,21 @@ INSTANTIATE_TEST_SUITE_P(EveryWindow, AtHigherDpi, testing::Values(0, 1, 2, 3));
 
 // Each text of the about window has a room of its own: none runs under the next control.
 TEST(AboutWindow, NoTextRunsUnderAnotherControlAt96Or144Dpi) {
-    AboutForm about;
-    about.show();
+    AboutForm aboutForm;
+    aboutForm.show();
     for (const int dpi : {96, 144}) {
         RECT where;
-        GetWindowRect(about.hwnd(), &where);
-        SendMessageW(about.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+        GetWindowRect(aboutForm.hwnd(), &where);
+        SendMessageW(aboutForm.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                      reinterpret_cast<LPARAM>(&where));
-        for (const auto& [front, back] : drive::overlappingControls(about))
+        for (const auto& [front, back] : drive::overlappingControls(aboutForm))
             ADD_FAILURE() << std::wstring(front) << " and " << std::wstring(back) << " at " << dpi;
     }
 }
 
 // Containers inside containers, one of them reaching past its own container's corner.
 constexpr COLORREF bandColor = RGB(10, 20, 30), outerColor = RGB(40, 50, 60);
-constexpr ControlSpec nestedRows[] = {
+constexpr ControlLayout nestedRows[] = {
     {.name = L"OnBand", .container = L"Outer", .place = {10, 5, 20, 10}},
     {.name = L"InMiddle", .container = L"Middle", .place = {5, 6, 20, 10}},
     {.name = L"Outside", .place = {300, 300, 10, 10}},
@@ -114,11 +115,11 @@ constexpr ControlSpec nestedRows[] = {
     {.name = L"Middle", .kind = Kind::Frame, .container = L"Outer", .place = {-10, 20, 80, 60}},
     {.name = L"Outer", .kind = Kind::Frame, .place = {30, 40, 200, 100}, .backColor = outerColor},
 };
-constexpr FormSpec nestedLayout{.controls = nestedRows};
+constexpr FormLayout nestedLayout{.controls = nestedRows};
 
 TEST(Geometry, NestedContainersAddUpAndTheFrontmostFillIsTheBackground) {
-    const ControlSpec& onBand = nestedRows[0];
-    const ControlSpec& inMiddle = nestedRows[1];
+    const ControlLayout& onBand = nestedRows[0];
+    const ControlLayout& inMiddle = nestedRows[1];
     const POINT origin = containerOrigin(nestedLayout, inMiddle);
     EXPECT_EQ(origin.x, 20);
     EXPECT_EQ(origin.y, 60);
@@ -136,29 +137,27 @@ TEST(Geometry, NestedContainersAddUpAndTheFrontmostFillIsTheBackground) {
 }
 
 TEST(HigherDpi, FontsPicturesAndTheSampleFollowTheDpi) {
-    MainForm main;
-    main.show();
-    main.BigText.setFontSize(12.0f);
+    MainForm mainForm;
+    mainForm.show();
+    mainForm.BigText.setFontSize(12.0f);
     RECT where;
-    GetWindowRect(main.hwnd(), &where);
-    SendMessageW(main.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+    GetWindowRect(mainForm.hwnd(), &where);
+    SendMessageW(mainForm.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
                  reinterpret_cast<LPARAM>(&where));
 
     LOGFONTW label{};
-    GetObjectW(
-        reinterpret_cast<HFONT>(SendMessageW(main.DescriptionLine1.hwnd(), WM_GETFONT, 0, 0)),
-        sizeof label, &label);
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(mainForm.Label2.hwnd(), WM_GETFONT, 0, 0)),
+               sizeof label, &label);
     EXPECT_EQ(label.lfHeight, -16) << "Tahoma 8.25 points, 11 pixels at 96 dpi, 16 at 144";
     LOGFONTW sample{};
-    GetObjectW(main.BigText.currentFont(), sizeof sample, &sample);
+    GetObjectW(windowFont(mainForm.BigText.hwnd()), sizeof sample, &sample);
     EXPECT_EQ(sample.lfHeight, -24) << "12 points at 144 dpi";
-    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(main.BigText.hwnd(), WM_GETFONT, 0, 0)),
-              main.BigText.currentFont());
 
     for (const PictureButton* picture :
-         {&main.ExitPicture, &main.RefreshList, &main.SearchPicture}) {
+         {&mainForm.Image9, &mainForm.RefreshList, &mainForm.Image2}) {
         ICONINFO info{};
-        ASSERT_TRUE(GetIconInfo(picture->picture(), &info));
+        const auto icon = reinterpret_cast<HICON>(SendMessageW(picture->hwnd(), STM_GETICON, 0, 0));
+        ASSERT_TRUE(GetIconInfo(icon, &info));
         BITMAP bitmap{};
         GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
         DeleteObject(info.hbmColor);
@@ -168,7 +167,7 @@ TEST(HigherDpi, FontsPicturesAndTheSampleFollowTheDpi) {
     }
 
     // A label that sizes itself is as wide as its text in the larger font.
-    const RECT text = drive::placeInParent(main.WelcomeLabel.hwnd());
+    const RECT text = drive::placeInParent(mainForm.Label1.hwnd());
     EXPECT_GT(text.right - text.left, 150);
 }
 

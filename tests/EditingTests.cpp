@@ -19,7 +19,7 @@ namespace {
 class Editing : public MainWindowTest {
 protected:
     // Text in a box, the box focused (so the marker names it) and a selection set.
-    void prepare(ui::TextBox& box, const std::wstring& text, int start, int length) {
+    void prepare(controls::TextBox& box, const std::wstring& text, int start, int length) {
         box.setFocus();
         box.setText(text);
         box.setSelStart(start);
@@ -28,39 +28,39 @@ protected:
 };
 
 TEST_F(Editing, TheMarkerChoosesTheTargetExactly) {
-    auto& main = this->main();
-    main.WhichOne.setText(L"BigText");
-    EXPECT_EQ(&editing::target(main), &main.BigText);
+    auto& mainForm = this->mainForm();
+    mainForm.WhichOne.setText(L"BigText");
+    EXPECT_EQ(&editing::target(mainForm), &mainForm.BigText);
     for (const wchar_t* other : {L"FontFind", L"bigtext", L"BigText ", L"WhichOne", L""}) {
-        main.WhichOne.setText(other);
-        EXPECT_EQ(&editing::target(main), &main.FontFind) << other;
+        mainForm.WhichOne.setText(other);
+        EXPECT_EQ(&editing::target(mainForm), &mainForm.FontFind) << other;
     }
 }
 
 TEST_F(Editing, AtFirstTheCommandsActOnTheFindBoxThatHasTheFocus) {
     // Straight after start-up, as the user finds it: the find box has the focus.
-    ASSERT_EQ(GetFocus(), main().FontFind.hwnd());
-    main().BigText.setText(L"sample");
-    drive::type(loop(), main().FontFind.hwnd(), L"Cour");
+    ASSERT_EQ(GetFocus(), mainForm().FontFind.hwnd());
+    mainForm().BigText.setText(L"sample");
+    drive::type(loop(), mainForm().FontFind.hwnd(), L"Cour");
     key('A');
     key('C');
     EXPECT_EQ(clipboardText(), L"Cour");
-    EXPECT_EQ(main().FontFind.selLength(), 4);
-    EXPECT_EQ(main().BigText.selLength(), 0);
+    EXPECT_EQ(mainForm().FontFind.selLength(), 4);
+    EXPECT_EQ(mainForm().BigText.selLength(), 0);
 }
 
 TEST_F(Editing, OtherControlsTakingTheFocusLeaveTheTargetAsItWas) {
-    prepare(main().FontFind, L"Times", 0, 3);
-    clickEntry(main().FontList, indexOf(L"Verdana"));
-    checkBox(main().Bold);
-    ASSERT_EQ(GetFocus(), main().Bold.hwnd());
+    prepare(mainForm().FontFind, L"Times", 0, 3);
+    clickEntry(mainForm().FontList, indexOf(L"Verdana"));
+    checkBox(mainForm().Bold);
+    ASSERT_EQ(GetFocus(), mainForm().Bold.hwnd());
     key('C');
     EXPECT_EQ(clipboardText(), L"Tim") << "the find box's selection";
 }
 
 TEST_F(Editing, DeleteRemovesTheSelectionOnlyInEitherBoxAndFromTheFontList) {
-    for (ui::TextBox* box : {static_cast<ui::TextBox*>(&main().BigText),
-                             static_cast<ui::TextBox*>(&main().FontFind)}) {
+    for (controls::TextBox* box : {static_cast<controls::TextBox*>(&mainForm().BigText),
+                                   static_cast<controls::TextBox*>(&mainForm().FontFind)}) {
         prepare(*box, L"Arialx", 5, 1);
         key(VK_DELETE, 0);
         EXPECT_EQ(box->text(), L"Arial");
@@ -70,79 +70,79 @@ TEST_F(Editing, DeleteRemovesTheSelectionOnlyInEitherBoxAndFromTheFontList) {
 
         // With the focus in the font list, Del still acts on the target box.
         prepare(*box, L"Arial Blackx", 11, 1);
-        main().FontList.setFocus();
+        mainForm().FontList.setFocus();
         key(VK_DELETE, 0);
         EXPECT_EQ(box->text(), L"Arial Black");
-        EXPECT_EQ(main().FontList.listCount(), 9) << "the list lost no entry";
+        EXPECT_EQ(mainForm().FontList.listCount(), 9) << "the list lost no entry";
     }
-    EXPECT_EQ(main().FontList.text(), L"Arial Black") << "the find box's change searched";
+    EXPECT_EQ(mainForm().FontList.text(), L"Arial Black") << "the find box's change searched";
 }
 
 TEST_F(Editing, SelectAllSelectsEverythingOrAnEmptyRangeAndKeepsTheFocus) {
-    prepare(main().BigText, L"", 0, 0);
+    prepare(mainForm().BigText, L"", 0, 0);
     key('A');
-    EXPECT_EQ(main().BigText.selStart(), 0);
-    EXPECT_EQ(main().BigText.selLength(), 0);
-    prepare(main().BigText, L"two\r\nlines", 2, 0);
-    main().Sizelist.setFocus();
+    EXPECT_EQ(mainForm().BigText.selStart(), 0);
+    EXPECT_EQ(mainForm().BigText.selLength(), 0);
+    prepare(mainForm().BigText, L"two\r\nlines", 2, 0);
+    mainForm().Sizelist.setFocus();
     key('A');
-    EXPECT_EQ(main().BigText.selStart(), 0);
-    EXPECT_EQ(main().BigText.selLength(), 10);
-    EXPECT_EQ(GetFocus(), main().Sizelist.hwnd());
+    EXPECT_EQ(mainForm().BigText.selStart(), 0);
+    EXPECT_EQ(mainForm().BigText.selLength(), 10);
+    EXPECT_EQ(GetFocus(), mainForm().Sizelist.hwnd());
 }
 
 TEST_F(Editing, PasteThenUndoAndUndoAgain) {
     fillClipboard(L"XYZ");
-    prepare(main().BigText, L"abc", 3, 0);
+    prepare(mainForm().BigText, L"abc", 3, 0);
     key('V');
-    EXPECT_EQ(main().BigText.text(), L"abcXYZ");
+    EXPECT_EQ(mainForm().BigText.text(), L"abcXYZ");
     key('Z');
-    EXPECT_EQ(main().BigText.text(), L"abc");
+    EXPECT_EQ(mainForm().BigText.text(), L"abc");
     key('Z');
-    EXPECT_EQ(main().BigText.text(), L"abcXYZ") << "a second undo reverts the first";
+    EXPECT_EQ(mainForm().BigText.text(), L"abcXYZ") << "a second undo reverts the first";
 }
 
 TEST_F(Editing, PastingIntoTheFindBoxSearchesLikeTyping) {
     fillClipboard(L"cour");
-    prepare(main().FontFind, L"", 0, 0);
+    prepare(mainForm().FontFind, L"", 0, 0);
     key('V');
-    EXPECT_EQ(main().FontFind.text(), L"cour");
-    EXPECT_EQ(main().FontList.text(), L"Courier New");
-    EXPECT_EQ(main().BigText.fontName(), L"Courier New");
+    EXPECT_EQ(mainForm().FontFind.text(), L"cour");
+    EXPECT_EQ(mainForm().FontList.text(), L"Courier New");
+    EXPECT_EQ(mainForm().BigText.fontName(), L"Courier New");
     key('Z');
-    EXPECT_EQ(main().FontFind.text(), L"");
+    EXPECT_EQ(mainForm().FontFind.text(), L"");
 }
 
 TEST_F(Editing, UndoAndPasteThatLeaveTheFindBoxAsItWasKeepTheChosenFont) {
     // As the user finds the window: the find box is the target, with nothing to undo.
-    ASSERT_EQ(main().WhichOne.text(), L"FontFind");
+    ASSERT_EQ(mainForm().WhichOne.text(), L"FontFind");
     chooseFont(L"Verdana");
     key('Z');
-    clickOn(main().UndoButton);
-    EXPECT_EQ(main().FontList.text(), L"Verdana");
+    clickOn(mainForm().UndoButton);
+    EXPECT_EQ(mainForm().FontList.text(), L"Verdana");
 
     findText(L"Ar");
     chooseFont(L"Verdana");
     fillClipboard(L"Ar");
-    main().FontFind.setSelStart(0);
-    main().FontFind.setSelLength(2);
+    mainForm().FontFind.setSelStart(0);
+    mainForm().FontFind.setSelLength(2);
     key('V');
-    EXPECT_EQ(main().FontFind.text(), L"Ar");
-    EXPECT_EQ(main().FontList.text(), L"Verdana");
-    EXPECT_EQ(main().BigText.fontName(), L"Verdana");
+    EXPECT_EQ(mainForm().FontFind.text(), L"Ar");
+    EXPECT_EQ(mainForm().FontList.text(), L"Verdana");
+    EXPECT_EQ(mainForm().BigText.fontName(), L"Verdana");
     // The same from the box's own menu, whose commands the box sends itself.
-    SendMessageW(main().FontFind.hwnd(), EM_SETSEL, 0, -1);
+    SendMessageW(mainForm().FontFind.hwnd(), EM_SETSEL, 0, -1);
     for (const UINT command : {WM_PASTE, WM_UNDO, EM_UNDO})
-        SendMessageW(main().FontFind.hwnd(), command, 0, 0);
-    EXPECT_EQ(main().FontList.text(), L"Verdana");
+        SendMessageW(mainForm().FontFind.hwnd(), command, 0, 0);
+    EXPECT_EQ(mainForm().FontList.text(), L"Verdana");
 }
 
 TEST_F(Editing, PasteWithoutTextOnTheClipboardChangesNothing) {
     ASSERT_TRUE(putOnClipboard({{otherFormat(), "else"}}));
-    prepare(main().BigText, L"keep this", 0, 4);
+    prepare(mainForm().BigText, L"keep this", 0, 4);
     key('V');
-    EXPECT_EQ(main().BigText.text(), L"keep this");
-    EXPECT_EQ(main().BigText.selLength(), 4);
+    EXPECT_EQ(mainForm().BigText.text(), L"keep this");
+    EXPECT_EQ(mainForm().BigText.selLength(), 4);
 }
 
 TEST(ClipboardGuards, AFailureWhileTheClipboardIsOpenAndItsTextLockedUnlocksAndClosesIt) {
@@ -173,60 +173,60 @@ TEST(ClipboardGuards, AFailureWhileTheClipboardIsOpenAndItsTextLockedUnlocksAndC
 
 TEST_F(Editing, CopyAndCutWithAnEmptySelectionLeaveTheClipboardAsItWas) {
     fillClipboard(L"the user's");
-    prepare(main().BigText, L"text", 2, 0);
+    prepare(mainForm().BigText, L"text", 2, 0);
     key('C');
     key('X');
     EXPECT_EQ(clipboardText(), L"the user's");
     EXPECT_TRUE(IsClipboardFormatAvailable(otherFormat()));
-    EXPECT_EQ(main().BigText.text(), L"text");
+    EXPECT_EQ(mainForm().BigText.text(), L"text");
 }
 
 TEST_F(Editing, CutMovesTheSelectionToTheClipboard) {
-    prepare(main().BigText, L"one two three", 4, 4);
+    prepare(mainForm().BigText, L"one two three", 4, 4);
     key('X');
     EXPECT_EQ(clipboardText(), L"two ");
-    EXPECT_EQ(main().BigText.text(), L"one three");
+    EXPECT_EQ(mainForm().BigText.text(), L"one three");
 }
 
 TEST_F(Editing, CutNeverLosesTextWhenTheClipboardIsBusy) {
     fillClipboard(L"the user's");
-    prepare(main().BigText, L"one two three", 4, 4);
+    prepare(mainForm().BigText, L"one two three", 4, 4);
     {
         ClipboardHolder busy;
         ASSERT_TRUE(busy.opened());
         key('X');
         key('V');
     }
-    EXPECT_EQ(main().BigText.text(), L"one two three");
-    EXPECT_EQ(main().BigText.selText(), L"two ");
+    EXPECT_EQ(mainForm().BigText.text(), L"one two three");
+    EXPECT_EQ(mainForm().BigText.selText(), L"two ");
     EXPECT_EQ(clipboardText(), L"the user's");
 }
 
 TEST_F(Editing, ThePictureButtonsRunTheSameCommands) {
-    prepare(main().BigText, L"alpha beta", 0, 6);
-    clickOn(main().Copy);
+    prepare(mainForm().BigText, L"alpha beta", 0, 6);
+    clickOn(mainForm().Copy);
     EXPECT_EQ(clipboardText(), L"alpha ");
-    clickOn(main().Cut);
-    EXPECT_EQ(main().BigText.text(), L"beta");
-    main().BigText.setSelStart(4);
-    clickOn(main().Paste);
-    EXPECT_EQ(main().BigText.text(), L"betaalpha ");
-    clickOn(main().UndoButton);
-    EXPECT_EQ(main().BigText.text(), L"beta");
-    main().BigText.setSelStart(0);
-    main().BigText.setSelLength(2);
-    clickOn(main().Delete);
-    EXPECT_EQ(main().BigText.text(), L"ta");
+    clickOn(mainForm().Cut);
+    EXPECT_EQ(mainForm().BigText.text(), L"beta");
+    mainForm().BigText.setSelStart(4);
+    clickOn(mainForm().Paste);
+    EXPECT_EQ(mainForm().BigText.text(), L"betaalpha ");
+    clickOn(mainForm().UndoButton);
+    EXPECT_EQ(mainForm().BigText.text(), L"beta");
+    mainForm().BigText.setSelStart(0);
+    mainForm().BigText.setSelLength(2);
+    clickOn(mainForm().Delete);
+    EXPECT_EQ(mainForm().BigText.text(), L"ta");
     EXPECT_EQ(world.prompts.messageBoxes.size(), 0u);
 }
 
 TEST_F(Editing, ADoubleClickOnAPictureIsOneClick) {
     fillClipboard(L"ab");
-    prepare(main().BigText, L"", 0, 0);
-    ASSERT_TRUE(drive::doubleClick(loop(), main().Paste.hwnd()));
-    EXPECT_EQ(main().BigText.text(), L"ab");
-    ASSERT_TRUE(drive::doubleClick(loop(), main().UndoButton.hwnd()));
-    EXPECT_EQ(main().BigText.text(), L"") << "undone, not undone and redone";
+    prepare(mainForm().BigText, L"", 0, 0);
+    ASSERT_TRUE(drive::doubleClick(loop(), mainForm().Paste.hwnd()));
+    EXPECT_EQ(mainForm().BigText.text(), L"ab");
+    ASSERT_TRUE(drive::doubleClick(loop(), mainForm().UndoButton.hwnd()));
+    EXPECT_EQ(mainForm().BigText.text(), L"") << "undone, not undone and redone";
 }
 
 // ---- opening a file ----
@@ -237,39 +237,39 @@ protected:
     static constexpr COLORREF blue = RGB(0, 0, 200);
     void chooseALook() {
         chooseFont(L"Courier New");
-        clickEntry(main().Sizelist, 12);
-        checkBox(main().Italic);
+        clickEntry(mainForm().Sizelist, 12);
+        checkBox(mainForm().Italic);
         world.prompts.colorAnswer = blue;
-        clickOn(main().ColorClick);
+        clickOn(mainForm().ColorClick);
     }
     void expectTheLookStays() {
-        EXPECT_EQ(main().BigText.fontName(), L"Courier New");
-        EXPECT_EQ(main().BigText.fontSize(), 20.0f);
-        EXPECT_TRUE(main().BigText.fontItalic());
-        EXPECT_EQ(main().BigText.foreColor(), blue);
+        EXPECT_EQ(mainForm().BigText.fontName(), L"Courier New");
+        EXPECT_EQ(mainForm().BigText.fontSize(), 20.0f);
+        EXPECT_TRUE(mainForm().BigText.fontItalic());
+        EXPECT_EQ(mainForm().BigText.foreColor(), blue);
     }
     TempFolder folder;
 };
 
 TEST_F(OpenFile, TheDialogAsksWithItsSettingsAndAnEmptyNameEachTime) {
-    main().BigText.setText(L"unchanged");
+    mainForm().BigText.setText(L"unchanged");
     world.prompts.fileAnswer.clear(); // the user cancels
     key('O');
-    clickOn(main().OpenButton);
+    clickOn(mainForm().OpenButton);
     ASSERT_EQ(world.prompts.openRequests.size(), 2u);
     for (const auto& request : world.prompts.openRequests) {
         EXPECT_EQ(request.title, L"Open File");
         EXPECT_EQ(request.filter, L"Text File (*.txt)|*.txt");
         EXPECT_EQ(request.fileName, L"");
     }
-    EXPECT_EQ(main().BigText.text(), L"unchanged");
+    EXPECT_EQ(mainForm().BigText.text(), L"unchanged");
 
     writeBytes(folder.file(L"a.txt"), "first");
     openFile(folder.file(L"a.txt"));
     world.prompts.fileAnswer.clear();
     key('O');
     EXPECT_EQ(world.prompts.openRequests.back().fileName, L"") << "also after a file was chosen";
-    EXPECT_EQ(main().BigText.text(), L"first");
+    EXPECT_EQ(mainForm().BigText.text(), L"first");
 }
 
 TEST_F(OpenFile, AnAnsiFileShowsByteForByteOnTheSameLines) {
@@ -283,10 +283,10 @@ TEST_F(OpenFile, AnAnsiFileShowsByteForByteOnTheSameLines) {
     bytes[1999] = 'z';
     writeBytes(folder.file(L"plain.txt"), bytes);
     openFile(folder.file(L"plain.txt"));
-    const std::wstring text = main().BigText.text();
+    const std::wstring text = mainForm().BigText.text();
     ASSERT_EQ(text.size(), 2000u);
     EXPECT_EQ(text, std::wstring(bytes.begin(), bytes.end()));
-    EXPECT_EQ(SendMessageW(main().BigText.hwnd(), EM_GETLINECOUNT, 0, 0),
+    EXPECT_EQ(SendMessageW(mainForm().BigText.hwnd(), EM_GETLINECOUNT, 0, 0),
               std::count(bytes.begin(), bytes.end(), '\n') + 1);
 }
 
@@ -299,39 +299,39 @@ TEST_F(OpenFile, UnicodeFilesOfAnyNameShowWithoutTheirMark) {
          std::string("\xFE\xFF\x03\x95\x03\xBB\x03\xBB\x03\xAC\x03\xB4\x03\xB1", 14)},
     };
     for (const auto& [name, bytes] : files) {
-        main().BigText.setText(L"before");
+        mainForm().BigText.setText(L"before");
         writeBytes(folder.file(name), bytes);
         openFile(folder.file(name));
-        EXPECT_EQ(main().BigText.text(), L"\u0395\u03BB\u03BB\u03AC\u03B4\u03B1")
+        EXPECT_EQ(mainForm().BigText.text(), L"\u0395\u03BB\u03BB\u03AC\u03B4\u03B1")
             << std::string(name.begin(), name.end());
     }
 }
 
 TEST_F(OpenFile, TheFileReplacesTheTextAndTheLookStays) {
     chooseALook();
-    prepare(main().BigText, L"typed by the user", 3, 5);
+    prepare(mainForm().BigText, L"typed by the user", 3, 5);
 
     std::string large(100000, 'x');
     large[99999] = 'E';
     writeBytes(folder.file(L"large.txt"), large);
     openFile(folder.file(L"large.txt"));
-    EXPECT_EQ(main().BigText.text().size(), 100000u) << "no 30,000-character ceiling";
-    EXPECT_EQ(main().BigText.text().back(), L'E');
+    EXPECT_EQ(mainForm().BigText.text().size(), 100000u) << "no 30,000-character ceiling";
+    EXPECT_EQ(mainForm().BigText.text().back(), L'E');
     expectTheLookStays();
 
     writeBytes(folder.file(L"empty.txt"), "");
     openFile(folder.file(L"empty.txt"));
-    EXPECT_EQ(main().BigText.text(), L"") << "an empty file empties the sample";
+    EXPECT_EQ(mainForm().BigText.text(), L"") << "an empty file empties the sample";
 }
 
 TEST_F(OpenFile, BinaryLockedAndVanishedFilesNeitherCrashNorLoseTheSample) {
     writeBytes(folder.file(L"binary.bin"), std::string("MZ\0\0\x01\x02text\0after", 16));
     openFile(folder.file(L"binary.bin"));
-    const std::wstring shown = main().BigText.text();
+    const std::wstring shown = mainForm().BigText.text();
     EXPECT_EQ(shown.size(), 16u);
     EXPECT_EQ(shown.substr(10), L" after") << "what follows a NUL still shows";
 
-    main().BigText.setText(L"the user's sample");
+    mainForm().BigText.setText(L"the user's sample");
     const std::wstring locked = folder.file(L"locked.txt");
     writeBytes(locked, "locked content");
     {
@@ -339,10 +339,10 @@ TEST_F(OpenFile, BinaryLockedAndVanishedFilesNeitherCrashNorLoseTheSample) {
         ASSERT_TRUE(holder);
         openFile(locked);
     }
-    EXPECT_EQ(main().BigText.text(), L"the user's sample");
+    EXPECT_EQ(mainForm().BigText.text(), L"the user's sample");
 
     openFile(folder.file(L"gone.txt")); // chosen in the dialog, deleted before the read
-    EXPECT_EQ(main().BigText.text(), L"the user's sample");
+    EXPECT_EQ(mainForm().BigText.text(), L"the user's sample");
     EXPECT_TRUE(world.prompts.messageBoxes.empty());
     EXPECT_EQ(world.system.ends, 0);
 }
@@ -351,16 +351,17 @@ TEST_F(OpenFile, ALateClickIsTakenOnlyWhileTheWindowTakesInput) {
     // A screen reader's or another program's click, queued behind the report's command, comes
     // while the save dialog is open; others while the about window waits for its OK.
     world.prompts.modal = true;
-    PostMessageW(main().hwnd(), WM_COMMAND, static_cast<WPARAM>(process::menuId(L"ReportMenu")), 0);
-    PostMessageW(main().OpenButton.hwnd(), BM_CLICK, 0, 0);
+    PostMessageW(mainForm().hwnd(), WM_COMMAND, static_cast<WPARAM>(process::menuId(L"ReportMenu")),
+                 0);
+    PostMessageW(mainForm().OpenButton.hwnd(), BM_CLICK, 0, 0);
     loop().yield();
     EXPECT_TRUE(world.prompts.openRequests.empty()) << "Open File inside the save dialog";
     key('B');
-    for (HWND control : {main().OpenButton.hwnd(), main().Bold.hwnd()})
+    for (HWND control : {mainForm().OpenButton.hwnd(), mainForm().Bold.hwnd()})
         PostMessageW(control, BM_CLICK, 0, 0);
     loop().yield();
     EXPECT_TRUE(world.prompts.openRequests.empty());
-    EXPECT_EQ(main().Bold.value(), 0);
+    EXPECT_EQ(mainForm().Bold.value(), 0);
 }
 
 // ---- files dropped on the window ----
@@ -368,29 +369,29 @@ TEST_F(OpenFile, ALateClickIsTakenOnlyWhileTheWindowTakesInput) {
 class DroppedFiles : public OpenFile {
 protected:
     void drop(const std::vector<std::wstring>& files) {
-        ASSERT_TRUE(postDrop(main().hwnd(), files));
+        ASSERT_TRUE(postDrop(mainForm().hwnd(), files));
         loop().yield();
     }
 };
 
 TEST_F(DroppedFiles, TheFirstLoadsAsOpenFileLoadsItAndTheLookStays) {
     chooseALook();
-    prepare(main().BigText, L"typed by the user", 3, 5);
+    prepare(mainForm().BigText, L"typed by the user", 3, 5);
 
     writeBytes(folder.file(L"first.txt"),
                std::string("\xEF\xBB\xBF\xCE\x95\xCE\xBB\r\nnul\0end", 16));
     writeBytes(folder.file(L"second.txt"), "second");
-    EXPECT_TRUE(GetWindowLongPtrW(main().hwnd(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES)
+    EXPECT_TRUE(GetWindowLongPtrW(mainForm().hwnd(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES)
         << "the shell drops only on windows that accept files";
     drop({folder.file(L"first.txt"), folder.file(L"second.txt")});
-    EXPECT_EQ(main().BigText.text(), L"\u0395\u03BB\r\nnul end");
+    EXPECT_EQ(mainForm().BigText.text(), L"\u0395\u03BB\r\nnul end");
     expectTheLookStays();
     EXPECT_TRUE(world.prompts.openRequests.empty()) << "no dialog";
     EXPECT_TRUE(world.prompts.messageBoxes.empty());
 }
 
 TEST_F(DroppedFiles, FoldersUnreadableFilesAndAWaitingWindowLeaveTheSampleAsItWas) {
-    main().BigText.setText(L"the user's sample");
+    mainForm().BigText.setText(L"the user's sample");
     writeBytes(folder.file(L"text.txt"), "text");
     drop({folder.path()});
     drop({folder.path(), folder.file(L"text.txt")});
@@ -402,7 +403,7 @@ TEST_F(DroppedFiles, FoldersUnreadableFilesAndAWaitingWindowLeaveTheSampleAsItWa
         ASSERT_TRUE(holder);
         drop({locked});
     }
-    EXPECT_EQ(main().BigText.text(), L"the user's sample");
+    EXPECT_EQ(mainForm().BigText.text(), L"the user's sample");
     EXPECT_TRUE(world.prompts.messageBoxes.empty());
 
     // Handles that hold no drop, as ones posted by another program arrive under Wine, are
@@ -413,17 +414,17 @@ TEST_F(DroppedFiles, FoldersUnreadableFilesAndAWaitingWindowLeaveTheSampleAsItWa
     for (const std::string& bytes : {std::string(64, 'x'), zeros, noName}) {
         const platform::GlobalBlock other = globalCopy(bytes);
         ASSERT_TRUE(other);
-        PostMessageW(main().hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(other.get()), 0);
+        PostMessageW(mainForm().hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(other.get()), 0);
         loop().yield();
         EXPECT_EQ(GlobalSize(other.get()), 64u) << static_cast<int>(bytes[0]);
     }
-    EXPECT_EQ(main().BigText.text(), L"the user's sample");
+    EXPECT_EQ(mainForm().BigText.text(), L"the user's sample");
 
     // Disabled while a dialog or another window waits for the user: no drop either.
-    main().setEnabled(false);
+    mainForm().setEnabled(false);
     drop({folder.file(L"text.txt")});
-    main().setEnabled(true);
-    EXPECT_EQ(main().BigText.text(), L"the user's sample");
+    mainForm().setEnabled(true);
+    EXPECT_EQ(mainForm().BigText.text(), L"the user's sample");
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 // The built program, started as a user starts it: one instance, the real fonts, and
 // each way out ending the process with exit code 0.
-#include "forms/Product.h"
 #include "platform/Handles.h"
 #include "support/Drive.h"
 #include "support/Drop.h"
@@ -8,6 +7,7 @@
 #include "support/ScreenReader.h"
 #include "support/TempFolder.h"
 #include "support/WindowText.h"
+#include "ui/Product.h"
 
 #include <gtest/gtest.h>
 
@@ -31,25 +31,15 @@ std::wstring programPath() {
     return ownFolder() + L"glyphmere.exe";
 }
 
-void clickAt(HWND window, int x, int y) {
-    POINT at{x, y};
-    HWND child = ChildWindowFromPointEx(window, at, CWP_SKIPINVISIBLE);
-    ASSERT_NE(child, nullptr);
-    ASSERT_NE(child, window) << "a control lies at " << x << ", " << y;
-    MapWindowPoints(window, child, &at, 1);
-    PostMessageW(child, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
-    PostMessageW(child, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
-}
-
-HWND fontListOf(HWND main) {
-    for (HWND list : childrenOfClass(main, L"ListBox"))
+HWND fontListOf(HWND mainForm) {
+    for (HWND list : childrenOfClass(mainForm, L"ListBox"))
         if (GetWindowLongW(list, GWL_STYLE) & LBS_SORT)
             return list;
     return nullptr;
 }
 
-HWND sampleBoxOf(HWND main) {
-    for (HWND edit : childrenOfClass(main, L"Edit"))
+HWND sampleBoxOf(HWND mainForm) {
+    for (HWND edit : childrenOfClass(mainForm, L"Edit"))
         if ((GetWindowLongW(edit, GWL_STYLE) & ES_MULTILINE) && IsWindowVisible(edit))
             return edit;
     return nullptr;
@@ -62,42 +52,33 @@ bool clickUntilChecked(HWND box, LRESULT state) {
     return drive::waitUntil([&] { return SendMessageW(box, BM_GETCHECK, 0, 0) == state; }, 5000);
 }
 
-std::wstring entry(HWND list, int index) {
-    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    std::wstring text(static_cast<size_t>(length < 0 ? 0 : length) + 1, L'\0');
-    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(text.data()));
-    text.resize(wcslen(text.c_str()));
-    return text;
-}
-
 TEST(EndToEnd, StartsWithTheInstalledFontsAndASecondStartEndsSilently) {
     Program first(programPath());
     ASSERT_TRUE(first.started());
-    HWND main = first.waitForMainWindow();
-    ASSERT_NE(main, nullptr);
-    // The splash hides right after the main window shows.
+    HWND mainForm = first.waitForMainWindow();
+    ASSERT_NE(mainForm, nullptr);
+    // The readForm hides right after the main window shows.
     EXPECT_TRUE(drive::waitUntil(
         [&] { return !topWindow(first.id(), GLYPHMERE_SPLASH_CAPTION, true); }, 2000))
-        << "the splash is hidden";
+        << "the readForm is hidden";
     EXPECT_NE(topWindow(first.id(), GLYPHMERE_SPLASH_CAPTION, false), nullptr)
         << "and stays loaded";
 
-    HWND list = fontListOf(main);
+    HWND list = fontListOf(mainForm);
     ASSERT_NE(list, nullptr);
     const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
     ASSERT_GT(count, 0);
     EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 0) << "the first font is selected";
     bool hasTahoma = false;
     for (int i = 0; i < count; ++i) {
-        const std::wstring name = entry(list, i);
+        const std::wstring name = listEntry(list, i);
         hasTahoma = hasTahoma || name == L"Tahoma";
         if (i > 0) {
             EXPECT_LE(CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE,
-                                     entry(list, i - 1).c_str(), -1, name.c_str(), -1),
+                                     listEntry(list, i - 1).c_str(), -1, name.c_str(), -1),
                       CSTR_EQUAL)
                 << "sorted at " << i;
-            EXPECT_NE(entry(list, i - 1), name) << "each family once";
+            EXPECT_NE(listEntry(list, i - 1), name) << "each family once";
         }
     }
     EXPECT_TRUE(hasTahoma);
@@ -119,11 +100,11 @@ TEST(EndToEnd, StartsWithTheInstalledFontsAndASecondStartEndsSilently) {
     EXPECT_EQ(secondWindowsSeen, 0) << "the second process shows nothing";
 
     EXPECT_TRUE(first.running());
-    EXPECT_TRUE(IsWindowVisible(main));
+    EXPECT_TRUE(IsWindowVisible(mainForm));
     EXPECT_EQ(visibleWindowsOf(first.id()), windowsBefore);
     EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), count);
     DWORD_PTR answer = 0;
-    EXPECT_NE(SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer), 0)
+    EXPECT_NE(SendMessageTimeoutW(mainForm, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer), 0)
         << "the first one still answers";
 }
 
@@ -178,25 +159,26 @@ TEST(EndToEnd, TheExeCarriesItsManifestAndVersion) {
 
 TEST(EndToEnd, ExitMenuItemEndsWithCodeZero) {
     Program program(programPath());
-    HWND main = program.waitForMainWindow();
-    ASSERT_NE(main, nullptr);
-    PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(menuId(L"Quit")), 0);
+    HWND mainForm = program.waitForMainWindow();
+    ASSERT_NE(mainForm, nullptr);
+    PostMessageW(mainForm, WM_COMMAND, static_cast<WPARAM>(menuId(L"Quit")), 0);
     EXPECT_EQ(program.exitCode(), 0);
 }
 
 TEST(EndToEnd, BannerExitPictureEndsWithCodeZero) {
     Program program(programPath());
-    HWND main = program.waitForMainWindow();
-    ASSERT_NE(main, nullptr);
-    clickAt(main, 688, 16); // the close picture at the banner's right
+    HWND mainForm = program.waitForMainWindow();
+    ASSERT_NE(mainForm, nullptr);
+    // The close picture at the banner's right.
+    ASSERT_NE(drive::clickChildAt(mainForm, 688, 16), nullptr);
     EXPECT_EQ(program.exitCode(), 0);
 }
 
 TEST(EndToEnd, CloseRequestEndsWithCodeZero) {
     Program program(programPath());
-    HWND main = program.waitForMainWindow();
-    ASSERT_NE(main, nullptr);
-    PostMessageW(main, WM_CLOSE, 0, 0);
+    HWND mainForm = program.waitForMainWindow();
+    ASSERT_NE(mainForm, nullptr);
+    PostMessageW(mainForm, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.exitCode(), 0);
 }
 
@@ -205,20 +187,20 @@ TEST(EndToEnd, CloseRequestEndsWithCodeZero) {
 TEST(EndToEnd, AGlyphmereHoldingTheUsualGateDoesNotKeepTheTestsProgramFromStarting) {
     ASSERT_NE(GetEnvironmentVariableW(L"GLYPHMERE_INSTANCE_NAME", nullptr, 0), 0u);
     platform::KernelHandle usualGate(
-        CreateMutexW(nullptr, FALSE, std::wstring(forms::product::instanceGate).c_str()));
+        CreateMutexW(nullptr, FALSE, std::wstring(ui::product::instanceGate).c_str()));
     ASSERT_TRUE(usualGate);
     Program program(programPath());
-    HWND main = program.waitForMainWindow();
-    ASSERT_NE(main, nullptr);
-    PostMessageW(main, WM_CLOSE, 0, 0);
+    HWND mainForm = program.waitForMainWindow();
+    ASSERT_NE(mainForm, nullptr);
+    PostMessageW(mainForm, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.exitCode(), 0);
 }
 
 TEST(EndToEnd, SplashClosePictureEndsWithCodeZero) {
     Program program(programPath());
-    HWND splash = program.waitForWindow(GLYPHMERE_SPLASH_CAPTION);
-    ASSERT_NE(splash, nullptr);
-    clickAt(splash, 336, 14);
+    HWND readForm = program.waitForWindow(GLYPHMERE_SPLASH_CAPTION);
+    ASSERT_NE(readForm, nullptr);
+    ASSERT_NE(drive::clickChildAt(readForm, 336, 14), nullptr);
     EXPECT_EQ(program.exitCode(), 0);
 }
 
@@ -226,12 +208,12 @@ TEST(EndToEnd, SplashClosePictureEndsWithCodeZero) {
 
 TEST(EndToEnd, AScreenReaderHearsEachPictureAndTheLinkByNameRoleAndDefaultAction) {
     Program program(programPath());
-    HWND main = program.waitForMainWindow();
-    ASSERT_NE(main, nullptr);
+    HWND mainForm = program.waitForMainWindow();
+    ASSERT_NE(mainForm, nullptr);
     ScreenReader reader;
     std::map<std::wstring, long> named;
     int unnamed = 0;
-    for (HWND picture : childrenOfClass(main, L"GlyphmerePicture")) {
+    for (HWND picture : childrenOfClass(mainForm, L"GlyphmerePicture")) {
         const auto answer = reader.read(picture);
         ASSERT_EQ(answer.found, S_OK);
         // A button is pressed; a picture that does nothing has nothing to do.
@@ -270,7 +252,7 @@ TEST(EndToEnd, AScreenReaderHearsEachPictureAndTheLinkByNameRoleAndDefaultAction
     };
     EXPECT_EQ(named, expected);
 
-    HWND link = childWithText(main, L"Static", L"Remove all effects");
+    HWND link = childWithText(mainForm, L"Static", L"Remove all effects");
     ASSERT_NE(link, nullptr);
     const auto answer = reader.read(link);
     EXPECT_EQ(answer.name, L"Remove all effects");
@@ -281,24 +263,24 @@ TEST(EndToEnd, AScreenReaderHearsEachPictureAndTheLinkByNameRoleAndDefaultAction
 
 TEST(EndToEnd, AScreenReadersDefaultActionPressesTheButtonOrFollowsTheLink) {
     Program program(programPath());
-    HWND main = program.waitForMainWindow();
-    ASSERT_NE(main, nullptr);
-    HWND sample = sampleBoxOf(main);
+    HWND mainForm = program.waitForMainWindow();
+    ASSERT_NE(mainForm, nullptr);
+    HWND sample = sampleBoxOf(mainForm);
     ASSERT_NE(sample, nullptr);
     SendMessageW(sample, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"to be removed"));
     ASSERT_EQ(windowText(sample), L"to be removed");
-    HWND bold = childWithText(main, L"Button", L"Bold"), removeText = nullptr;
-    HWND removeEffects = childWithText(main, L"Static", L"Remove all effects");
+    HWND bold = childWithText(mainForm, L"Button", L"Bold"), removeText = nullptr;
+    HWND removeEffects = childWithText(mainForm, L"Static", L"Remove all effects");
     ScreenReader reader;
-    for (HWND picture : childrenOfClass(main, L"GlyphmerePicture"))
+    for (HWND picture : childrenOfClass(mainForm, L"GlyphmerePicture"))
         if (reader.read(picture).name == L"Remove Current Text")
             removeText = picture;
     ASSERT_TRUE(bold && removeText && removeEffects);
 
     // Not while the window waits, as for another window of the program.
-    EnableWindow(main, FALSE);
+    EnableWindow(mainForm, FALSE);
     EXPECT_NE(reader.doDefaultAction(removeText), S_OK);
-    EnableWindow(main, TRUE);
+    EnableWindow(mainForm, TRUE);
     EXPECT_EQ(reader.doDefaultAction(removeText), S_OK);
     EXPECT_TRUE(drive::waitUntil([&] { return windowText(sample).empty(); }, 5000))
         << windowText(sample).size();
@@ -320,17 +302,17 @@ TEST(EndToEnd, AFileDroppedByAnotherProgramLoadsWhereTheSystemPassesTheDropOnEls
     writeBytes(folder.file(L"dropped.txt"), "\xEF\xBB\xBF\xCE\x95\xCE\xBB dropped\r\nhere");
     writeBytes(folder.file(L"second.txt"), "second");
     Program program(programPath());
-    HWND main = program.waitForMainWindow();
-    ASSERT_NE(main, nullptr);
-    HWND sample = sampleBoxOf(main);
-    HWND bold = childWithText(main, L"Button", L"Bold");
+    HWND mainForm = program.waitForMainWindow();
+    ASSERT_NE(mainForm, nullptr);
+    HWND sample = sampleBoxOf(mainForm);
+    HWND bold = childWithText(mainForm, L"Button", L"Bold");
     ASSERT_TRUE(sample && bold);
-    EXPECT_TRUE(GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    EXPECT_TRUE(GetWindowLongW(mainForm, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
 
     // The sender's own copy, freed when the test ends.
     const platform::GlobalBlock drop =
         makeDrop({folder.file(L"dropped.txt"), folder.file(L"second.txt")});
-    ASSERT_TRUE(PostMessageW(main, WM_DROPFILES, reinterpret_cast<WPARAM>(drop.get()), 0));
+    ASSERT_TRUE(PostMessageW(mainForm, WM_DROPFILES, reinterpret_cast<WPARAM>(drop.get()), 0));
     // A click queued behind the drop: once it shows, the drop has been handled.
     ASSERT_TRUE(clickUntilChecked(bold, BST_CHECKED));
     if (underWine()) {
@@ -345,7 +327,7 @@ TEST(EndToEnd, AFileDroppedByAnotherProgramLoadsWhereTheSystemPassesTheDropOnEls
     }
     SendMessageW(sample, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"still answering"));
     EXPECT_EQ(windowText(sample), L"still answering");
-    PostMessageW(main, WM_CLOSE, 0, 0);
+    PostMessageW(mainForm, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.exitCode(), 0);
 }
 
@@ -361,18 +343,18 @@ TEST(EndToEnd, AfterAFileIsOpenedFromAFolderWithPlantedNamesF2AndF3StillReachThe
     writeBytes(planted.file(L"sample.txt"), "from a download folder");
 
     Program program(programPath(), L"", planted.path());
-    HWND main = program.waitForMainWindow();
-    ASSERT_NE(main, nullptr);
-    PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(menuId(L"OpenFileMenu")), 0);
+    HWND mainForm = program.waitForMainWindow();
+    ASSERT_NE(mainForm, nullptr);
+    PostMessageW(mainForm, WM_COMMAND, static_cast<WPARAM>(menuId(L"OpenFileMenu")), 0);
     HWND dialog = program.waitForWindow(L"Open File");
     ASSERT_NE(dialog, nullptr);
     SetDlgItemTextW(dialog, cmb13, planted.file(L"sample.txt").c_str()); // the name typed
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(drive::waitUntil(
-        [&] { return windowText(sampleBoxOf(main)) == L"from a download folder"; }, 10000));
+        [&] { return windowText(sampleBoxOf(mainForm)) == L"from a download folder"; }, 10000));
 
-    PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(menuId(L"CharacterMapButton")), 0);
-    PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(menuId(L"OpenWinFonts")), 0);
+    PostMessageW(mainForm, WM_COMMAND, static_cast<WPARAM>(menuId(L"CharacterMapButton")), 0);
+    PostMessageW(mainForm, WM_COMMAND, static_cast<WPARAM>(menuId(L"OpenWinFonts")), 0);
     HWND fonts = nullptr; // Wine's window on a folder: the planted one is empty
     if (underWine()) {
         EXPECT_TRUE(drive::waitUntil(
@@ -388,7 +370,7 @@ TEST(EndToEnd, AfterAFileIsOpenedFromAFolderWithPlantedNamesF2AndF3StillReachThe
         << "the planted character map ran";
     if (fonts)
         PostMessageW(fonts, WM_CLOSE, 0, 0);
-    PostMessageW(main, WM_CLOSE, 0, 0);
+    PostMessageW(mainForm, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.exitCode(), 0);
 }
 
@@ -405,13 +387,13 @@ TEST(EndToEnd, LibrariesOfSystemNamesBesideTheProgramAreNotLoaded) {
                         L"native,builtin", 30);
     }
     Program program(unpacked.file(L"unpacked.exe"));
-    HWND main = program.waitForMainWindow();
-    ASSERT_NE(main, nullptr);
+    HWND mainForm = program.waitForMainWindow();
+    ASSERT_NE(mainForm, nullptr);
     // The screen readers' library comes in when one first asks.
-    EXPECT_EQ(ScreenReader().read(childrenOfClass(main, L"GlyphmerePicture").at(0)).role,
+    EXPECT_EQ(ScreenReader().read(childrenOfClass(mainForm, L"GlyphmerePicture").at(0)).role,
               ROLE_SYSTEM_PUSHBUTTON);
     RegDeleteTreeW(HKEY_CURRENT_USER, wine.c_str());
-    PostMessageW(main, WM_CLOSE, 0, 0);
+    PostMessageW(mainForm, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.exitCode(), 0);
 }
 
@@ -423,9 +405,9 @@ TEST(ReleasePackage, TheUnpackedProgramStartsAndShowsItsMainWindow) {
     ASSERT_NE(GetFileAttributesW((folder + L"\\glyphmere.exe").c_str()), INVALID_FILE_ATTRIBUTES);
     Program program(folder + L"\\glyphmere.exe");
     ASSERT_TRUE(program.started());
-    HWND main = program.waitForMainWindow();
-    ASSERT_NE(main, nullptr);
-    PostMessageW(main, WM_CLOSE, 0, 0);
+    HWND mainForm = program.waitForMainWindow();
+    ASSERT_NE(mainForm, nullptr);
+    PostMessageW(mainForm, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.exitCode(), 0);
 }
 

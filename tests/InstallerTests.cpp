@@ -123,19 +123,6 @@ Shortcut readShortcut(const std::wstring& path) {
 }
 
 // A visible top-level window, of any process, whose caption begins with `start`.
-HWND windowStartingWith(const std::wstring& start, DWORD timeoutMs) {
-    HWND found = nullptr;
-    drive::waitUntil(
-        [&] {
-            for (HWND window : topWindows())
-                if (!found && IsWindowVisible(window) && windowText(window).starts_with(start))
-                    found = window;
-            return found != nullptr;
-        },
-        timeoutMs);
-    return found;
-}
-
 void closeWindowAndItsProgram(HWND window) {
     DWORD id = 0;
     GetWindowThreadProcessId(window, &id);
@@ -192,16 +179,19 @@ TEST_F(Installer, InstallsRunsReinstallsAndUninstallsCleanly) {
 
     {
         Program program(installFolder() + L"\\glyphmere.exe");
-        HWND main = program.waitForMainWindow();
-        ASSERT_NE(main, nullptr) << "the installed program shows its main window";
+        HWND mainForm = program.waitForMainWindow();
+        ASSERT_NE(mainForm, nullptr) << "the installed program shows its main window";
         // The licence lies beside the installed exe: it opens, with no "can not find" warning.
-        PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(menuId(L"License")), 0);
-        HWND document = windowStartingWith(L"License Agreement.rtf", 20000);
+        PostMessageW(mainForm, WM_COMMAND, static_cast<WPARAM>(menuId(L"License")), 0);
+        HWND document = nullptr;
+        drive::waitUntil(
+            [&] { return (document = topWindowStartingWith(L"License Agreement.rtf")) != nullptr; },
+            20000);
         EXPECT_NE(document, nullptr) << "a window shows the licence";
         EXPECT_EQ(topWindow(program.id(), L"Glyphmere", true), nullptr) << "no warning";
         if (document)
             closeWindowAndItsProgram(document);
-        PostMessageW(main, WM_CLOSE, 0, 0);
+        PostMessageW(mainForm, WM_CLOSE, 0, 0);
         EXPECT_EQ(program.exitCode(), 0);
     }
 

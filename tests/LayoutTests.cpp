@@ -1,12 +1,12 @@
 // The splash and main windows as laid out: captions, places, tool tips, tab order, the
 // menu with its shortcuts, and the keys reaching the menu items through the real loop.
 #include "app/MessageLoop.h"
-#include "forms/MainForm.h"
-#include "forms/ReadForm.h"
 #include "support/Captions.h"
 #include "support/Drive.h"
 #include "support/MessageSpy.h"
 #include "support/WindowText.h"
+#include "ui/MainForm.h"
+#include "ui/ReadForm.h"
 
 #include <gtest/gtest.h>
 
@@ -19,8 +19,8 @@
 
 namespace {
 
+using namespace controls;
 using namespace ui;
-using namespace forms;
 
 void expectFixedCaptionOnlyWindow(const Form& form, int width, int height) {
     const LONG_PTR style = GetWindowLongPtrW(form.hwnd(), GWL_STYLE);
@@ -33,32 +33,32 @@ void expectFixedCaptionOnlyWindow(const Form& form, int width, int height) {
 }
 
 TEST(SplashLayout, CaptionSizeAndControls) {
-    ReadForm splash;
-    splash.show();
-    EXPECT_EQ(windowText(splash.hwnd()), GLYPHMERE_SPLASH_CAPTION);
-    expectFixedCaptionOnlyWindow(splash, 354, 115);
-    EXPECT_EQ(splash.PresentsLabel.caption(), L"Quillwright Software Presents:");
-    EXPECT_EQ(splash.ReadingLabel.caption(),
+    ReadForm readForm;
+    readForm.show();
+    EXPECT_EQ(windowText(readForm.hwnd()), GLYPHMERE_SPLASH_CAPTION);
+    expectFixedCaptionOnlyWindow(readForm, 354, 115);
+    EXPECT_EQ(readForm.Label1.caption(), L"Quillwright Software Presents:");
+    EXPECT_EQ(readForm.Label2.caption(),
               L"Please wait while reading your Windows installed fonts.");
-    EXPECT_EQ(splash.ReadingNoteLabel.caption(), L"This may take a few seconds only.");
-    EXPECT_EQ(splash.ProductLabel.caption(), GLYPHMERE_MAIN_CAPTION);
-    EXPECT_EQ(toolTipOf(splash, splash.CloseClick), L"Terminate Glyphmere");
-    EXPECT_EQ(drive::placeInParent(splash.CloseClick.hwnd()).left, 328);
-    EXPECT_EQ(drive::placeInParent(splash.CloseClick.hwnd()).top, 6);
-    EXPECT_EQ(drive::placeInParent(splash.LogoPicture.hwnd()).right, 60);
-    EXPECT_EQ(drive::placeInParent(splash.LogoPicture.hwnd()).bottom, 104);
-    EXPECT_EQ(drive::placeInParent(splash.ReadingLabel.hwnd()).top, 64);
-    EXPECT_EQ(drive::placeInParent(splash.ReadingLabel.hwnd()).bottom, 77)
+    EXPECT_EQ(readForm.Label3.caption(), L"This may take a few seconds only.");
+    EXPECT_EQ(readForm.Label4.caption(), GLYPHMERE_MAIN_CAPTION);
+    EXPECT_EQ(toolTipOf(readForm, readForm.CloseClick), L"Terminate Glyphmere");
+    EXPECT_EQ(drive::placeInParent(readForm.CloseClick.hwnd()).left, 328);
+    EXPECT_EQ(drive::placeInParent(readForm.CloseClick.hwnd()).top, 6);
+    EXPECT_EQ(drive::placeInParent(readForm.Image2.hwnd()).right, 60);
+    EXPECT_EQ(drive::placeInParent(readForm.Image2.hwnd()).bottom, 104);
+    EXPECT_EQ(drive::placeInParent(readForm.Label2.hwnd()).top, 64);
+    EXPECT_EQ(drive::placeInParent(readForm.Label2.hwnd()).bottom, 77)
         << "a label is one 13-pixel line";
-    EXPECT_TRUE(splash.ReadingTimer.enabled());
-    EXPECT_EQ(splash.ReadingTimer.interval(), 500u);
+    EXPECT_TRUE(readForm.ReadingTimer.enabled());
+    EXPECT_EQ(findControl(readForm.layout(), L"ReadingTimer")->interval, 500u);
 
     // Centred on the screen at its first showing.
     RECT frame;
-    GetWindowRect(splash.hwnd(), &frame);
+    GetWindowRect(readForm.hwnd(), &frame);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(splash.hwnd(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+    GetMonitorInfoW(MonitorFromWindow(readForm.hwnd(), MONITOR_DEFAULTTOPRIMARY), &monitor);
     EXPECT_NEAR((frame.left + frame.right) / 2, (monitor.rcWork.left + monitor.rcWork.right) / 2,
                 1);
     EXPECT_NEAR((frame.top + frame.bottom) / 2, (monitor.rcWork.top + monitor.rcWork.bottom) / 2,
@@ -68,30 +68,29 @@ TEST(SplashLayout, CaptionSizeAndControls) {
 class MainLayout : public testing::Test {
 protected:
     void SetUp() override {
-        main.show();
-        loop.setShortcuts(main.hwnd(), main.accelerators());
+        mainForm.show();
+        loop.setShortcuts(mainForm.hwnd(), mainForm.accelerators());
     }
     app::MessageLoop loop;
-    MainForm main;
+    MainForm mainForm;
 };
 
 TEST_F(MainLayout, EveryRowOfTheTableIsAControlAndEveryControlARow) {
     std::set<std::wstring_view> rows;
-    for (const auto& row : main.layout().controls)
+    for (const auto& row : mainForm.layout().controls)
         if (row.kind != Kind::Line && row.kind != Kind::Frame && row.kind != Kind::FilledRect &&
             row.kind != Kind::Timer) {
             rows.insert(row.name);
-            EXPECT_NE(main.control(row.name), nullptr) << std::wstring(row.name);
+            EXPECT_NE(mainForm.control(row.name), nullptr) << std::wstring(row.name);
         }
-    for (const Control* c : main.controls()) {
-        EXPECT_TRUE(rows.count(c->name())) << std::wstring(c->name());
+    for (const Control* c : drive::controlsOf(mainForm))
         EXPECT_NE(c->hwnd(), nullptr) << std::wstring(c->name());
-    }
-    EXPECT_EQ(rows.size(), main.controls().size());
+    // No window but those of the layout's controls.
+    EXPECT_EQ(rows.size(), childrenOf(mainForm.hwnd()).size());
 }
 
 // The row's top left corner in the client area: its place plus its containers'.
-POINT cornerOf(const FormSpec& form, const ControlSpec& row) {
+POINT cornerOf(const FormLayout& form, const ControlLayout& row) {
     POINT at{row.place.left, row.place.top};
     for (auto* c = findControl(form, row.container); c; c = findControl(form, c->container)) {
         at.x += c->place.left;
@@ -101,16 +100,16 @@ POINT cornerOf(const FormSpec& form, const ControlSpec& row) {
 }
 
 TEST_F(MainLayout, EveryRowStandsWhereTheTableSaysAndNoControlCoversAnother) {
-    EXPECT_EQ(windowText(main.hwnd()), GLYPHMERE_MAIN_CAPTION);
-    expectFixedCaptionOnlyWindow(main, 716, 529);
-    EXPECT_NE(GetMenu(main.hwnd()), nullptr);
-    UpdateWindow(main.hwnd());
-    const platform::WindowDC screen(main.hwnd());
+    EXPECT_EQ(windowText(mainForm.hwnd()), GLYPHMERE_MAIN_CAPTION);
+    expectFixedCaptionOnlyWindow(mainForm, 716, 529);
+    EXPECT_NE(GetMenu(mainForm.hwnd()), nullptr);
+    UpdateWindow(mainForm.hwnd());
+    const platform::WindowDC screen(mainForm.hwnd());
 
     int placed = 0;
-    for (const ControlSpec& row : main.layout().controls) {
+    for (const ControlLayout& row : mainForm.layout().controls) {
         const std::wstring name(row.name);
-        const POINT corner = cornerOf(main.layout(), row);
+        const POINT corner = cornerOf(mainForm.layout(), row);
         if (row.kind == Kind::Line) {
             // Drawn by the window: its colour at its first point that no control covers.
             const int steps =
@@ -119,7 +118,8 @@ TEST_F(MainLayout, EveryRowStandsWhereTheTableSaysAndNoControlCoversAnother) {
             for (int i = 0; i <= steps && !seen; ++i) {
                 const POINT at{corner.x + row.from.x + (row.to.x - row.from.x) * i / steps,
                                corner.y + row.from.y + (row.to.y - row.from.y) * i / steps};
-                if (ChildWindowFromPointEx(main.hwnd(), at, CWP_SKIPINVISIBLE) != main.hwnd())
+                if (ChildWindowFromPointEx(mainForm.hwnd(), at, CWP_SKIPINVISIBLE) !=
+                    mainForm.hwnd())
                     continue;
                 EXPECT_EQ(GetPixel(screen.get(), at.x, at.y), resolveColor(row.foreColor)) << name;
                 seen = true;
@@ -127,7 +127,7 @@ TEST_F(MainLayout, EveryRowStandsWhereTheTableSaysAndNoControlCoversAnother) {
             EXPECT_TRUE(seen) << name << " lies under controls all along";
             continue;
         }
-        const Control* control = main.control(row.name);
+        const Control* control = mainForm.control(row.name);
         if (!control)
             continue; // a frame: where its controls stand, checked with them
         const RECT r = drive::placeInParent(control->hwnd());
@@ -141,34 +141,35 @@ TEST_F(MainLayout, EveryRowStandsWhereTheTableSaysAndNoControlCoversAnother) {
         }
         ++placed;
     }
-    EXPECT_EQ(placed, static_cast<int>(main.controls().size())) << "every control has its row";
+    EXPECT_EQ(placed, static_cast<int>(childrenOf(mainForm.hwnd()).size()))
+        << "every control has its row";
     // Labels size themselves to their text in the font at hand; the controls of a fixed
     // size never cover one another.
-    for (const auto& [one, other] : drive::overlappingControls(main))
-        EXPECT_TRUE(findControl(main.layout(), one)->place.width == 0 ||
-                    findControl(main.layout(), other)->place.width == 0)
+    for (const auto& [one, other] : drive::overlappingControls(mainForm))
+        EXPECT_TRUE(findControl(mainForm.layout(), one)->place.width == 0 ||
+                    findControl(mainForm.layout(), other)->place.width == 0)
             << std::wstring(one) << " covers " << std::wstring(other);
 
-    const RECT label = drive::placeInParent(main.DescriptionLine1.hwnd());
+    const RECT label = drive::placeInParent(mainForm.Label2.hwnd());
     EXPECT_EQ(label.bottom - label.top, 13) << "a label is one 13-pixel line";
-    EXPECT_EQ(main.WelcomeLabel.caption(), L"Welcome to Glyphmere " GLYPHMERE_VERSION_W);
-    EXPECT_EQ(main.DescriptionLine1.caption(),
+    EXPECT_EQ(mainForm.Label1.caption(), L"Welcome to Glyphmere " GLYPHMERE_VERSION_W);
+    EXPECT_EQ(mainForm.Label2.caption(),
               L"Glyphmere is a small program which gives you the ability "
               L"to explore your Windows fonts.");
-    EXPECT_EQ(main.DescriptionLine2.caption(),
+    EXPECT_EQ(mainForm.Label3.caption(),
               L"You can display your explored Windows fonts in an easy and elegant manner no "
               L"matter how many fonts you have.");
-    EXPECT_EQ(main.SampleLabel.caption(), L"Insert your custom text here:");
-    EXPECT_EQ(main.RemoveLabel.caption(), L"Remove all effects");
-    EXPECT_EQ(main.Bold.caption(), L"Bold");
-    EXPECT_EQ(main.Strikeout.caption(), L"Strikeout");
+    EXPECT_EQ(mainForm.Label6.caption(), L"Insert your custom text here:");
+    EXPECT_EQ(mainForm.RemoveLabel.caption(), L"Remove all effects");
+    EXPECT_EQ(mainForm.Bold.caption(), L"Bold");
+    EXPECT_EQ(mainForm.Strikeout.caption(), L"Strikeout");
 }
 
 TEST_F(MainLayout, ToolTipsHandCursorsAndLinkLook) {
-    for (const Control* c : main.controls())
-        EXPECT_EQ(toolTipOf(main, *c), c->layout().toolTip) << std::wstring(c->name());
+    for (const Control* c : drive::controlsOf(mainForm))
+        EXPECT_EQ(toolTipOf(mainForm, *c), c->layout().toolTip) << std::wstring(c->name());
 
-    for (const Control* c : main.controls()) {
+    for (const Control* c : drive::controlsOf(mainForm)) {
         const bool picture =
             c->layout().kind == Kind::Image || c->layout().kind == Kind::PictureBox;
         const bool decorative =
@@ -178,10 +179,10 @@ TEST_F(MainLayout, ToolTipsHandCursorsAndLinkLook) {
             EXPECT_EQ(hand, !decorative) << std::wstring(c->name());
         }
     }
-    EXPECT_TRUE(main.RemoveLabel.layout().flags & HandCursor);
-    EXPECT_EQ(main.RemoveLabel.foreColor(), RGB(0, 0, 192));
+    EXPECT_TRUE(mainForm.RemoveLabel.layout().flags & HandCursor);
+    EXPECT_EQ(mainForm.RemoveLabel.foreColor(), RGB(0, 0, 192));
     LOGFONTW link{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(main.RemoveLabel.hwnd(), WM_GETFONT, 0, 0)),
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(mainForm.RemoveLabel.hwnd(), WM_GETFONT, 0, 0)),
                sizeof link, &link);
     EXPECT_EQ(link.lfWeight, FW_BOLD);
     EXPECT_TRUE(link.lfUnderline);
@@ -195,50 +196,51 @@ TEST_F(MainLayout, FontsOfTheTellingControls) {
                    &font);
         return font;
     };
-    EXPECT_EQ(fontOf(main.FontFind).lfWeight, FW_BOLD);
-    EXPECT_EQ(fontOf(main.FontFind).lfCharSet, 178);
-    EXPECT_EQ(fontOf(main.FontList).lfCharSet, 178);
-    EXPECT_EQ(fontOf(main.Sizelist).lfWeight, FW_BOLD);
-    EXPECT_EQ(fontOf(main.Bold).lfWeight, FW_BOLD);
-    EXPECT_TRUE(fontOf(main.Italic).lfItalic);
-    EXPECT_TRUE(fontOf(main.Underline).lfUnderline);
-    EXPECT_TRUE(fontOf(main.Strikeout).lfStrikeOut);
-    EXPECT_EQ(fontOf(main.DescriptionLine1).lfHeight, -11) << "Tahoma 8.25 points";
-    EXPECT_STREQ(fontOf(main.DescriptionLine1).lfFaceName, L"Tahoma");
-    EXPECT_EQ(main.BigText.fontName(), L"Tahoma");
-    EXPECT_EQ(main.BigText.foreColor(), RGB(0, 0, 0));
-    EXPECT_EQ(main.Sizelist.foreColor(), RGB(0, 0, 0));
+    EXPECT_EQ(fontOf(mainForm.FontFind).lfWeight, FW_BOLD);
+    EXPECT_EQ(fontOf(mainForm.FontFind).lfCharSet, 178);
+    EXPECT_EQ(fontOf(mainForm.FontList).lfCharSet, 178);
+    EXPECT_EQ(fontOf(mainForm.Sizelist).lfWeight, FW_BOLD);
+    EXPECT_EQ(fontOf(mainForm.Bold).lfWeight, FW_BOLD);
+    EXPECT_TRUE(fontOf(mainForm.Italic).lfItalic);
+    EXPECT_TRUE(fontOf(mainForm.Underline).lfUnderline);
+    EXPECT_TRUE(fontOf(mainForm.Strikeout).lfStrikeOut);
+    EXPECT_EQ(fontOf(mainForm.Label2).lfHeight, -11) << "Tahoma 8.25 points";
+    EXPECT_STREQ(fontOf(mainForm.Label2).lfFaceName, L"Tahoma");
+    EXPECT_EQ(mainForm.BigText.fontName(), L"Tahoma");
+    EXPECT_EQ(mainForm.BigText.foreColor(), RGB(0, 0, 0));
+    EXPECT_EQ(mainForm.Sizelist.foreColor(), RGB(0, 0, 0));
 }
 
 TEST_F(MainLayout, ListsStartAsStored) {
-    ASSERT_EQ(main.Sizelist.listCount(), 65);
+    ASSERT_EQ(mainForm.Sizelist.listCount(), 65);
     for (int i = 0; i < 65; ++i)
-        EXPECT_EQ(main.Sizelist.list(i), std::to_wstring(8 + i));
-    EXPECT_EQ(main.Sizelist.listIndex(), -1);
-    EXPECT_EQ(main.FontList.listCount(), 0);
-    const LONG_PTR fontListStyle = GetWindowLongPtrW(main.FontList.hwnd(), GWL_STYLE);
+        EXPECT_EQ(mainForm.Sizelist.list(i), std::to_wstring(8 + i));
+    EXPECT_EQ(mainForm.Sizelist.listIndex(), -1);
+    EXPECT_EQ(mainForm.FontList.listCount(), 0);
+    const LONG_PTR fontListStyle = GetWindowLongPtrW(mainForm.FontList.hwnd(), GWL_STYLE);
     EXPECT_TRUE(fontListStyle & LBS_SORT);
-    EXPECT_FALSE(GetWindowLongPtrW(main.Sizelist.hwnd(), GWL_STYLE) & LBS_SORT);
-    EXPECT_EQ(main.BigText.text(), L"");
-    EXPECT_EQ(main.FontFind.text(), L"");
-    for (const CheckBox* box : {&main.Bold, &main.Italic, &main.Underline, &main.Strikeout})
+    EXPECT_FALSE(GetWindowLongPtrW(mainForm.Sizelist.hwnd(), GWL_STYLE) & LBS_SORT);
+    EXPECT_EQ(mainForm.BigText.text(), L"");
+    EXPECT_EQ(mainForm.FontFind.text(), L"");
+    for (const CheckBox* box :
+         {&mainForm.Bold, &mainForm.Italic, &mainForm.Underline, &mainForm.Strikeout})
         EXPECT_EQ(box->value(), 0);
-    const LONG_PTR sampleStyle = GetWindowLongPtrW(main.BigText.hwnd(), GWL_STYLE);
+    const LONG_PTR sampleStyle = GetWindowLongPtrW(mainForm.BigText.hwnd(), GWL_STYLE);
     EXPECT_TRUE(sampleStyle & ES_MULTILINE);
     EXPECT_TRUE(sampleStyle & WS_HSCROLL);
     EXPECT_TRUE(sampleStyle & WS_VSCROLL);
 }
 
 TEST_F(MainLayout, HiddenHelpersNeverShowNorTakeTheFocus) {
-    EXPECT_EQ(main.WhichOne.text(), L"WhichOne");
-    EXPECT_FALSE(main.WhichOne.visible());
-    EXPECT_FALSE(main.WhichOne.enabled());
-    EXPECT_EQ(main.EnterLine.text(), L" \r\n");
-    EXPECT_FALSE(main.EnterLine.visible());
-    for (HWND at = main.FontFind.hwnd(), first = at;;) {
-        EXPECT_NE(at, main.WhichOne.hwnd());
-        EXPECT_NE(at, main.EnterLine.hwnd());
-        at = GetNextDlgTabItem(main.hwnd(), at, FALSE);
+    EXPECT_EQ(mainForm.WhichOne.text(), L"WhichOne");
+    EXPECT_FALSE(mainForm.WhichOne.visible());
+    EXPECT_FALSE(mainForm.WhichOne.enabled());
+    EXPECT_EQ(mainForm.EnterLine.text(), L" \r\n");
+    EXPECT_FALSE(mainForm.EnterLine.visible());
+    for (HWND at = mainForm.FontFind.hwnd(), first = at;;) {
+        EXPECT_NE(at, mainForm.WhichOne.hwnd());
+        EXPECT_NE(at, mainForm.EnterLine.hwnd());
+        at = GetNextDlgTabItem(mainForm.hwnd(), at, FALSE);
         if (at == first || !at)
             break;
     }
@@ -246,36 +248,37 @@ TEST_F(MainLayout, HiddenHelpersNeverShowNorTakeTheFocus) {
 
 TEST_F(MainLayout, TabOrderStartsInTheFindBox) {
     EXPECT_TRUE(drive::pumpUntil(
-        loop, [&] { return GetFocus() == main.FontFind.hwnd(); }, 2000))
+        loop, [&] { return GetFocus() == mainForm.FontFind.hwnd(); }, 2000))
         << "the find box has the focus at first";
     const std::vector<const Control*> order = {
-        &main.FontFind,  &main.FontList, &main.Bold,    &main.Italic, &main.Underline,
-        &main.Strikeout, &main.Sizelist, &main.BigText, &main.Paste,  &main.ColorClick,
-        &main.ClearText, &main.Delete,   &main.Cut,     &main.Copy};
-    HWND at = main.FontFind.hwnd();
+        &mainForm.FontFind,  &mainForm.FontList,   &mainForm.Bold,      &mainForm.Italic,
+        &mainForm.Underline, &mainForm.Strikeout,  &mainForm.Sizelist,  &mainForm.BigText,
+        &mainForm.Paste,     &mainForm.ColorClick, &mainForm.ClearText, &mainForm.Delete,
+        &mainForm.Cut,       &mainForm.Copy};
+    HWND at = mainForm.FontFind.hwnd();
     for (size_t i = 1; i <= order.size(); ++i) {
-        at = GetNextDlgTabItem(main.hwnd(), at, FALSE);
+        at = GetNextDlgTabItem(mainForm.hwnd(), at, FALSE);
         EXPECT_EQ(at, order[i % order.size()]->hwnd()) << "step " << i;
     }
 
     // Tab through the message loop, as the keyboard does.
-    main.FontFind.setFocus();
-    drive::pressKey(loop, main.FontFind.hwnd(), VK_TAB);
-    EXPECT_EQ(GetFocus(), main.FontList.hwnd());
+    mainForm.FontFind.setFocus();
+    drive::pressKey(loop, mainForm.FontFind.hwnd(), VK_TAB);
+    EXPECT_EQ(GetFocus(), mainForm.FontList.hwnd());
 }
 
 // The window activated and deactivated, as only the window in front is.
 using Activation = MainLayout;
 
 TEST_F(Activation, FocusComesBackWhereItWasWhenTheWindowIsActivatedAgain) {
-    forms::ReadForm other;
-    main.BigText.setFocus();
+    ui::ReadForm other;
+    mainForm.BigText.setFocus();
     other.show(); // takes the activation away
     ASSERT_TRUE(drive::pumpUntil(
-        loop, [&] { return GetActiveWindow() != main.hwnd(); }, 2000));
-    SetActiveWindow(main.hwnd());
+        loop, [&] { return GetActiveWindow() != mainForm.hwnd(); }, 2000));
+    SetActiveWindow(mainForm.hwnd());
     EXPECT_TRUE(drive::pumpUntil(
-        loop, [&] { return GetFocus() == main.BigText.hwnd(); }, 2000));
+        loop, [&] { return GetFocus() == mainForm.BigText.hwnd(); }, 2000));
 }
 
 TEST_F(MainLayout, MenuCaptionsShortcutTextsAndSeparators) {
@@ -293,7 +296,7 @@ TEST_F(MainLayout, MenuCaptionsShortcutTextsAndSeparators) {
           L"-", L"Contact Quillwright Software\tCtrl+M", L"I Like Glyphmere\tCtrl+I",
           L"Glyphmere on the web\tCtrl+W", L"-", L"About Glyphmere\tCtrl+B"}},
     };
-    HMENU bar = GetMenu(main.hwnd());
+    HMENU bar = GetMenu(mainForm.hwnd());
     ASSERT_EQ(GetMenuItemCount(bar), 4);
     for (int top = 0; top < 4; ++top) {
         wchar_t text[128] = {};
@@ -322,38 +325,22 @@ class Shortcuts : public MainLayout {
 protected:
     void SetUp() override {
         MainLayout::SetUp();
-        for (const MenuSpec& row : mainMenu())
+        for (const MenuItemLayout& row : mainMenu())
             if (row.shortcut.key) {
                 items.push_back(&row);
-                if (auto* item = itemNamed(row.name))
+                if (auto* item = mainForm.menuItem(row.name))
                     item->onClick = [this, name = row.name] { ++clicks[std::wstring(name)]; };
             }
     }
-    MenuItem* itemNamed(std::wstring_view name) {
-        for (MenuItem* item : {&main.Minimize,      &main.ReportMenu,
-                               &main.OpenFileMenu,  &main.RefreshListMenu,
-                               &main.OpenWinFonts,  &main.CharacterMapMenu,
-                               &main.FontsCounter,  &main.Undo,
-                               &main.CutMenu,       &main.CopyMenu,
-                               &main.PasteMenu,     &main.DeleteMenu,
-                               &main.RemoveEffects, &main.SelectAll,
-                               &main.RemoveAll,     &main.License,
-                               &main.HowInstall,    &main.Contact,
-                               &main.FeedbackMenu,  &main.ProductPageMenu,
-                               &main.AboutMenu})
-            if (item->name() == name)
-                return item;
-        return nullptr;
-    }
-    std::vector<const MenuSpec*> items;
+    std::vector<const MenuItemLayout*> items;
     std::map<std::wstring, int> clicks;
 };
 
 TEST_F(Shortcuts, EachShortcutRunsItsItemAheadOfTheFocusedTextBox) {
     ASSERT_EQ(items.size(), 21u);
     for (TextBox* box :
-         {static_cast<TextBox*>(&main.FontFind), static_cast<TextBox*>(&main.BigText)}) {
-        for (const MenuSpec* row : items) {
+         {static_cast<TextBox*>(&mainForm.FontFind), static_cast<TextBox*>(&mainForm.BigText)}) {
+        for (const MenuItemLayout* row : items) {
             clicks.clear();
             box->setText(L"abc");
             box->setSelStart(0);
@@ -371,25 +358,25 @@ TEST_F(Shortcuts, EachShortcutRunsItsItemAheadOfTheFocusedTextBox) {
 
 TEST_F(Shortcuts, F1RunsRefreshAndOpensNoHelp) {
     int helpRequests = 0;
-    const MessageSpy countHelp(main.hwnd(), [&](UINT message, WPARAM, LPARAM) {
+    const MessageSpy countHelp(mainForm.hwnd(), [&](UINT message, WPARAM, LPARAM) {
         helpRequests += message == WM_HELP ? 1 : 0;
         return std::optional<LRESULT>();
     });
-    main.FontList.setFocus();
+    mainForm.FontList.setFocus();
     // The key and whatever it posts in turn are handled before pressKey returns.
-    drive::pressKey(loop, main.FontList.hwnd(), VK_F1);
+    drive::pressKey(loop, mainForm.FontList.hwnd(), VK_F1);
     EXPECT_EQ(clicks[L"RefreshLisr"], 1);
     EXPECT_EQ(helpRequests, 0);
 }
 
 TEST(MainDialogs, StoredSettingsOfTheThreeCommonDialogs) {
-    MainForm main;
-    EXPECT_EQ(main.ForOpen.settings.title, L"Open File");
-    EXPECT_EQ(main.ForOpen.settings.filter, L"Text File (*.txt)|*.txt");
-    EXPECT_EQ(main.ForReport.settings.title, L"Save Report As");
-    EXPECT_EQ(main.ForReport.settings.filter, L"Glyphmere Report *.txt|*.txt");
-    EXPECT_EQ(main.Colors.settings.title, L"");
-    EXPECT_EQ(main.ForOpen.fileName, L"");
+    MainForm mainForm;
+    EXPECT_EQ(forOpenSettings().title, L"Open File");
+    EXPECT_EQ(forOpenSettings().filter, L"Text File (*.txt)|*.txt");
+    EXPECT_EQ(forReportSettings().title, L"Save Report As");
+    EXPECT_EQ(forReportSettings().filter, L"Glyphmere Report *.txt|*.txt");
+    EXPECT_EQ(colorsSettings().title, L"");
+    EXPECT_EQ(mainForm.ForOpen.fileName(), L"");
 }
 
 } // namespace

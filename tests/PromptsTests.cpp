@@ -1,6 +1,7 @@
 // The real prompts: the input box, a modal dialog with the prompt, an edit field, OK and
 // Cancel; and the owner of each box.
 #include "platform/Win32Platform.h"
+#include "support/Drive.h"
 #include "support/WindowText.h"
 
 #include <gtest/gtest.h>
@@ -40,38 +41,26 @@ std::wstring ask(std::function<void(HWND)> user, HWND owner = nullptr) {
                             L"Tell-a-friend", L"");
 }
 
-void type(HWND dialog, const std::wstring& text) {
-    HWND edit = editOf(dialog);
-    for (const wchar_t c : text)
-        PostMessageW(edit, WM_CHAR, c, 1);
-}
-
-void press(HWND dialog, UINT key) {
-    HWND focus = editOf(dialog);
-    PostMessageW(focus, WM_KEYDOWN, key, 1);
-    PostMessageW(focus, WM_KEYUP, key, 0xC0000001);
-}
-
 TEST(InputBox, EnterAndOkAnswerTheTypedTextEscAndCancelAnEmptyOne) {
     EXPECT_EQ(ask([](HWND d) {
-                  type(d, L"friend@example.org");
-                  press(d, VK_RETURN);
+                  drive::postText(editOf(d), L"friend@example.org");
+                  drive::postKey(editOf(d), VK_RETURN);
               }),
               L"friend@example.org");
     EXPECT_EQ(promptSeen, L"Please insert your friend's full mail address:");
 
     EXPECT_EQ(ask([](HWND d) {
-                  type(d, L"a b");
+                  drive::postText(editOf(d), L"a b");
                   PostMessageW(childWithText(d, L"Button", L"OK"), BM_CLICK, 0, 0);
               }),
               L"a b");
     EXPECT_EQ(ask([](HWND d) {
-                  type(d, L"not sent");
-                  press(d, VK_ESCAPE);
+                  drive::postText(editOf(d), L"not sent");
+                  drive::postKey(editOf(d), VK_ESCAPE);
               }),
               L"");
     EXPECT_EQ(ask([](HWND d) {
-                  type(d, L"not sent");
+                  drive::postText(editOf(d), L"not sent");
                   PostMessageW(childWithText(d, L"Button", L"Cancel"), BM_CLICK, 0, 0);
               }),
               L"");
@@ -83,7 +72,7 @@ TEST(Prompts, EachBoxBelongsToTheWindowThatAsksAlsoWhenNoneIsActive) {
                                  nullptr, nullptr);
     ASSERT_EQ(GetActiveWindow(), nullptr);
     ownerSeen = nullptr;
-    ask([](HWND d) { press(d, VK_ESCAPE); }, owner);
+    ask([](HWND d) { drive::postKey(editOf(d), VK_ESCAPE); }, owner);
     EXPECT_EQ(ownerSeen, owner) << "the input box";
 
     ownerSeen = nullptr;

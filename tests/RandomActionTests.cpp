@@ -1,10 +1,10 @@
 // Thousands of random user actions on the main window, with the invariants checked
 // after each one. A failure prints the seed and the actions that led to it; run again with
 // GLYPHMERE_SEED (and GLYPHMERE_ACTIONS) set to replay it.
-#include "forms/MainMenu.h"
 #include "support/GdiCount.h"
 #include "support/MainWindowTest.h"
 #include "support/TempFolder.h"
+#include "ui/MainMenu.h"
 
 #include <gtest/gtest.h>
 
@@ -52,46 +52,45 @@ protected:
     }
 
     void act() {
-        auto& main = this->main();
+        auto& mainForm = this->mainForm();
         answerPromptsAtRandom();
         // A secondary window open: the main window waits, so act on that window.
-        if (app.aboutForm().visible()) {
-            ui::Control* controls[] = {&app.aboutForm().SupportMailLink, &app.aboutForm().VoteLink,
-                                       &app.aboutForm().DonatePicture,
-                                       &app.aboutForm().LicenseButton, &app.aboutForm().OkButton};
+        if (app.aboutForm.visible()) {
+            controls::Control* controls[] = {&app.aboutForm.Label6, &app.aboutForm.Label10,
+                                             &app.aboutForm.Image1, &app.aboutForm.About_License,
+                                             &app.aboutForm.MinimizeToTray2};
             return clickOn(*pickOne(controls), "about window");
         }
-        if (app.feedbackForm().visible()) {
-            ui::Control* controls[] = {
-                &app.feedbackForm().TellAFriendLink,       &app.feedbackForm().SupportMailLink,
-                &app.feedbackForm().FirstSiteLink,         &app.feedbackForm().FirstSiteNotePicture,
-                &app.feedbackForm().SecondSiteNotePicture, &app.feedbackForm().ClosePicture};
+        if (app.forGlyphmere.visible()) {
+            controls::Control* controls[] = {&app.forGlyphmere.Label4, &app.forGlyphmere.Label6,
+                                             &app.forGlyphmere.Label8, &app.forGlyphmere.Image1,
+                                             &app.forGlyphmere.Image2, &app.forGlyphmere.Image3};
             return clickOn(*pickOne(controls), "feedback window");
         }
-        if (main.minimized()) {
+        if (IsIconic(mainForm.hwnd())) {
             log("restore");
-            ShowWindow(main.hwnd(), SW_RESTORE);
+            ShowWindow(mainForm.hwnd(), SW_RESTORE);
             return;
         }
         switch (random() % 10) {
         case 0:
-            if (main.FontList.listCount())
-                return clickList(main.FontList,
-                                 static_cast<int>(random() % main.FontList.listCount()));
+            if (mainForm.FontList.listCount())
+                return clickList(mainForm.FontList,
+                                 static_cast<int>(random() % mainForm.FontList.listCount()));
             return;
         case 1:
-            return clickList(main.Sizelist, static_cast<int>(random() % 65));
+            return clickList(mainForm.Sizelist, static_cast<int>(random() % 65));
         case 2: {
-            ui::Control* boxes[] = {&main.Bold, &main.Italic, &main.Underline, &main.Strikeout,
-                                    &main.RemoveLabel};
+            controls::Control* boxes[] = {&mainForm.Bold, &mainForm.Italic, &mainForm.Underline,
+                                          &mainForm.Strikeout, &mainForm.RemoveLabel};
             return clickOn(*pickOne(boxes), "effect");
         }
         case 3:
         case 4: {
             const std::wstring texts[] = {L"a", L"Ar", L"f",   L"Face 1",
                                           L"z", L" ",  L"SYM", L"x\u00E9"};
-            ui::TextBox* boxes[] = {&main.FontFind, &main.BigText};
-            ui::TextBox& box = *pickOne(boxes);
+            controls::TextBox* boxes[] = {&mainForm.FontFind, &mainForm.BigText};
+            controls::TextBox& box = *pickOne(boxes);
             const std::wstring& text = pickOne(texts);
             log("type \"" + narrow(text) + "\" into " + narrow(box.name()));
             box.setFocus();
@@ -102,18 +101,19 @@ protected:
             const UINT keys[] = {VK_BACK, VK_DELETE, VK_LEFT, VK_HOME, VK_END, VK_TAB};
             const UINT key = pickOne(keys);
             log("key " + std::to_string(key));
-            drive::pressKey(loop(), GetFocus() ? GetFocus() : main.hwnd(), key,
+            drive::pressKey(loop(), GetFocus() ? GetFocus() : mainForm.hwnd(), key,
                             random() % 4 ? 0 : MOD_SHIFT);
             return;
         }
         case 6:
         case 7: {
             // Any menu shortcut but leaving the program, from any of the working controls.
-            const ui::MenuSpec* row = nullptr;
+            const controls::MenuItemLayout* row = nullptr;
             while (!row || !row->shortcut.key)
-                row = &forms::mainMenu()[random() % forms::mainMenu().size()];
-            ui::Control* focus[] = {&main.FontFind, &main.BigText, &main.FontList, &main.Sizelist};
-            ui::Control& where = *pickOne(focus);
+                row = &ui::mainMenu()[random() % ui::mainMenu().size()];
+            controls::Control* focus[] = {&mainForm.FontFind, &mainForm.BigText, &mainForm.FontList,
+                                          &mainForm.Sizelist};
+            controls::Control& where = *pickOne(focus);
             log("shortcut " + narrow(row->name) + " in " + narrow(where.name()));
             where.setFocus();
             drive::pressKey(loop(), where.hwnd(), row->shortcut.key,
@@ -121,24 +121,24 @@ protected:
             return;
         }
         default: {
-            ui::Control* pictures[] = {
-                &main.RefreshList,    &main.FontFolder,      &main.SaveReport,
-                &main.CopyFontName,   &main.FontCounterTool, &main.CharacterMap,
-                &main.OpenButton,     &main.ColorClick,      &main.Cut,
-                &main.Copy,           &main.Paste,           &main.Delete,
-                &main.UndoButton,     &main.ClearText,       &main.DonatePicture,
-                &main.MinimizePicture};
+            controls::Control* pictures[] = {
+                &mainForm.RefreshList,  &mainForm.FontFolder,      &mainForm.SaveReport,
+                &mainForm.CopyFontName, &mainForm.FontCounterTool, &mainForm.CharacterMap,
+                &mainForm.OpenButton,   &mainForm.ColorClick,      &mainForm.Cut,
+                &mainForm.Copy,         &mainForm.Paste,           &mainForm.Delete,
+                &mainForm.UndoButton,   &mainForm.ClearText,       &mainForm.Image4,
+                &mainForm.Image8};
             return clickOn(*pickOne(pictures), "picture");
         }
         }
     }
 
-    void clickOn(ui::Control& control, const char* what) {
+    void clickOn(controls::Control& control, const char* what) {
         log(std::string("click ") + what + " " + narrow(control.name()));
         drive::click(control.hwnd(), 3, 3);
         loop().yield();
     }
-    void clickList(ui::ListBox& list, int index) {
+    void clickList(controls::ListBox& list, int index) {
         log("click " + narrow(list.name()) + " entry " + std::to_string(index));
         clickEntry(list, index);
     }
@@ -146,25 +146,27 @@ protected:
     // ---- the invariants ----
 
     std::string broken() {
-        auto& main = this->main();
-        auto& sample = main.BigText;
-        if (main.FontList.listIndex() >= 0 && sample.fontName() != main.FontList.text())
+        auto& mainForm = this->mainForm();
+        auto& sample = mainForm.BigText;
+        if (mainForm.FontList.listIndex() >= 0 && sample.fontName() != mainForm.FontList.text())
             return "the sample shows " + narrow(sample.fontName()) + ", the list selects " +
-                   narrow(main.FontList.text());
-        if (main.Sizelist.listIndex() >= 0 && sample.fontSize() != std::stof(main.Sizelist.text()))
+                   narrow(mainForm.FontList.text());
+        if (mainForm.Sizelist.listIndex() >= 0 &&
+            sample.fontSize() != std::stof(mainForm.Sizelist.text()))
             return "the sample's size differs from the size list";
         const bool effects[] = {sample.fontBold(), sample.fontItalic(), sample.fontUnderline(),
                                 sample.fontStrikethru()};
-        const ui::CheckBox* boxes[] = {&main.Bold, &main.Italic, &main.Underline, &main.Strikeout};
+        const controls::CheckBox* boxes[] = {&mainForm.Bold, &mainForm.Italic, &mainForm.Underline,
+                                             &mainForm.Strikeout};
         for (int i = 0; i < 4; ++i)
             if (effects[i] != (boxes[i]->value() == 1))
                 return "the effect of " + narrow(boxes[i]->name()) + " differs from its box";
-        const std::wstring target = main.WhichOne.text();
+        const std::wstring target = mainForm.WhichOne.text();
         if (target != L"BigText" && target != L"FontFind")
             return "the edit target is " + narrow(target);
         DWORD_PTR answer = 0;
-        if (!IsWindow(main.hwnd()) ||
-            !SendMessageTimeoutW(main.hwnd(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer))
+        if (!IsWindow(mainForm.hwnd()) ||
+            !SendMessageTimeoutW(mainForm.hwnd(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer))
             return "the main window does not answer";
         if (world.system.ends)
             return "the program ended";
@@ -199,12 +201,12 @@ TEST_F(RandomActions, TheWindowKeepsItsInvariantsWhateverTheUserDoes) {
     random.seed(seed);
     // The secondary windows are made on first use, with their own fonts and pictures;
     // count from when they exist.
-    drive::pressKey(loop(), main().FontFind.hwnd(), 'B', MOD_CONTROL);
-    drive::click(app.aboutForm().OkButton.hwnd());
-    drive::pressKey(loop(), main().FontFind.hwnd(), 'I', MOD_CONTROL);
-    drive::click(app.feedbackForm().ClosePicture.hwnd());
+    drive::pressKey(loop(), mainForm().FontFind.hwnd(), 'B', MOD_CONTROL);
+    drive::click(app.aboutForm.MinimizeToTray2.hwnd());
+    drive::pressKey(loop(), mainForm().FontFind.hwnd(), 'I', MOD_CONTROL);
+    drive::click(app.forGlyphmere.Image3.hwnd());
     loop().yield();
-    ASSERT_TRUE(main().enabled());
+    ASSERT_TRUE(mainForm().enabled());
     gdiAtStart = gdiObjectCount();
     ASSERT_GE(gdiAtStart, 0) << "the GDI object count cannot be read";
     for (unsigned long long i = 0; i < count; ++i) {

@@ -29,8 +29,8 @@ protected:
 
 TEST_F(Report, TheWorkedExampleByteForByte) {
     chooseFont(L"Tahoma");
-    clickEntry(main().Sizelist, 4);
-    checkBox(main().Underline);
+    clickEntry(mainForm().Sizelist, 4);
+    checkBox(mainForm().Underline);
     const std::wstring path = folder.file(L"report.txt");
     saveReport(path);
     EXPECT_EQ(readBytes(path), expectedReport("Tahoma", "12", "Underline "));
@@ -39,7 +39,7 @@ TEST_F(Report, TheWorkedExampleByteForByte) {
     EXPECT_EQ(world.prompts.saveRequests[0].filter, L"Glyphmere Report *.txt|*.txt");
     EXPECT_EQ(world.prompts.saveRequests[0].fileName, L"");
     EXPECT_TRUE(
-        lastMessageIs(L"Report Saved: \r\n \r\n" + path, MB_ICONINFORMATION, main().hwnd()));
+        lastMessageIs(L"Report Saved: \r\n \r\n" + path, MB_ICONINFORMATION, mainForm().hwnd()));
     EXPECT_EQ(folder.names(), std::vector<std::wstring>{L"report.txt"}) << "nothing else left";
 }
 
@@ -48,31 +48,32 @@ TEST_F(Report, EffectsInTheirOrderNoneAndAGrayedBox) {
     saveReport(folder.file(L"none.txt"));
     EXPECT_EQ(readBytes(folder.file(L"none.txt")), expectedReport("Verdana", "8", " No one used"));
 
-    for (ui::CheckBox* box : {&main().Italic, &main().Strikeout, &main().Bold, &main().Underline})
+    for (controls::CheckBox* box :
+         {&mainForm().Italic, &mainForm().Strikeout, &mainForm().Bold, &mainForm().Underline})
         checkBox(*box);
     saveReport(folder.file(L"all.txt"));
     EXPECT_EQ(readBytes(folder.file(L"all.txt")),
               expectedReport("Verdana", "8", "Bold Underline Strikeout Italic "));
 
-    main().Bold.setValue(2);
-    ASSERT_EQ(main().Bold.value(), 2);
+    mainForm().Bold.setValue(2);
+    ASSERT_EQ(mainForm().Bold.value(), 2);
     saveReport(folder.file(L"grayed.txt"));
     EXPECT_EQ(readBytes(folder.file(L"grayed.txt")),
               expectedReport("Verdana", "8", "Underline Strikeout Italic "));
 }
 
 TEST_F(Report, NoFontNoSizeSelectsTheDefaultsWhichStayAfterACancel) {
-    auto& main = this->main();
+    auto& mainForm = this->mainForm();
     findText(L"zzz");
-    main.Sizelist.setListIndex(-1);
-    ASSERT_EQ(main.FontList.text(), L"");
-    const std::wstring sampleFont = main.BigText.fontName();
-    main.BigText.setFontSize(30.0f);
+    mainForm.Sizelist.setListIndex(-1);
+    ASSERT_EQ(mainForm.FontList.text(), L"");
+    const std::wstring sampleFont = mainForm.BigText.fontName();
+    mainForm.BigText.setFontSize(30.0f);
     world.prompts.fileAnswer.clear(); // cancel
-    clickOn(main.SaveReport);
-    EXPECT_EQ(main.Sizelist.text(), L"8");
-    EXPECT_EQ(main.BigText.fontSize(), 8.0f) << "the size list's handling ran";
-    EXPECT_EQ(main.FontList.text(), sampleFont);
+    clickOn(mainForm.SaveReport);
+    EXPECT_EQ(mainForm.Sizelist.text(), L"8");
+    EXPECT_EQ(mainForm.BigText.fontSize(), 8.0f) << "the size list's handling ran";
+    EXPECT_EQ(mainForm.FontList.text(), sampleFont);
     EXPECT_TRUE(folder.names().empty()) << "nothing written";
     EXPECT_TRUE(world.prompts.messageBoxes.empty()) << "nothing shown";
 }
@@ -96,8 +97,8 @@ TEST_F(Report, TheSameNameTwiceHoldsOnlyTheSecondReportAndNamesStayAsTyped) {
 
 TEST_F(Report, AFontNameOutsideTheAnsiCodePageIsWrittenAsTheCodePageConvertsIt) {
     const std::wstring name = L"\u5B8B\u4F53 Sans";
-    main().FontList.addItem(name);
-    main().FontList.setText(name);
+    mainForm().FontList.addItem(name);
+    mainForm().FontList.setText(name);
     saveReport(folder.file(L"cjk.txt"));
     char converted[64] = {};
     WideCharToMultiByte(CP_ACP, 0, name.c_str(), -1, converted, sizeof converted, nullptr, nullptr);
@@ -123,7 +124,7 @@ TEST_F(Report, AFailedSaveKeepsTheOldFileLeavesNothingAndSaysSo) {
         saveReport(path);
         ASSERT_EQ(world.prompts.messageBoxes.size(), 1u) << std::string(path.begin(), path.end());
         EXPECT_TRUE(lastMessageIs(L"The report could not be saved to: \r\n \r\n" + path,
-                                  MB_ICONWARNING, main().hwnd()));
+                                  MB_ICONWARNING, mainForm().hwnd()));
     }
     holder.reset();
     EXPECT_EQ(readBytes(readOnly), old);

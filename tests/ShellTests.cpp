@@ -11,9 +11,9 @@ using Launches = LaunchTest;
 
 TEST_F(Launches, FontsFolderAndCharacterMapFromTheMenuAndThePictures) {
     key(VK_F2, 0);
-    clickOn(main().FontFolder);
+    clickOn(mainForm().FontFolder);
     key(VK_F3, 0);
-    clickOn(main().CharacterMap);
+    clickOn(mainForm().CharacterMap);
     ASSERT_EQ(world.shell.launches.size(), 4u);
     expectShellOpen(world.shell.launches[0], L"Fonts");
     expectShellOpen(world.shell.launches[1], L"Fonts");
@@ -25,7 +25,7 @@ TEST_F(Launches, FontsFolderAndCharacterMapFromTheMenuAndThePictures) {
 TEST_F(Launches, DocumentsBesideTheProgramAreHandedOverUntested) {
     key('F'); // the how-to page, although it is missing
     expectShellOpen(lastLaunch(), beside(L"Install Fonts.htm"));
-    clickOn(main().DonatePicture);
+    clickOn(mainForm().Image4);
     expectShellOpen(lastLaunch(), beside(L"Donate with PayPal.exe"));
     EXPECT_TRUE(world.prompts.messageBoxes.empty()) << "nothing from the program";
 }
@@ -44,8 +44,8 @@ TEST_F(Launches, TheLicenceIsTestedFirstFromTheMenuAndFromTheAboutWindow) {
     const auto fromMenu = [&] { key('L'); };
     const auto fromAbout = [&] {
         key('B');
-        clickOn(app.aboutForm().LicenseButton);
-        clickOn(app.aboutForm().OkButton);
+        clickOn(app.aboutForm.About_License);
+        clickOn(app.aboutForm.MinimizeToTray2);
     };
     const std::wstring licence = beside(L"License Agreement.rtf");
     for (const bool inAbout : {false, true}) {
@@ -57,7 +57,7 @@ TEST_F(Launches, TheLicenceIsTestedFirstFromTheMenuAndFromTheAboutWindow) {
         openLicence(); // missing
         ASSERT_EQ(world.prompts.messageBoxes.size(), 1u);
         EXPECT_TRUE(lastMessageIs(warning, MB_ICONWARNING,
-                                  inAbout ? app.aboutForm().hwnd() : main().hwnd()));
+                                  inAbout ? app.aboutForm.hwnd() : mainForm().hwnd()));
         EXPECT_TRUE(world.shell.launches.empty());
 
         writeBytes(licence, "{\\rtf1 licence}");

@@ -1,5 +1,5 @@
 // Registering the program's window classes: once, and never over another's class.
-#include "ui/WindowClass.h"
+#include "controls/WindowClass.h"
 
 #include <gtest/gtest.h>
 
@@ -13,12 +13,14 @@ LRESULT CALLBACK anotherProcedure(HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 TEST(WindowClasses, ASecondRegistrationFindsOursAndANameTakenByAnotherIsRefused) {
-    const ui::WindowClassSpec ours{.name = L"TestWindowClass", .procedure = ourProcedure};
-    const ATOM atom = ui::registerWindowClass(ours);
+    const controls::WindowClassDescription ours{.name = L"TestWindowClass",
+                                                .procedure = ourProcedure};
+    const ATOM atom = controls::registerWindowClass(ours);
     ASSERT_NE(atom, 0);
-    EXPECT_EQ(ui::registerWindowClass(ours), atom);
-    EXPECT_EQ(ui::registerWindowClass({.name = L"TestWindowClass", .procedure = anotherProcedure}),
-              0)
+    EXPECT_EQ(controls::registerWindowClass(ours), atom);
+    EXPECT_EQ(
+        controls::registerWindowClass({.name = L"TestWindowClass", .procedure = anotherProcedure}),
+        0)
         << "its windows would not reach the procedure asked for";
 }
 

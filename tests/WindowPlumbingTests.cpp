@@ -1,8 +1,8 @@
 // The plumbing between the window system and our objects: a window bound to its object for
 // exactly its life, a subclass that follows its owner and goes with it or with the window,
 // and no exception from a handler ever reaching the system.
-#include "ui/WindowClass.h"
-#include "ui/WindowProcedure.h"
+#include "controls/WindowClass.h"
+#include "platform/WindowProcedure.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ struct Handler {
     int counted = 0;
     bool sawCreation = false, sawDestruction = false;
     LRESULT windowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        sawCreation |= message == WM_NCCREATE && ui::boundObject<Handler>(window) == this;
+        sawCreation |= message == WM_NCCREATE && platform::boundObject<Handler>(window) == this;
         sawDestruction |= message == WM_NCDESTROY;
         return handled(message) ? 7 : DefWindowProcW(window, message, wParam, lParam);
     }
@@ -39,8 +39,9 @@ HWND plainWindow() {
 }
 
 TEST(WindowPlumbing, AWindowIsBoundToItsObjectForItsWholeLifeAndAFailureStaysInside) {
-    const ATOM bound = ui::registerWindowClass(
-        {.name = L"TestBoundWindow", .procedure = ui::boundProcedure<&Handler::windowMessage>});
+    const ATOM bound = controls::registerWindowClass(
+        {.name = L"TestBoundWindow",
+         .procedure = platform::boundProcedure<&Handler::windowMessage>});
     ASSERT_NE(bound, 0);
     Handler handler;
     HWND window = CreateWindowExW(0, MAKEINTATOM(bound), L"", WS_POPUP, 0, 0, 10, 10, nullptr,
@@ -59,17 +60,18 @@ TEST(WindowPlumbing, ASubclassFollowsItsOwnerAndGoesWithItOrWithTheWindow) {
     HWND window = plainWindow();
     ASSERT_TRUE(window);
     Handler handler;
-    auto first = ui::Subclass::install<&Handler::subclassMessage>(window, handler);
+    auto first = platform::Subclass::install<&Handler::subclassMessage>(window, handler);
     EXPECT_EQ(SendMessageW(window, count, 0, 0), 7);
     EXPECT_EQ(SendMessageW(window, fail, 0, 0), 0) << "a failure stops at the subclass";
-    ui::Subclass moved = std::move(first);
+    platform::Subclass moved = std::move(first);
     EXPECT_FALSE(first);
     EXPECT_EQ(SendMessageW(window, count, 0, 0), 7) << "the subclass followed its owner";
     moved.reset();
     EXPECT_EQ(SendMessageW(window, count, 0, 0), 0) << "removed with its owner";
     EXPECT_EQ(handler.counted, 2);
 
-    ui::Subclass last = ui::Subclass::install<&Handler::subclassMessage>(window, handler);
+    platform::Subclass last =
+        platform::Subclass::install<&Handler::subclassMessage>(window, handler);
     ASSERT_TRUE(last);
     DestroyWindow(window);
     EXPECT_FALSE(last) << "gone with the window: its owner has nothing left to remove";

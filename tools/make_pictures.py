@@ -2,7 +2,7 @@
 """Draws Glyphmere's pictures and writes them as ICO files with alpha.
 
 Every picture is plain drawing code below, so a person can change it and run
-`python3 tools/make_pictures.py` to write src/forms/res/*.ico again. No libraries are needed.
+`python3 tools/make_pictures.py` to write src/ui/res/*.ico again. No libraries are needed.
 """
 import math
 import os

@@ -2,6 +2,7 @@
 
 #include "app/Startup.h"
 #include "app/Wiring.h"
+#include "platform/Services.h"
 
 namespace app {
 
@@ -10,63 +11,61 @@ App::App(platform::Services& services) : services_(services) {
 }
 
 void App::wire() {
-    // The splash
-    read_.onLoad = [this] {
+    readForm.onLoad = [this] {
         if (services_.system.previousInstance())
             endProcess(); // silently: no window, no message
     };
-    read_.ReadingTimer.onTick = [this] { readingTick(); };
-    read_.CloseClick.onClick = [this] { endProcess(); };
-    read_.onCloseRequest = [this] { endProcess(); };
+    readForm.ReadingTimer.onTick = [this] { readingTimerTick(); };
+    readForm.CloseClick.onClick = [this] { endProcess(); };
+    readForm.onCloseRequest = [this] { endProcess(); };
 
-    // The main window's life
-    main_.onLoad = [this] {
-        loop_.setShortcuts(main_.hwnd(), main_.accelerators());
-        loadMainForm(main_, services_.fonts, [this] { loop_.yield(); });
+    mainForm.onLoad = [this] {
+        loop.setShortcuts(mainForm.hwnd(), mainForm.accelerators());
+        loadMainForm(mainForm, services_.fonts, [this] { loop.yield(); });
     };
-    main_.onUnload = [this] { leave(); };
-    main_.onCloseRequest = [this] { main_.unload(); };
-    main_.Quit.onClick = [this] { unloadMain(); };
-    main_.ExitPicture.onClick = [this] { unloadMain(); };
-    main_.Minimize.onClick = [this] { main_.minimize(); };
-    main_.MinimizePicture.onClick = [this] { main_.minimize(); };
+    mainForm.onUnload = [this] { mainFormUnload(); };
+    mainForm.onCloseRequest = [this] { mainForm.unload(); };
+    mainForm.Quit.onClick = [this] { unloadMainForm(); };
+    mainForm.Image9.onClick = [this] { unloadMainForm(); };
+    mainForm.Minimize.onClick = [this] { mainForm.minimize(); };
+    mainForm.Image8.onClick = [this] { mainForm.minimize(); };
 
-    wirePreview(main_, services_);
-    wireEditing(main_, services_);
-    wireReport(main_, services_);
-    const Windows windows{read_, main_, about_, feedback_};
+    const Windows windows{readForm, mainForm, aboutForm, forGlyphmere};
+    wirePreview(mainForm, services_);
+    wireEditing(mainForm, services_);
+    wireReport(mainForm, services_);
     wireLaunches(windows, services_);
-    wireAbout(windows, services_);
-    wireFeedback(windows, services_);
+    wireAboutForm(windows, services_);
+    wireForGlyphmere(windows, services_);
 }
 
 bool App::start() {
-    read_.load();
+    readForm.load();
     if (ending_) {
-        read_.ReadingTimer.setEnabled(false);
+        readForm.ReadingTimer.setEnabled(false);
         return false;
     }
-    read_.show();
+    readForm.show();
     return true;
 }
 
-void App::readingTick() {
+void App::readingTimerTick() {
     // The reading yields to the window system, so a tick can fall due inside it: ignore it.
     if (reading_ || ending_)
         return;
     reading_ = true;
-    readingSequence(read_, main_);
+    readingSequence(readForm, mainForm);
     reading_ = false;
 }
 
-void App::unloadMain() {
-    main_.unload();
+void App::unloadMainForm() {
+    mainForm.unload();
     endProcess(); // should the unload have left the process running
 }
 
-void App::leave() {
-    read_.unload();
-    about_.unload(); // nothing when it was never made
+void App::mainFormUnload() {
+    readForm.unload();
+    aboutForm.unload(); // nothing when it was never made
     endProcess();
 }
 

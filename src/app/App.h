@@ -2,11 +2,14 @@
 // The program's lifetime: the windows, the wiring of their events to the handlers, the
 // single-instance gate and every way out.
 #include "app/MessageLoop.h"
-#include "forms/AboutForm.h"
-#include "forms/ForGlyphmere.h"
-#include "forms/MainForm.h"
-#include "forms/ReadForm.h"
-#include "platform/Services.h"
+#include "ui/AboutForm.h"
+#include "ui/ForGlyphmere.h"
+#include "ui/MainForm.h"
+#include "ui/ReadForm.h"
+
+namespace platform {
+struct Services;
+}
 
 namespace app {
 
@@ -16,30 +19,27 @@ public:
     App(const App&) = delete;
     App& operator=(const App&) = delete;
 
-    // Loads and shows the splash. False when the process is to end: another instance runs.
+    // Loads and shows ReadForm. False when the process is to end: another instance runs.
     bool start();
     // The message loop, until the process ends.
-    int run() { return loop_.run(); }
+    int run() { return loop.run(); }
 
-    forms::ReadForm& readForm() { return read_; }
-    forms::MainForm& mainForm() { return main_; }
-    forms::AboutForm& aboutForm() { return about_; }
-    forms::ForGlyphmere& feedbackForm() { return feedback_; }
-    MessageLoop& loop() { return loop_; }
+    // The program's windows, made when the program starts, loaded when first used, and its
+    // one message loop.
+    MessageLoop loop;
+    ui::ReadForm readForm;
+    ui::MainForm mainForm;
+    ui::AboutForm aboutForm;
+    ui::ForGlyphmere forGlyphmere;
 
 private:
     void wire();
-    void readingTick();
-    void leave(); // the main window unloads
-    void unloadMain();
+    void readingTimerTick();
+    void mainFormUnload();
+    void unloadMainForm();
     void endProcess();
 
     platform::Services& services_;
-    MessageLoop loop_;
-    forms::ReadForm read_;
-    forms::MainForm main_;
-    forms::AboutForm about_;
-    forms::ForGlyphmere feedback_;
     bool reading_ = false;
     bool ending_ = false;
 };

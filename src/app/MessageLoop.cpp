@@ -1,6 +1,6 @@
 #include "app/MessageLoop.h"
 
-#include "ui/Form.h"
+#include "controls/Form.h"
 
 namespace app {
 
@@ -15,7 +15,7 @@ void MessageLoop::process(MSG& message) {
         TranslateAcceleratorW(shortcutWindow_, accelerators_, &message))
         return;
     HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    if (ui::Form::isForm(root) && IsDialogMessageW(root, &message))
+    if (controls::Form::isForm(root) && IsDialogMessageW(root, &message))
         return;
     TranslateMessage(&message);
     DispatchMessageW(&message);

@@ -1,6 +1,10 @@
 #include "app/Startup.h"
 
+#include "platform/CallbackGuard.h"
+#include "platform/FontCollection.h"
 #include "preview/FontChoice.h"
+#include "ui/MainForm.h"
+#include "ui/ReadForm.h"
 
 #include <optional>
 #include <string>
@@ -9,49 +13,47 @@ namespace app {
 
 namespace {
 
-// A step that fails is skipped without a word; the next one runs.
+// A step that fails is skipped; the next one runs.
 template <typename Step> void step(Step&& action) {
-    try {
-        action();
-    } catch (...) {
-    }
+    platform::guardCallback(
+        "a step of the reading", [&] { action(); }, [] {});
 }
 
 } // namespace
 
-void loadMainForm(forms::MainForm& main, platform::FontCollection& fonts,
+void loadMainForm(ui::MainForm& mainForm, platform::FontCollection& fonts,
                   const std::function<void()>& yield) {
-    main.WhichOne.setText(L"BigText");
+    mainForm.WhichOne.setText(L"BigText");
     yield();
     const int count = fonts.count();
     for (int index = 0; index < count; ++index) {
-        main.FontList.addItem(fonts.faceName(index));
+        mainForm.FontList.addItem(fonts.faceName(index));
         yield();
     }
     // The first font, the size and the name for now: one font made for the three.
-    const ui::SampleBox::Batch oneFont(main.BigText);
-    main.FontList.setText(main.FontList.list(0));
-    main.Sizelist.setText(L"8");
-    main.BigText.setFontName(L"Tahoma");
+    const controls::SampleBox::Batch oneFont(mainForm.BigText);
+    mainForm.FontList.setText(mainForm.FontList.list(0));
+    mainForm.Sizelist.setText(L"8");
+    mainForm.BigText.setFontName(L"Tahoma");
 }
 
-void readingSequence(forms::ReadForm& splash, forms::MainForm& main) {
+void readingSequence(ui::ReadForm& readForm, ui::MainForm& mainForm) {
     // The load and the sample's reset make one font, before the window shows it.
-    std::optional<ui::SampleBox::Batch> oneFont(std::in_place, main.BigText);
-    step([&] { main.load(); });
-    step([&] { main.BigText.setFontSize(preview::pointsOf(L"8").value()); });
-    step([&] { main.BigText.setFontBold(false); });
-    step([&] { main.BigText.setFontStrikethru(false); });
-    step([&] { main.BigText.setFontUnderline(false); });
-    step([&] { main.BigText.setFontItalic(false); });
-    step([&] { main.BigText.setFontName(main.FontList.text()); });
+    std::optional<controls::SampleBox::Batch> oneFont(std::in_place, mainForm.BigText);
+    step([&] { mainForm.load(); });
+    step([&] { mainForm.BigText.setFontSize(preview::pointsOf(L"8").value()); });
+    step([&] { mainForm.BigText.setFontBold(false); });
+    step([&] { mainForm.BigText.setFontStrikethru(false); });
+    step([&] { mainForm.BigText.setFontUnderline(false); });
+    step([&] { mainForm.BigText.setFontItalic(false); });
+    step([&] { mainForm.BigText.setFontName(mainForm.FontList.text()); });
     oneFont.reset();
-    step([&] { main.show(); });
-    step([&] { splash.hide(); });
+    step([&] { mainForm.show(); });
+    step([&] { readForm.hide(); });
     step([&] {
-        if (!splash.visible()) {
-            main.bringToFront();
-            splash.ReadingTimer.setEnabled(false);
+        if (!readForm.visible()) {
+            mainForm.bringToFront();
+            readForm.ReadingTimer.setEnabled(false);
         }
     });
 }

@@ -1,151 +1,182 @@
 #include "app/Wiring.h"
 
-#include "aboutfeedback/AboutWindow.h"
-#include "aboutfeedback/FeedbackWindow.h"
 #include "editing/EditCommands.h"
 #include "editing/OpenFile.h"
-#include "forms/Product.h"
+#include "platform/Services.h"
 #include "preview/Effects.h"
 #include "preview/FindFont.h"
 #include "preview/FontChoice.h"
 #include "preview/FontListCommands.h"
 #include "report/ReportCommand.h"
 #include "shell/LaunchCommands.h"
-#include "shell/ShellOpen.h"
-#include "shell/WebAndMail.h"
+#include "shell/Support.h"
+#include "shell/WinFontFolder.h"
+#include "ui/AboutForm.h"
+#include "ui/ForGlyphmere.h"
+#include "ui/MainForm.h"
+#include "ui/Product.h"
+#include "ui/ReadForm.h"
+#include "windows/AboutForm.h"
+#include "windows/ForGlyphmere.h"
 
 namespace app {
 
-void wirePreview(forms::MainForm& main, platform::Services& services) {
+void wirePreview(ui::MainForm& mainForm, platform::Services& services) {
     auto& prompts = services.prompts;
-    main.FontList.onClick = [&main] { preview::fontChosen(main); };
-    main.Sizelist.onClick = [&main] { preview::sizeChosen(main); };
-    main.BigText.onClick = [&main] { preview::sampleUsed(main); };
-    main.BigText.onGotFocus = [&main] { preview::sampleUsed(main); };
-    main.ClearText.onClick = [&main] { preview::clearSample(main); };
-    main.RemoveAll.onClick = [&main] { preview::clearSample(main); };
+    mainForm.FontList.onClick = [&mainForm] { preview::fontChosen(mainForm); };
+    mainForm.Sizelist.onClick = [&mainForm] { preview::sizeChosen(mainForm); };
+    mainForm.BigText.onClick = [&mainForm] { preview::sampleUsed(mainForm); };
+    mainForm.BigText.onGotFocus = [&mainForm] { preview::sampleUsed(mainForm); };
+    mainForm.ClearText.onClick = [&mainForm] { preview::clearSample(mainForm); };
+    mainForm.RemoveAll.onClick = [&mainForm] { preview::clearSample(mainForm); };
 
-    main.Bold.onClick = [&main] { preview::boldSwitched(main); };
-    main.Italic.onClick = [&main] { preview::italicSwitched(main); };
-    main.Underline.onClick = [&main] { preview::underlineSwitched(main); };
-    main.Strikeout.onClick = [&main] { preview::strikeoutSwitched(main); };
-    main.RemoveEffects.onClick = [&main] { preview::removeAllEffects(main); };
-    main.RemoveLabel.onClick = [&main] { preview::removeAllEffects(main); };
-    main.ColorClick.onClick = [&main, &prompts] { preview::pickColor(main, prompts); };
+    mainForm.Bold.onClick = [&mainForm] { preview::boldSwitched(mainForm); };
+    mainForm.Italic.onClick = [&mainForm] { preview::italicSwitched(mainForm); };
+    mainForm.Underline.onClick = [&mainForm] { preview::underlineSwitched(mainForm); };
+    mainForm.Strikeout.onClick = [&mainForm] { preview::strikeoutSwitched(mainForm); };
+    mainForm.RemoveEffects.onClick = [&mainForm] { preview::removeAllEffects(mainForm); };
+    mainForm.RemoveLabel.onClick = [&mainForm] { preview::removeAllEffects(mainForm); };
+    mainForm.ColorClick.onClick = [&mainForm, &prompts] { preview::pickColor(mainForm, prompts); };
 
-    main.FontFind.onChange = [&main] { preview::findAsYouType(main); };
-    main.FontFind.onClick = [&main] { preview::findBoxUsed(main); };
-    main.FontFind.onGotFocus = [&main] { preview::findBoxUsed(main); };
+    mainForm.FontFind.onChange = [&mainForm] { preview::findAsYouType(mainForm); };
+    mainForm.FontFind.onClick = [&mainForm] { preview::findBoxUsed(mainForm); };
+    mainForm.FontFind.onGotFocus = [&mainForm] { preview::findBoxUsed(mainForm); };
 
-    main.FontsCounter.onClick = [&main, &prompts] { preview::countFonts(main, prompts); };
-    main.FontCounterTool.onClick = [&main, &prompts] { preview::countFonts(main, prompts); };
-    main.RefreshListMenu.onClick = [&main] { preview::refreshList(main); };
-    main.RefreshList.onClick = [&main] { preview::refreshList(main); };
-    main.CopyFontName.onClick = [&main, &prompts] { preview::copyFontName(main, prompts); };
+    mainForm.FontsCounter.onClick = [&mainForm, &prompts] {
+        preview::countFonts(mainForm, prompts);
+    };
+    mainForm.FontCounterTool.onClick = [&mainForm, &prompts] {
+        preview::countFonts(mainForm, prompts);
+    };
+    mainForm.RefreshLisr.onClick = [&mainForm] { preview::refreshList(mainForm); };
+    mainForm.RefreshList.onClick = [&mainForm] { preview::refreshList(mainForm); };
+    mainForm.CopyFontName.onClick = [&mainForm, &prompts] {
+        preview::copyFontName(mainForm, prompts);
+    };
 }
 
-void wireEditing(forms::MainForm& main, platform::Services& services) {
+void wireEditing(ui::MainForm& mainForm, platform::Services& services) {
     auto& prompts = services.prompts;
     auto& system = services.system;
-    main.Undo.onClick = [&main] { editing::undoEdit(main); };
-    main.UndoButton.onClick = [&main] { editing::undoEdit(main); };
-    main.CutMenu.onClick = [&main] { editing::cutSelection(main); };
-    main.Cut.onClick = [&main] { editing::cutSelection(main); };
-    main.CopyMenu.onClick = [&main] { editing::copySelection(main); };
-    main.Copy.onClick = [&main] { editing::copySelection(main); };
-    main.PasteMenu.onClick = [&main] { editing::pasteText(main); };
-    main.Paste.onClick = [&main] { editing::pasteText(main); };
-    main.DeleteMenu.onClick = [&main] { editing::deleteSelection(main); };
-    main.Delete.onClick = [&main] { editing::deleteSelection(main); };
-    main.SelectAll.onClick = [&main] { editing::selectAll(main); };
-    main.OpenFileMenu.onClick = [&main, &prompts, &system] {
-        editing::openTextFile(main, prompts, system);
+    mainForm.Undo.onClick = [&mainForm] { editing::UndoCode(mainForm); };
+    mainForm.UndoButton.onClick = [&mainForm] { editing::UndoCode(mainForm); };
+    mainForm.Cut2.onClick = [&mainForm] { editing::CutCode(mainForm); };
+    mainForm.Cut.onClick = [&mainForm] { editing::CutCode(mainForm); };
+    mainForm.Copy2.onClick = [&mainForm] { editing::CopyCode(mainForm); };
+    mainForm.Copy.onClick = [&mainForm] { editing::CopyCode(mainForm); };
+    mainForm.Paste2.onClick = [&mainForm] { editing::PasteCode(mainForm); };
+    mainForm.Paste.onClick = [&mainForm] { editing::PasteCode(mainForm); };
+    mainForm.Delete2.onClick = [&mainForm] { editing::DelCode(mainForm); };
+    mainForm.Delete.onClick = [&mainForm] { editing::DelCode(mainForm); };
+    mainForm.SelectAll.onClick = [&mainForm] { editing::SelectAllCode(mainForm); };
+    mainForm.OpenFileMenu.onClick = [&mainForm, &prompts, &system] {
+        editing::OpenFile(mainForm, prompts, system);
     };
-    main.OpenButton.onClick = [&main, &prompts, &system] {
-        editing::openTextFile(main, prompts, system);
+    mainForm.OpenButton.onClick = [&mainForm, &prompts, &system] {
+        editing::OpenFile(mainForm, prompts, system);
     };
-    main.onFilesDropped = [&main, &system](const std::vector<std::wstring>& files) {
-        editing::openDroppedFiles(main, system, files);
+    mainForm.onFilesDropped = [&mainForm, &system](const std::vector<std::wstring>& files) {
+        editing::openDroppedFiles(mainForm, system, files);
     };
 }
 
-void wireReport(forms::MainForm& main, platform::Services& services) {
+void wireReport(ui::MainForm& mainForm, platform::Services& services) {
     auto& prompts = services.prompts;
-    main.ReportMenu.onClick = [&main, &prompts] { report::saveReport(main, prompts); };
-    main.SaveReport.onClick = [&main, &prompts] { report::saveReport(main, prompts); };
+    mainForm.ReportMenu.onClick = [&mainForm, &prompts] { report::ReportCode(mainForm, prompts); };
+    mainForm.SaveReport.onClick = [&mainForm, &prompts] { report::ReportCode(mainForm, prompts); };
 }
 
 // The handlers below outlive the calls that make them: each names what it captures, and
-// captures only forms and services, which live as long as the program (the locals are
+// captures only windows and services, which live as long as the program (the locals are
 // references to them, never copies).
 void wireLaunches(Windows w, platform::Services& services) {
-    forms::ReadForm& splash = w.splash;
-    forms::MainForm& main = w.main;
-    forms::AboutForm& about = w.about;
-    forms::ForGlyphmere& feedback = w.feedback;
+    ui::ReadForm& readForm = w.readForm;
+    ui::MainForm& mainForm = w.mainForm;
+    ui::AboutForm& aboutForm = w.aboutForm;
+    ui::ForGlyphmere& forGlyphmere = w.forGlyphmere;
     auto& shell = services.shell;
-    main.OpenWinFonts.onClick = [&splash, &shell] { shell::openFontsFolder(shell, splash); };
-    main.FontFolder.onClick = [&splash, &shell] { shell::openFontsFolder(shell, splash); };
-    main.CharacterMapMenu.onClick = [&splash, &shell] { shell::openCharacterMap(shell, splash); };
-    main.CharacterMap.onClick = [&splash, &shell] { shell::openCharacterMap(shell, splash); };
-    main.HowInstall.onClick = [&splash, &services] { shell::openHowTo(services, splash); };
-    main.License.onClick = [&splash, &services, &main] {
-        shell::openLicense(services, splash, main.hwnd());
+    mainForm.OpenWinFonts.onClick = [&readForm, &shell] {
+        shell::openFontsFolder(shell, readForm);
     };
-    main.DonatePicture.onClick = [&splash, &services] { shell::openDonation(services, splash); };
-    main.Contact.onClick = [&shell] { shell::mailSupport(shell); };
-    main.ProductPageMenu.onClick = [&shell] { shell::openProductPage(shell); };
+    mainForm.FontFolder.onClick = [&readForm, &shell] { shell::openFontsFolder(shell, readForm); };
+    mainForm.CharacterMapButton.onClick = [&readForm, &shell] {
+        shell::openCharacterMap(shell, readForm);
+    };
+    mainForm.CharacterMap.onClick = [&readForm, &shell] {
+        shell::openCharacterMap(shell, readForm);
+    };
+    mainForm.HowInstall.onClick = [&readForm, &services] { shell::openHowTo(services, readForm); };
+    mainForm.License.onClick = [&readForm, &services, &mainForm] {
+        shell::openLicense(services, readForm, mainForm.hwnd());
+    };
+    mainForm.Image4.onClick = [&readForm, &services] { shell::openDonation(services, readForm); };
+    mainForm.Contact.onClick = [&shell] { shell::Support::MailSupport(shell); };
+    mainForm.Downloadcom.onClick = [&shell] { shell::Support::OpenDownloadPage(shell); };
     // The about and feedback windows are not modal, but the main window waits while one is open.
-    main.AboutMenu.onClick = [&main, &about] { aboutfeedback::openAbout(about, main); };
-    main.FeedbackMenu.onClick = [&main, &feedback] { aboutfeedback::openFeedback(feedback, main); };
+    mainForm.AboutPro.onClick = [&mainForm, &aboutForm] {
+        windows::openAboutForm(aboutForm, mainForm);
+    };
+    mainForm.LikeIt.onClick = [&mainForm, &forGlyphmere] {
+        windows::openForGlyphmere(forGlyphmere, mainForm);
+    };
 }
 
-void wireAbout(Windows w, platform::Services& services) {
-    forms::ReadForm& splash = w.splash;
-    forms::MainForm& main = w.main;
-    forms::AboutForm& about = w.about;
+void wireAboutForm(Windows w, platform::Services& services) {
+    ui::ReadForm& readForm = w.readForm;
+    ui::MainForm& mainForm = w.mainForm;
+    ui::AboutForm& aboutForm = w.aboutForm;
     auto& shell = services.shell;
-    about.onLoad = [&about, &services] { aboutfeedback::aboutLoaded(about, services.system); };
-    about.LicenseButton.onClick = [&splash, &services, &about] {
-        shell::openLicense(services, splash, about.hwnd());
+    aboutForm.onLoad = [&aboutForm, &services] {
+        windows::aboutFormLoaded(aboutForm, services.system);
     };
-    about.DonatePicture.onClick = [&splash, &services] { shell::openDonation(services, splash); };
-    about.VoteLink.onClick = [&shell] { shell::openProductPage(shell); };
-    about.SupportMailLink.onClick = [&shell] { shell::mailSupport(shell); };
+    aboutForm.About_License.onClick = [&readForm, &services, &aboutForm] {
+        shell::openLicense(services, readForm, aboutForm.hwnd());
+    };
+    aboutForm.Image1.onClick = [&readForm, &services] { shell::openDonation(services, readForm); };
+    aboutForm.Label10.onClick = [&shell] { shell::Support::OpenDownloadPage(shell); };
+    aboutForm.Label6.onClick = [&shell] { shell::Support::MailSupport(shell); };
     // Every way of closing gives the main window back.
-    about.OkButton.onClick = [&main, &about] { aboutfeedback::closeAbout(about, main); };
-    about.onEscape = [&main, &about] { aboutfeedback::closeAbout(about, main); };
-    about.onCloseRequest = [&main, &about] { aboutfeedback::closeAbout(about, main); };
+    aboutForm.MinimizeToTray2.onClick = [&mainForm, &aboutForm] {
+        windows::closeAboutForm(aboutForm, mainForm);
+    };
+    aboutForm.onEscape = [&mainForm, &aboutForm] { windows::closeAboutForm(aboutForm, mainForm); };
+    aboutForm.onCloseRequest = [&mainForm, &aboutForm] {
+        windows::closeAboutForm(aboutForm, mainForm);
+    };
 }
 
-void wireFeedback(Windows w, platform::Services& services) {
-    forms::ReadForm& splash = w.splash;
-    forms::MainForm& main = w.main;
-    forms::ForGlyphmere& feedback = w.feedback;
+void wireForGlyphmere(Windows w, platform::Services& services) {
+    ui::ReadForm& readForm = w.readForm;
+    ui::MainForm& mainForm = w.mainForm;
+    ui::ForGlyphmere& forGlyphmere = w.forGlyphmere;
     auto& shell = services.shell;
-    feedback.SupportMailLink.onClick = [&shell] { shell::mailSupport(shell); };
-    feedback.TellAFriendLink.onClick = [&feedback, &services] {
-        aboutfeedback::tellAFriend(feedback, services);
+    forGlyphmere.Label6.onClick = [&shell] { shell::Support::MailSupport(shell); };
+    forGlyphmere.Label4.onClick = [&forGlyphmere, &services] {
+        windows::tellAFriend(forGlyphmere, services);
     };
-    feedback.FirstSiteLink.onClick = [&splash, &shell] {
-        shell::shellOpen(shell, splash.hwnd(), std::wstring(forms::product::firstSiteHome), L"",
-                         L"");
+    forGlyphmere.Label8.onClick = [&readForm, &shell] {
+        shell::WinFontFolder::ShellOpen(shell, readForm, std::wstring(ui::product::firstSiteHome),
+                                        L"", L"");
     };
-    feedback.SecondSiteLink.onClick = [&splash, &shell] {
-        shell::shellOpen(shell, splash.hwnd(), std::wstring(forms::product::secondSiteHome), L"",
-                         L"");
+    forGlyphmere.Label12.onClick = [&readForm, &shell] {
+        shell::WinFontFolder::ShellOpen(shell, readForm, std::wstring(ui::product::secondSiteHome),
+                                        L"", L"");
     };
-    feedback.FirstSiteNotePicture.onClick = [&feedback, &services] {
-        aboutfeedback::firstSiteNote(feedback, services.prompts);
+    forGlyphmere.Image1.onClick = [&forGlyphmere, &services] {
+        windows::firstSiteNote(forGlyphmere, services.prompts);
     };
-    feedback.SecondSiteNotePicture.onClick = [&feedback, &services] {
-        aboutfeedback::secondSiteNote(feedback, services.prompts);
+    forGlyphmere.Image2.onClick = [&forGlyphmere, &services] {
+        windows::secondSiteNote(forGlyphmere, services.prompts);
     };
-    feedback.ClosePicture.onClick = [&main, &feedback] {
-        aboutfeedback::closeFeedback(feedback, main);
+    forGlyphmere.Image3.onClick = [&mainForm, &forGlyphmere] {
+        windows::closeForGlyphmere(forGlyphmere, mainForm);
     };
-    feedback.onEscape = [&main, &feedback] { aboutfeedback::closeFeedback(feedback, main); };
-    feedback.onCloseRequest = [&main, &feedback] { aboutfeedback::closeFeedback(feedback, main); };
+    forGlyphmere.onEscape = [&mainForm, &forGlyphmere] {
+        windows::closeForGlyphmere(forGlyphmere, mainForm);
+    };
+    forGlyphmere.onCloseRequest = [&mainForm, &forGlyphmere] {
+        windows::closeForGlyphmere(forGlyphmere, mainForm);
+    };
 }
 
 } // namespace app

@@ -1,26 +1,30 @@
 #pragma once
-// Connects the main window's controls and menu items to the behaviour behind them.
-#include "forms/AboutForm.h"
-#include "forms/ForGlyphmere.h"
-#include "forms/MainForm.h"
-#include "forms/ReadForm.h"
-#include "platform/Services.h"
+// Connects the windows' controls and menu items to the behaviour behind them.
+namespace platform {
+struct Services;
+}
+namespace ui {
+class AboutForm;
+class ForGlyphmere;
+class MainForm;
+class ReadForm;
+} // namespace ui
 
 namespace app {
 
-void wirePreview(forms::MainForm& main, platform::Services& services);
-void wireEditing(forms::MainForm& main, platform::Services& services);
-void wireReport(forms::MainForm& main, platform::Services& services);
+void wirePreview(ui::MainForm& mainForm, platform::Services& services);
+void wireEditing(ui::MainForm& mainForm, platform::Services& services);
+void wireReport(ui::MainForm& mainForm, platform::Services& services);
 
 struct Windows {
-    forms::ReadForm& splash;
-    forms::MainForm& main;
-    forms::AboutForm& about;
-    forms::ForGlyphmere& feedback;
+    ui::ReadForm& readForm;
+    ui::MainForm& mainForm;
+    ui::AboutForm& aboutForm;
+    ui::ForGlyphmere& forGlyphmere;
 };
 
 void wireLaunches(Windows windows, platform::Services& services);
-void wireAbout(Windows windows, platform::Services& services);
-void wireFeedback(Windows windows, platform::Services& services);
+void wireAboutForm(Windows windows, platform::Services& services);
+void wireForGlyphmere(Windows windows, platform::Services& services);
 
 } // namespace app

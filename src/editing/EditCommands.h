@@ -1,18 +1,23 @@
 #pragma once
-// The six editing commands. They act on the text box the user last worked in, as the
-// edit-target marker names it, not on the focused control: a click on a picture button
+// The six editing commands of the main window. They act on the text box the user last
+// worked in, as WhichOne names it, not on the focused control: a click on a picture button
 // or the menu may have taken the focus away.
-#include "forms/MainForm.h"
+namespace controls {
+class TextBox;
+}
+namespace ui {
+class MainForm;
+}
 
 namespace editing {
 
-ui::TextBox& target(forms::MainForm& main);
+controls::TextBox& target(ui::MainForm& mainForm);
 
-void undoEdit(forms::MainForm& main);
-void cutSelection(forms::MainForm& main);
-void copySelection(forms::MainForm& main);
-void pasteText(forms::MainForm& main);
-void deleteSelection(forms::MainForm& main);
-void selectAll(forms::MainForm& main);
+void UndoCode(ui::MainForm& mainForm);
+void CutCode(ui::MainForm& mainForm);
+void CopyCode(ui::MainForm& mainForm);
+void PasteCode(ui::MainForm& mainForm);
+void DelCode(ui::MainForm& mainForm);
+void SelectAllCode(ui::MainForm& mainForm);
 
 } // namespace editing

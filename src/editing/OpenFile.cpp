@@ -1,13 +1,15 @@
 #include "editing/OpenFile.h"
 
+#include "controls/WaitCursor.h"
 #include "editing/TextDecoding.h"
+#include "platform/CallbackGuard.h"
 #include "platform/CodePage.h"
 #include "platform/Files.h"
-#include "ui/WaitCursor.h"
+#include "platform/System.h"
+#include "ui/MainForm.h"
 
 #include <algorithm>
 #include <optional>
-#include <stdexcept>
 
 namespace editing {
 
@@ -35,35 +37,33 @@ std::optional<std::wstring> readText(const std::wstring& path, unsigned long lon
 // Into the sample, whichever way the file was chosen: read whole, whatever its size. A
 // file that cannot be read leaves the sample as it was, and so does one whose load would
 // not fit in memory, refused before it is read: it must not starve the machine.
-void loadIntoSample(forms::MainForm& main, platform::System& system, const std::wstring& path) {
-    const ui::WaitCursor waiting;
-    try {
-        // The bytes are gone before the box takes its copy of the text.
-        const auto text = readText(path, system.memoryAvailable() / peakPerFileByte);
-        if (text && boxCopy(*text) <= system.memoryAvailable())
-            main.BigText.setText(*text);
-    } catch (const std::exception&) {
-        // Out of memory on the way all the same (std::bad_alloc, std::length_error).
-    }
+void loadIntoSample(ui::MainForm& mainForm, platform::System& system, const std::wstring& path) {
+    const controls::WaitCursor waiting;
+    // Out of memory on the way all the same (std::bad_alloc, std::length_error), the load
+    // ends there and the sample stays as it was.
+    platform::guardCallback(
+        "opening a text file",
+        [&] {
+            // The bytes are gone before the box takes its copy of the text.
+            const auto text = readText(path, system.memoryAvailable() / peakPerFileByte);
+            if (text && boxCopy(*text) <= system.memoryAvailable())
+                mainForm.BigText.setText(*text);
+        },
+        [] {});
 }
 
 } // namespace
 
-void openTextFile(forms::MainForm& main, platform::Prompts& prompts, platform::System& system) {
-    main.ForOpen.fileName.clear(); // every showing starts with an empty name
-    platform::FileDialogRequest request{std::wstring(main.ForOpen.settings.title),
-                                        std::wstring(main.ForOpen.settings.filter), L"", 0};
-    if (!prompts.openFile(main.hwnd(), request) || request.fileName.empty())
-        return;
-    main.ForOpen.fileName = request.fileName;
-    loadIntoSample(main, system, main.ForOpen.fileName);
+void OpenFile(ui::MainForm& mainForm, platform::Prompts& prompts, platform::System& system) {
+    if (mainForm.ForOpen.showOpen(prompts, mainForm.hwnd()))
+        loadIntoSample(mainForm, system, mainForm.ForOpen.fileName());
 }
 
-void openDroppedFiles(forms::MainForm& main, platform::System& system,
+void openDroppedFiles(ui::MainForm& mainForm, platform::System& system,
                       const std::vector<std::wstring>& files) {
     // The first one only; a folder cannot be read as a file and leaves the sample as it is.
     if (!files.empty())
-        loadIntoSample(main, system, files.front());
+        loadIntoSample(mainForm, system, files.front());
 }
 
 } // namespace editing

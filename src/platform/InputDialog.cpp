@@ -1,6 +1,7 @@
 #include "platform/InputDialog.h"
 
-#include "platform/CallbackGuard.h"
+#include "platform/WindowProcedure.h"
+#include "platform/WindowText.h"
 
 #include <vector>
 
@@ -18,7 +19,7 @@ public:
         const auto layout = dialogTemplate(title);
         const INT_PTR answer = DialogBoxIndirectParamW(
             GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(layout.data()), owner,
-            procedure, reinterpret_cast<LPARAM>(this));
+            boundDialogProcedure<&InputDialog::handle>, reinterpret_cast<LPARAM>(this));
         return answer == IDOK ? text_ : std::wstring{};
     }
 
@@ -65,30 +66,17 @@ private:
         return t;
     }
 
-    static INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-        return guardCallback(
-            "the input box", [&] { return handle(dialog, message, wParam, lParam); },
-            [] { return INT_PTR(FALSE); });
-    }
-
-    static INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-        auto* self = reinterpret_cast<InputDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
         switch (message) {
         case WM_INITDIALOG:
-            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-            self = reinterpret_cast<InputDialog*>(lParam);
-            SetDlgItemTextW(dialog, promptId, self->prompt_.c_str());
-            SetDlgItemTextW(dialog, editId, self->text_.c_str());
+            SetDlgItemTextW(dialog, promptId, prompt_.c_str());
+            SetDlgItemTextW(dialog, editId, text_.c_str());
             SendDlgItemMessageW(dialog, editId, EM_SETSEL, 0, -1);
             SetFocus(GetDlgItem(dialog, editId));
             return FALSE; // the focus is set
         case WM_COMMAND:
             if (LOWORD(wParam) == IDOK) {
-                HWND edit = GetDlgItem(dialog, editId);
-                std::wstring text(static_cast<size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
-                text.resize(static_cast<size_t>(
-                    GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
-                self->text_ = std::move(text);
+                text_ = windowText(GetDlgItem(dialog, editId));
                 EndDialog(dialog, IDOK);
                 return TRUE;
             }

@@ -1,16 +1,21 @@
 #pragma once
 // The four effects, removing them all, and the sample's colour.
-#include "forms/MainForm.h"
-#include "platform/Prompts.h"
+namespace platform {
+class Prompts;
+}
+namespace ui {
+class MainForm;
+}
 
 namespace preview {
 
-void boldSwitched(forms::MainForm& main);
-void italicSwitched(forms::MainForm& main);
-void underlineSwitched(forms::MainForm& main);
-void strikeoutSwitched(forms::MainForm& main);
+void boldSwitched(ui::MainForm& mainForm);
+void italicSwitched(ui::MainForm& mainForm);
+void underlineSwitched(ui::MainForm& mainForm);
+void strikeoutSwitched(ui::MainForm& mainForm);
 
-void removeAllEffects(forms::MainForm& main);                      // RemoveEffects, RemoveLabel
-void pickColor(forms::MainForm& main, platform::Prompts& prompts); // ColorClick
+void removeAllEffects(ui::MainForm& mainForm);
+// The colour dialog, from the sample's colour; the sample takes the dialog's colour.
+void pickColor(ui::MainForm& mainForm, platform::Prompts& prompts);
 
 } // namespace preview

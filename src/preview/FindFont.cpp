@@ -1,21 +1,22 @@
 #include "preview/FindFont.h"
 
 #include "preview/FontChoice.h"
+#include "ui/MainForm.h"
 
 namespace preview {
 
-void findInList(ui::ListBox& list, const std::wstring& text) {
+void FindInList(controls::ListBox& list, const std::wstring& text) {
     list.setListIndex(list.findPrefix(text));
 }
 
-void findAsYouType(forms::MainForm& main) {
-    ui::SampleBox::Batch oneFont(main.BigText);
-    findInList(main.FontList, main.FontFind.text());
-    sizeChosen(main);
+void findAsYouType(ui::MainForm& mainForm) {
+    controls::SampleBox::Batch oneFont(mainForm.BigText);
+    FindInList(mainForm.FontList, mainForm.FontFind.text());
+    sizeChosen(mainForm);
 }
 
-void findBoxUsed(forms::MainForm& main) {
-    main.WhichOne.setText(L"FontFind");
+void findBoxUsed(ui::MainForm& mainForm) {
+    mainForm.WhichOne.setText(L"FontFind");
 }
 
 } // namespace preview

@@ -1,17 +1,22 @@
 #pragma once
 // Find as you type: every change of the find box selects the first font whose name
 // begins with its text.
-#include "forms/MainForm.h"
-
 #include <string>
+
+namespace controls {
+class ListBox;
+}
+namespace ui {
+class MainForm;
+}
 
 namespace preview {
 
 // Selects the list's first entry that begins with the text, ignoring case; no entry when
 // none does. The selection raises the list's click handling.
-void findInList(ui::ListBox& list, const std::wstring& text);
+void FindInList(controls::ListBox& list, const std::wstring& text);
 
-void findAsYouType(forms::MainForm& main); // FontFind change
-void findBoxUsed(forms::MainForm& main);   // FontFind click or focus
+void findAsYouType(ui::MainForm& mainForm); // the find box changed
+void findBoxUsed(ui::MainForm& mainForm);   // clicked or focused: the editing target
 
 } // namespace preview

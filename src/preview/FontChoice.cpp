@@ -1,5 +1,7 @@
 #include "preview/FontChoice.h"
 
+#include "ui/MainForm.h"
+
 #include <cwchar>
 
 namespace preview {
@@ -14,36 +16,36 @@ std::optional<float> pointsOf(const std::wstring& text) {
     return points;
 }
 
-void fontChosen(forms::MainForm& main) {
-    auto& sample = main.BigText;
-    ui::SampleBox::Batch oneFont(sample);
+void fontChosen(ui::MainForm& mainForm) {
+    auto& sample = mainForm.BigText;
+    controls::SampleBox::Batch oneFont(sample);
     // Each step goes on when one before it could not be done: with no size selected the
     // size stays; with no font selected the sample keeps its font.
-    if (const auto points = pointsOf(main.Sizelist.text()))
+    if (const auto points = pointsOf(mainForm.Sizelist.text()))
         sample.setFontSize(*points);
-    sample.setFontName(main.FontList.text());
+    sample.setFontName(mainForm.FontList.text());
     // Only unchecked effects are forced off; a checked one stays as the sample holds it.
-    if (main.Bold.value() == 0)
+    if (mainForm.Bold.value() == 0)
         sample.setFontBold(false);
-    if (main.Italic.value() == 0)
+    if (mainForm.Italic.value() == 0)
         sample.setFontItalic(false);
-    if (main.Underline.value() == 0)
+    if (mainForm.Underline.value() == 0)
         sample.setFontUnderline(false);
-    if (main.Strikeout.value() == 0)
+    if (mainForm.Strikeout.value() == 0)
         sample.setFontStrikethru(false);
 }
 
-void sizeChosen(forms::MainForm& main) {
-    if (const auto points = pointsOf(main.Sizelist.text()))
-        main.BigText.setFontSize(*points);
+void sizeChosen(ui::MainForm& mainForm) {
+    if (const auto points = pointsOf(mainForm.Sizelist.text()))
+        mainForm.BigText.setFontSize(*points);
 }
 
-void sampleUsed(forms::MainForm& main) {
-    main.WhichOne.setText(L"BigText");
+void sampleUsed(ui::MainForm& mainForm) {
+    mainForm.WhichOne.setText(L"BigText");
 }
 
-void clearSample(forms::MainForm& main) {
-    main.BigText.setText(L"");
+void clearSample(ui::MainForm& mainForm) {
+    mainForm.BigText.setText(L"");
 }
 
 } // namespace preview

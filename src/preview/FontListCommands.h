@@ -1,12 +1,16 @@
 #pragma once
 // Three commands on the font list: how many fonts, repaint, copy the selected name.
-#include "forms/MainForm.h"
-#include "platform/Prompts.h"
+namespace platform {
+class Prompts;
+}
+namespace ui {
+class MainForm;
+}
 
 namespace preview {
 
-void countFonts(forms::MainForm& main, platform::Prompts& prompts); // FontsCounter, FontCounterTool
-void refreshList(forms::MainForm& main);                            // RefreshListMenu, RefreshList
-void copyFontName(forms::MainForm& main, platform::Prompts& prompts); // CopyFontName
+void countFonts(ui::MainForm& mainForm, platform::Prompts& prompts);
+void refreshList(ui::MainForm& mainForm);
+void copyFontName(ui::MainForm& mainForm, platform::Prompts& prompts);
 
 } // namespace preview

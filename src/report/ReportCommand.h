@@ -1,10 +1,14 @@
 #pragma once
-// The report command: the current font, size and effects written to a file the user names.
-#include "forms/MainForm.h"
-#include "platform/Prompts.h"
+// The report of the current font, size and effects, written to a file the user names.
+namespace platform {
+class Prompts;
+}
+namespace ui {
+class MainForm;
+}
 
 namespace report {
 
-void saveReport(forms::MainForm& main, platform::Prompts& prompts); // ReportMenu, SaveReport
+void ReportCode(ui::MainForm& mainForm, platform::Prompts& prompts);
 
 } // namespace report

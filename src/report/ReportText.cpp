@@ -1,7 +1,7 @@
 #include "report/ReportText.h"
 
 #include "Version.h"
-#include "forms/Product.h"
+#include "ui/Product.h"
 
 namespace report {
 
@@ -25,7 +25,7 @@ std::wstring reportText(const Choice& choice, const std::wstring& separator) {
            L"Selected font: " + choice.font + sep + L"Selected size: " + choice.size + sep +
            L"Selected effects: " + effectsText(choice) + sep + sep + rule + sep + sep +
            L"Thank you for using Glyphmere - Version " GLYPHMERE_VERSION_W + sep +
-           L"If you like it please vote for it at " + std::wstring(forms::product::firstSiteHost) +
+           L"If you like it please vote for it at " + std::wstring(ui::product::firstSiteHost) +
            L"\r\n";
 }
 

@@ -1,8 +1,9 @@
 #include "shell/LaunchCommands.h"
 
-#include "forms/Messages.h"
 #include "platform/Files.h"
-#include "shell/ShellOpen.h"
+#include "platform/Services.h"
+#include "shell/WinFontFolder.h"
+#include "ui/Messages.h"
 
 namespace shell {
 
@@ -10,34 +11,34 @@ std::wstring besideProgram(platform::System& system, const std::wstring& name) {
     return system.programFolder() + L"\\" + name;
 }
 
-void openFontsFolder(platform::Shell& shell, const forms::ReadForm& splash) {
-    shellOpen(shell, splash.hwnd(), L"Fonts", L"", L"");
+void openFontsFolder(platform::Shell& shell, const ui::ReadForm& readForm) {
+    WinFontFolder::ShellOpen(shell, readForm, L"Fonts", L"", L"");
 }
 
-void openCharacterMap(platform::Shell& shell, const forms::ReadForm& splash) {
-    shellOpen(shell, splash.hwnd(), L"charmap.exe", L"", L"");
+void openCharacterMap(platform::Shell& shell, const ui::ReadForm& readForm) {
+    WinFontFolder::ShellOpen(shell, readForm, L"charmap.exe", L"", L"");
 }
 
-void openHowTo(platform::Services& services, const forms::ReadForm& splash) {
-    shellOpen(services.shell, splash.hwnd(), besideProgram(services.system, L"Install Fonts.htm"),
-              L"", L"");
+void openHowTo(platform::Services& services, const ui::ReadForm& readForm) {
+    WinFontFolder::ShellOpen(services.shell, readForm,
+                             besideProgram(services.system, L"Install Fonts.htm"), L"", L"");
 }
 
-void openDonation(platform::Services& services, const forms::ReadForm& splash) {
-    shellOpen(services.shell, splash.hwnd(),
-              besideProgram(services.system, L"Donate with PayPal.exe"), L"", L"");
+void openDonation(platform::Services& services, const ui::ReadForm& readForm) {
+    WinFontFolder::ShellOpen(services.shell, readForm,
+                             besideProgram(services.system, L"Donate with PayPal.exe"), L"", L"");
 }
 
-void openLicense(platform::Services& services, const forms::ReadForm& splash, HWND owner) {
+void openLicense(platform::Services& services, const ui::ReadForm& readForm, HWND owner) {
     const std::wstring path = besideProgram(services.system, L"License Agreement.rtf");
     if (!platform::files::canRead(path)) {
         services.prompts.messageBox(owner,
                                     L"Glyphmere can not find the file License Agreement.rtf, "
                                     L"Please reinstall the application",
-                                    forms::message::warning, forms::message::title);
+                                    ui::message::warning, ui::message::title);
         return;
     }
-    shellOpen(services.shell, splash.hwnd(), path, L"", L"");
+    WinFontFolder::ShellOpen(services.shell, readForm, path, L"", L"");
 }
 
 } // namespace shell

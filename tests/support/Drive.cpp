@@ -1,5 +1,7 @@
 #include "support/Drive.h"
 
+#include "controls/Control.h"
+
 #include "support/MessageSpy.h"
 
 #include <cwctype>
@@ -49,9 +51,17 @@ RECT placeInParent(HWND child) {
     return r;
 }
 
-ControlPairs overlappingControls(const ui::Form& form) {
+std::vector<const controls::Control*> controlsOf(const controls::Form& form) {
+    std::vector<const controls::Control*> all;
+    for (const auto& layout : form.layout().controls)
+        if (const controls::Control* c = form.control(layout.name))
+            all.push_back(c);
+    return all;
+}
+
+ControlPairs overlappingControls(const controls::Form& form) {
     ControlPairs pairs;
-    const auto& all = form.controls();
+    const auto all = controlsOf(form);
     for (size_t i = 0; i < all.size(); ++i)
         for (size_t j = i + 1; j < all.size(); ++j) {
             RECT a = placeInParent(all[i]->hwnd()), b = placeInParent(all[j]->hwnd()), both;
@@ -65,6 +75,26 @@ void click(HWND window, int x, int y) {
     const LPARAM at = MAKELPARAM(x, y);
     PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
     PostMessageW(window, WM_LBUTTONUP, 0, at);
+}
+
+HWND clickChildAt(HWND window, int x, int y) {
+    POINT at{x, y};
+    HWND child = ChildWindowFromPointEx(window, at, CWP_SKIPINVISIBLE);
+    if (!child || child == window)
+        return nullptr;
+    MapWindowPoints(window, child, &at, 1);
+    click(child, at.x, at.y);
+    return child;
+}
+
+void postKey(HWND window, UINT key) {
+    PostMessageW(window, WM_KEYDOWN, key, 1);
+    PostMessageW(window, WM_KEYUP, key, 0xC0000001);
+}
+
+void postText(HWND window, const std::wstring& text) {
+    for (const wchar_t c : text)
+        PostMessageW(window, WM_CHAR, c, 1);
 }
 
 void click(HWND window) {

@@ -2,7 +2,7 @@
 // Driving real windows from a test: pumping the program's own message loop, clicks and
 // keys that take the path a user's input takes.
 #include "app/MessageLoop.h"
-#include "ui/Form.h"
+#include "controls/Form.h"
 
 #include <windows.h>
 
@@ -30,7 +30,9 @@ bool pumpPastTimer(app::MessageLoop& loop, UINT intervalMs);
 RECT placeInParent(HWND child);
 // The pairs of visible controls of the form whose places overlap, by their names.
 using ControlPairs = std::set<std::pair<std::wstring_view, std::wstring_view>>;
-ControlPairs overlappingControls(const ui::Form& form);
+// The members that the form's layout names, in the layout's order.
+std::vector<const controls::Control*> controlsOf(const controls::Form& form);
+ControlPairs overlappingControls(const controls::Form& form);
 
 // A left click at a point of the window's client area, posted like the mouse's own.
 void click(HWND window, int x, int y);
@@ -39,6 +41,15 @@ void click(HWND window); // at the centre
 // double-click: the system turns the second press into a double-click where the window's
 // class asks for that. Answers whether the window had both releases of the button.
 bool doubleClick(app::MessageLoop& loop, HWND window);
+
+// The control of the window that lies at a point of its client area, clicked there as the
+// mouse clicks; null, and nothing clicked, when no control lies there.
+HWND clickChildAt(HWND window, int x, int y);
+
+// A key pressed and released, or the text typed, posted to the window for whatever loop
+// runs there: a modal dialog's or another program's.
+void postKey(HWND window, UINT key);
+void postText(HWND window, const std::wstring& text);
 
 // A key press as the keyboard makes it: into the queue, through the message loop.
 // `modifiers` is a combination of MOD_CONTROL, MOD_SHIFT and MOD_ALT.

@@ -14,9 +14,9 @@ protected:
         static const fakes::Launch none{};
         return world.shell.launches.empty() ? none : world.shell.launches.back();
     }
-    // "Open" with empty parameters and folder, owned by the splash.
+    // "Open" with empty parameters and folder, owned by the readForm.
     void expectShellOpen(const fakes::Launch& launch, const std::wstring& file) {
-        EXPECT_EQ(launch.owner, app.readForm().hwnd());
+        EXPECT_EQ(launch.owner, app.readForm.hwnd());
         EXPECT_TRUE(launch.hasVerb);
         EXPECT_EQ(launch.verb, L"Open");
         EXPECT_EQ(launch.file, file);

@@ -17,19 +17,18 @@ protected:
                                  L"Arial",           L"Courier New", L"Arial Rounded Bold",
                                  L"Symbol",          L"Tahoma",      L"Wingdings"};
         ASSERT_TRUE(app.start());
-        ASSERT_TRUE(
-            drive::pumpUntil(loop(), [&] { return !app.readForm().ReadingTimer.enabled(); }));
+        ASSERT_TRUE(drive::pumpUntil(loop(), [&] { return !app.readForm.ReadingTimer.enabled(); }));
     }
-    app::MessageLoop& loop() { return app.loop(); }
-    forms::MainForm& main() { return app.mainForm(); }
+    app::MessageLoop& loop() { return app.loop; }
+    ui::MainForm& mainForm() { return app.mainForm; }
     int indexOf(const std::wstring& name) {
-        for (int i = 0; i < main().FontList.listCount(); ++i)
-            if (main().FontList.list(i) == name)
+        for (int i = 0; i < mainForm().FontList.listCount(); ++i)
+            if (mainForm().FontList.list(i) == name)
                 return i;
         return -1;
     }
     // A mouse click on an entry of a list, through the loop.
-    void clickEntry(ui::ListBox& list, int index) {
+    void clickEntry(controls::ListBox& list, int index) {
         SendMessageW(list.hwnd(), LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
         const int top = static_cast<int>(SendMessageW(list.hwnd(), LB_GETTOPINDEX, 0, 0));
         const int row = static_cast<int>(SendMessageW(list.hwnd(), LB_GETITEMHEIGHT, 0, 0));
@@ -37,15 +36,15 @@ protected:
         loop().yield();
     }
     void chooseFont(const std::wstring& name) {
-        clickEntry(main().FontList, indexOf(name));
-        ASSERT_EQ(main().FontList.text(), name);
+        clickEntry(mainForm().FontList, indexOf(name));
+        ASSERT_EQ(mainForm().FontList.text(), name);
     }
-    void checkBox(ui::CheckBox& box) {
+    void checkBox(controls::CheckBox& box) {
         drive::click(box.hwnd(), 5, 5);
         loop().yield();
     }
     // A click at the middle of a control, through the loop.
-    void clickOn(const ui::Control& control) {
+    void clickOn(const controls::Control& control) {
         drive::click(control.hwnd());
         loop().yield();
     }
@@ -54,8 +53,8 @@ protected:
         drive::pressKey(loop(), GetFocus(), vk, modifiers);
     }
     void findText(const std::wstring& text) {
-        main().FontFind.setFocus();
-        drive::type(loop(), main().FontFind.hwnd(), text);
+        mainForm().FontFind.setFocus();
+        drive::type(loop(), mainForm().FontFind.hwnd(), text);
     }
     // Ctrl+O and Ctrl+S, with the file dialog answering this path.
     void openFile(const std::wstring& path) {

@@ -2,7 +2,7 @@
 // A test's look into a window's messages, for as long as it lives: the handler sees each
 // message first and may answer it itself; what it leaves goes on to the window. Held by
 // the control layer's subclass owner.
-#include "ui/WindowProcedure.h"
+#include "platform/WindowProcedure.h"
 
 #include <windows.h>
 
@@ -16,7 +16,7 @@ class MessageSpy {
 public:
     using Handler = std::function<std::optional<LRESULT>(UINT message, WPARAM, LPARAM)>;
     MessageSpy(HWND window, Handler handler) : handler_(std::move(handler)) {
-        subclass_ = ui::Subclass::install<&MessageSpy::handle>(window, *this);
+        subclass_ = platform::Subclass::install<&MessageSpy::handle>(window, *this);
     }
     MessageSpy(const MessageSpy&) = delete;
     MessageSpy& operator=(const MessageSpy&) = delete;
@@ -27,5 +27,5 @@ private:
         return answer ? *answer : DefSubclassProc(window, message, wParam, lParam);
     }
     Handler handler_;
-    ui::Subclass subclass_;
+    platform::Subclass subclass_;
 };

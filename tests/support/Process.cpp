@@ -1,8 +1,8 @@
 #include "support/Process.h"
 
-#include "forms/MainMenu.h"
 #include "support/Drive.h"
 #include "support/WindowText.h"
+#include "ui/MainMenu.h"
 
 namespace process {
 
@@ -39,10 +39,10 @@ int visibleWindowsOf(DWORD process) {
 }
 
 int menuId(std::wstring_view name) {
-    const auto rows = forms::mainMenu();
+    const auto rows = ui::mainMenu();
     for (size_t i = 0; i < rows.size(); ++i)
         if (rows[i].name == name)
-            return ui::firstMenuId + static_cast<int>(i);
+            return controls::firstMenuId + static_cast<int>(i);
     return -1;
 }
 

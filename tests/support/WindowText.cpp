@@ -30,6 +30,24 @@ BOOL CALLBACK collect(HWND window, LPARAM windows) {
 }
 } // namespace
 
+std::wstring listEntry(HWND list, int index) {
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length < 0)
+        return {};
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const LRESULT copied = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index),
+                                        reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied < 0 ? 0 : static_cast<size_t>(copied));
+    return text;
+}
+
+HWND topWindowStartingWith(const std::wstring& start) {
+    for (HWND window : topWindows())
+        if (IsWindowVisible(window) && windowText(window).starts_with(start))
+            return window;
+    return nullptr;
+}
+
 std::vector<HWND> topWindows() {
     std::vector<HWND> all;
     EnumWindows(collect, reinterpret_cast<LPARAM>(&all));
@@ -57,13 +75,26 @@ HWND childWithText(HWND parent, const wchar_t* windowClass, const std::wstring& 
     return nullptr;
 }
 
-std::wstring toolTipOf(const ui::Form& form, const ui::Control& control) {
+std::wstring toolTipOf(const controls::Form& form, const controls::Control& control) {
     wchar_t text[1024] = {};
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
     tool.hwnd = form.hwnd();
     tool.uId = reinterpret_cast<UINT_PTR>(control.hwnd());
     tool.lpszText = text;
-    SendMessageW(form.toolTips(), TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(toolTipsOf(form.hwnd()), TTM_GETTEXTW, std::size(text),
+                 reinterpret_cast<LPARAM>(&tool));
     return text;
+}
+
+HFONT windowFont(HWND window) {
+    return reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+}
+
+HWND toolTipsOf(HWND form) {
+    for (HWND window : topWindows())
+        if (GetWindow(window, GW_OWNER) == form &&
+            _wcsicmp(classOf(window).c_str(), TOOLTIPS_CLASSW) == 0)
+            return window;
+    return nullptr;
 }

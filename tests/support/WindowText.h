@@ -1,7 +1,8 @@
 #pragma once
 // Reading windows as another program reads them: by message, so that the answers are the
 // same for this process's windows and another's.
-#include "ui/Form.h"
+#include "controls/Control.h"
+#include "controls/Form.h"
 
 #include <windows.h>
 
@@ -13,7 +14,12 @@
 std::wstring windowText(HWND window);
 std::wstring classOf(HWND window);
 
+// The list box's entry at the index, by message; empty when there is none.
+std::wstring listEntry(HWND list, int index);
+
 std::vector<HWND> topWindows();
+// A visible top-level window whose caption begins with `start`, or null.
+HWND topWindowStartingWith(const std::wstring& start);
 // Every window below the parent, children's children included.
 std::vector<HWND> childrenOf(HWND parent);
 // Every window below the parent of that class (any case), in the order the system gives.
@@ -22,4 +28,9 @@ std::vector<HWND> childrenOfClass(HWND parent, const wchar_t* windowClass);
 HWND childWithText(HWND parent, const wchar_t* windowClass, const std::wstring& text);
 
 // The text of the control's tool tip, as the form's tool-tip control gives it.
-std::wstring toolTipOf(const ui::Form& form, const ui::Control& control);
+std::wstring toolTipOf(const controls::Form& form, const controls::Control& control);
+
+// The font the window draws its text in, as WM_SETFONT last gave it.
+HFONT windowFont(HWND window);
+// The tool-tip control that the form owns, or null.
+HWND toolTipsOf(HWND form);

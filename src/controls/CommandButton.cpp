@@ -1,0 +1,15 @@
+#include "controls/CommandButton.h"
+
+namespace controls {
+
+void CommandButton::create(HWND parent, int id, const RECT& place) {
+    HWND window = createWindow(parent, id, place, L"BUTTON", BS_PUSHBUTTON);
+    lateClicks_ = platform::Subclass::install<&CommandButton::dropClickWithoutInput>(window, *this);
+}
+
+void CommandButton::notify(WORD code) {
+    if (code == BN_CLICKED)
+        raise(onClick);
+}
+
+} // namespace controls
