@@ -90,6 +90,7 @@ preset_dir() {
         mingw-i686) echo "$GLYPHMERE_ROOT/build/i686" ;;
         mingw-x86_64) echo "$GLYPHMERE_ROOT/build/x86_64" ;;
         clang-x86_64) echo "$GLYPHMERE_ROOT/build/clang-x86_64" ;;
+        clang-i686) echo "$GLYPHMERE_ROOT/build/clang-i686" ;;
         native-sanitizers) echo "$GLYPHMERE_ROOT/build/native" ;;
         *) die "unknown preset $1" ;;
     esac

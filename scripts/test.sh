@@ -11,9 +11,10 @@ cd "$GLYPHMERE_ROOT"
 
 ensure_packages
 lint_workflows || die "the CI workflow has errors"
-# Both architectures and the second compiler are always built, warnings as errors, so
-# all stay warning-free; clang's build is not run, the gcc one's tests cover it.
-build_presets mingw-x86_64 mingw-i686 clang-x86_64 native-sanitizers
+# Both architectures, each also by the second compiler, are always built, warnings as
+# errors, so all stay warning-free; clang's builds are not run, the gcc ones' tests cover
+# them.
+build_presets mingw-x86_64 mingw-i686 clang-x86_64 clang-i686 native-sanitizers
 
 arches=(x86_64)
 if can_run_32bit; then

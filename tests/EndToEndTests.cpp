@@ -14,9 +14,9 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <dlgs.h>
 #include <oleacc.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -154,7 +154,7 @@ TEST(EndToEnd, TheExeCarriesItsManifestAndVersion) {
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
     EXPECT_EQ(fixed->dwProductVersionMS,
-              MAKELONG(GLYPHMERE_VERSION_MINOR, GLYPHMERE_VERSION_MAJOR));
+              static_cast<DWORD>(MAKELONG(GLYPHMERE_VERSION_MINOR, GLYPHMERE_VERSION_MAJOR)));
 }
 
 TEST(EndToEnd, ExitMenuItemEndsWithCodeZero) {
@@ -348,11 +348,22 @@ TEST(EndToEnd, AfterAFileIsOpenedFromAFolderWithPlantedNamesF2AndF3StillReachThe
     PostMessageW(mainForm, WM_COMMAND, static_cast<WPARAM>(menuId(L"OpenFileMenu")), 0);
     HWND dialog = program.waitForWindow(L"Open File");
     ASSERT_NE(dialog, nullptr);
-    SetDlgItemTextW(dialog, cmb13, planted.file(L"sample.txt").c_str()); // the name typed
+    // The name typed into the file-name box: the dialog's first visible edit, wherever the
+    // dialog's style puts it (Windows' newer dialog nests it deeper than cmb13).
+    HWND name = nullptr;
+    ASSERT_TRUE(drive::waitUntil([&] {
+        for (HWND edit : childrenOfClass(dialog, L"Edit"))
+            if (!name && IsWindowVisible(edit))
+                name = edit;
+        return name != nullptr;
+    }));
+    SendMessageW(name, WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(planted.file(L"sample.txt").c_str()));
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(drive::waitUntil(
         [&] { return windowText(sampleBoxOf(mainForm)) == L"from a download folder"; }, 10000));
 
+    const std::vector<HWND> before = topWindows();
     PostMessageW(mainForm, WM_COMMAND, static_cast<WPARAM>(menuId(L"CharacterMapButton")), 0);
     PostMessageW(mainForm, WM_COMMAND, static_cast<WPARAM>(menuId(L"OpenWinFonts")), 0);
     HWND fonts = nullptr; // Wine's window on a folder: the planted one is empty
@@ -368,8 +379,12 @@ TEST(EndToEnd, AfterAFileIsOpenedFromAFolderWithPlantedNamesF2AndF3StillReachThe
     }
     EXPECT_FALSE(drive::waitUntil([&] { return planted.names().size() > 3; }, 3000))
         << "the planted character map ran";
-    if (fonts)
-        PostMessageW(fonts, WM_CLOSE, 0, 0);
+    // The system's Character Map and Fonts window close again, not to lie over later tests.
+    for (HWND window : topWindows())
+        if (std::find(before.begin(), before.end(), window) == before.end() &&
+            (window == fonts || windowText(window) == L"Character Map" ||
+             windowText(window) == L"Fonts"))
+            PostMessageW(window, WM_CLOSE, 0, 0);
     PostMessageW(mainForm, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.exitCode(), 0);
 }

@@ -139,7 +139,7 @@ TEST_F(Preview, TextsNoNameBeginsWithLeaveNoFontSelected) {
     for (const std::wstring text : {L"zzz", L" Arial", L"Bold", L"Roman"}) {
         mainForm().FontFind.setText(L"");
         findText(text);
-        EXPECT_EQ(mainForm().FontList.listIndex(), -1) << std::string(text.begin(), text.end());
+        EXPECT_EQ(mainForm().FontList.listIndex(), -1) << text;
         EXPECT_EQ(mainForm().FontList.text(), L"");
         EXPECT_EQ(mainForm().BigText.fontName(), L"Verdana") << "the sample keeps its font";
     }

@@ -35,8 +35,10 @@ protected:
 
     // ---- the actions ----
 
+    // An index below n: the 64-bit draw narrowed only once it is below a size_t.
+    size_t below(size_t n) { return static_cast<size_t>(random() % n); }
     template <typename Pick> auto& pickOne(Pick& choices) {
-        return choices[random() % std::size(choices)];
+        return choices[below(std::size(choices))];
     }
 
     void answerPromptsAtRandom() {
@@ -110,7 +112,7 @@ protected:
             // Any menu shortcut but leaving the program, from any of the working controls.
             const controls::MenuItemLayout* row = nullptr;
             while (!row || !row->shortcut.key)
-                row = &ui::mainMenu()[random() % ui::mainMenu().size()];
+                row = &ui::mainMenu()[below(ui::mainMenu().size())];
             controls::Control* focus[] = {&mainForm.FontFind, &mainForm.BigText, &mainForm.FontList,
                                           &mainForm.Sizelist};
             controls::Control& where = *pickOne(focus);

@@ -122,7 +122,7 @@ TEST_F(Report, AFailedSaveKeepsTheOldFileLeavesNothingAndSaysSo) {
     for (const std::wstring& path : {readOnly, locked, missing}) {
         world.prompts.messageBoxes.clear();
         saveReport(path);
-        ASSERT_EQ(world.prompts.messageBoxes.size(), 1u) << std::string(path.begin(), path.end());
+        ASSERT_EQ(world.prompts.messageBoxes.size(), 1u) << path;
         EXPECT_TRUE(lastMessageIs(L"The report could not be saved to: \r\n \r\n" + path,
                                   MB_ICONWARNING, mainForm().hwnd()));
     }

@@ -5,11 +5,13 @@
 
 namespace {
 
+// Bodies that differ: a linker that folds identical functions (MSVC's /OPT:ICF) would
+// otherwise give the two one address.
 LRESULT CALLBACK ourProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window, message, wParam, lParam);
 }
 LRESULT CALLBACK anotherProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcW(window, message, wParam, lParam);
+    return message == WM_USER ? 1 : DefWindowProcW(window, message, wParam, lParam);
 }
 
 TEST(WindowClasses, ASecondRegistrationFindsOursAndANameTakenByAnotherIsRefused) {

@@ -128,9 +128,10 @@ void pressKey(app::MessageLoop& loop, HWND focus, UINT key, UINT modifiers) {
     BYTE state[256];
     GetKeyboardState(state);
     const BYTE saved[3] = {state[VK_CONTROL], state[VK_SHIFT], state[VK_MENU]};
-    state[VK_CONTROL] = (modifiers & MOD_CONTROL) ? 0x80 : 0;
-    state[VK_SHIFT] = (modifiers & MOD_SHIFT) ? 0x80 : 0;
-    state[VK_MENU] = (modifiers & MOD_ALT) ? 0x80 : 0;
+    constexpr BYTE pressed = 0x80, released = 0;
+    state[VK_CONTROL] = (modifiers & MOD_CONTROL) ? pressed : released;
+    state[VK_SHIFT] = (modifiers & MOD_SHIFT) ? pressed : released;
+    state[VK_MENU] = (modifiers & MOD_ALT) ? pressed : released;
     SetKeyboardState(state);
     const UINT scan = MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
     const bool extended = key == VK_DELETE || key == VK_INSERT || key == VK_HOME || key == VK_END;
