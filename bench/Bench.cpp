@@ -51,7 +51,7 @@ Stats statsOf(std::vector<double> samples) {
     const size_t n = samples.size();
     Stats s;
     s.median = n % 2 ? samples[n / 2] : (samples[n / 2 - 1] + samples[n / 2]) / 2;
-    s.p95 = samples[std::min(n - 1, static_cast<size_t>(std::ceil(0.95 * n)) - 1)];
+    s.p95 = samples[std::min(n - 1, static_cast<size_t>(std::ceil(0.95 * static_cast<double>(n))) - 1)];
     return s;
 }
 
