@@ -1,27 +1,16 @@
 #include "app/App.h"
 #include "platform/CurrentFolder.h"
+#include "platform/LibrarySearch.h"
 #include "platform/Win32Platform.h"
 #include "ui/Product.h"
 
 #include <commctrl.h>
 #include <objbase.h>
 
-namespace {
-
-// Every library loaded from now on comes from the system folder, never from the program's
-// folder or the current one. Looked up: Windows 7 has it only with an update.
-void librariesFromTheSystemOnly() {
-    using SetDirectories = BOOL(WINAPI*)(DWORD);
-    const auto set = reinterpret_cast<SetDirectories>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
-    if (!set || !set(LOAD_LIBRARY_SEARCH_SYSTEM32))
-        SetDllDirectoryW(L""); // at least not the current folder
-}
-
-} // namespace
-
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    librariesFromTheSystemOnly(); // before anything loads the delay-loaded libraries
+    // Before anything loads the delay-loaded libraries; comctl32 comes through the
+    // manifest's activation context, the screen readers' oleacc by name.
+    platform::librariesFromTheSystemOnly({L"oleacc.dll"});
     platform::currentFolder::leaveUserFolder();
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
@@ -32,7 +21,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     platform::Win32FontCollection fonts;
     platform::Win32Prompts prompts;
     platform::Win32Shell shell;
-    platform::Win32System system{std::wstring(ui::product::instanceGate)};
+    platform::Win32System system{ui::product::instanceGate};
     platform::Services services{fonts, prompts, shell, system};
 
     app::App app(services);

@@ -13,6 +13,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -347,20 +348,40 @@ TEST_F(OpenFile, BinaryLockedAndVanishedFilesNeitherCrashNorLoseTheSample) {
 }
 
 TEST_F(OpenFile, ALateClickIsTakenOnlyWhileTheWindowTakesInput) {
-    // A screen reader's or another program's click, queued behind the report's command, comes
-    // while the save dialog is open; others while the about window waits for its OK.
+    // A screen reader's or another program's click or command, queued behind the report's
+    // command, comes while the save dialog is open; others while the about window waits for
+    // its OK, and while a message box has the about window wait.
     world.prompts.modal = true;
-    PostMessageW(mainForm().hwnd(), WM_COMMAND, static_cast<WPARAM>(process::menuId(L"ReportMenu")),
-                 0);
+    mainForm().Bold.setValue(1);
+    const auto command = [](HWND window, WPARAM id, HWND control = nullptr) {
+        PostMessageW(window, WM_COMMAND, id, reinterpret_cast<LPARAM>(control));
+    };
+    command(mainForm().hwnd(), static_cast<WPARAM>(process::menuId(L"ReportMenu")));
     PostMessageW(mainForm().OpenButton.hwnd(), BM_CLICK, 0, 0);
+    PostMessageW(mainForm().RemoveLabel.hwnd(), BM_CLICK, 0, 0);
+    command(mainForm().hwnd(), static_cast<WPARAM>(process::menuId(L"OpenFileMenu")));
     loop().yield();
     EXPECT_TRUE(world.prompts.openRequests.empty()) << "Open File inside the save dialog";
+    EXPECT_EQ(mainForm().Bold.value(), 1) << "the link removed the effects";
     key('B');
-    for (HWND control : {mainForm().OpenButton.hwnd(), mainForm().Bold.hwnd()})
+    for (HWND control :
+         {mainForm().OpenButton.hwnd(), mainForm().Bold.hwnd(), mainForm().RemoveLabel.hwnd()})
         PostMessageW(control, BM_CLICK, 0, 0);
+    command(mainForm().hwnd(), static_cast<WPARAM>(process::menuId(L"OpenFileMenu")));
     loop().yield();
     EXPECT_TRUE(world.prompts.openRequests.empty());
-    EXPECT_EQ(mainForm().Bold.value(), 0);
+    EXPECT_EQ(mainForm().Bold.value(), 1);
+    auto& aboutForm = app.aboutForm;
+    ASSERT_TRUE(aboutForm.visible());
+    // The licence is missing: its warning, owned by the about window, has that one wait.
+    PostMessageW(aboutForm.About_License.hwnd(), BM_CLICK, 0, 0);
+    PostMessageW(aboutForm.MinimizeToTray2.hwnd(), BM_CLICK, 0, 0);
+    command(aboutForm.hwnd(),
+            MAKEWPARAM(GetDlgCtrlID(aboutForm.MinimizeToTray2.hwnd()), BN_CLICKED),
+            aboutForm.MinimizeToTray2.hwnd());
+    loop().yield();
+    ASSERT_EQ(world.prompts.messageBoxes.size(), 1u);
+    EXPECT_TRUE(aboutForm.visible()) << "OK pressed while the warning was up";
 }
 
 // ---- files dropped on the window ----
@@ -406,11 +427,15 @@ TEST_F(DroppedFiles, FoldersUnreadableFilesAndAWaitingWindowLeaveTheSampleAsItWa
     EXPECT_TRUE(world.prompts.messageBoxes.empty());
 
     // Handles that hold no drop, as ones posted by another program arrive under Wine, are
-    // neither read nor freed: text, zeros under a head of another size, a head and no name.
-    std::string zeros(64, '\0'), noName = zeros;
+    // neither read nor freed: text, zeros under a head of another size, a head and no name,
+    // a head and a name that runs to the block's end without its closing NULs.
+    std::string zeros(64, '\0'), noName = zeros, unended(64, 'a');
     zeros[0] = 24;
     noName[0] = sizeof(DROPFILES);
-    for (const std::string& bytes : {std::string(64, 'x'), zeros, noName}) {
+    DROPFILES narrow{};
+    narrow.pFiles = sizeof(DROPFILES);
+    std::memcpy(unended.data(), &narrow, sizeof narrow);
+    for (const std::string& bytes : {std::string(64, 'x'), zeros, noName, unended}) {
         const platform::GlobalBlock other = globalCopy(bytes);
         ASSERT_TRUE(other);
         PostMessageW(mainForm().hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(other.get()), 0);

@@ -1,6 +1,7 @@
 // The built program, started as a user starts it: one instance, the real fonts, and
 // each way out ending the process with exit code 0.
 #include "platform/Handles.h"
+#include "platform/InstanceGate.h"
 #include "support/Drive.h"
 #include "support/Drop.h"
 #include "support/Process.h"
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <cwctype>
 #include <map>
 #include <string>
 #include <vector>
@@ -182,18 +184,30 @@ TEST(EndToEnd, CloseRequestEndsWithCodeZero) {
     EXPECT_EQ(program.exitCode(), 0);
 }
 
-// Every test entry names a gate of its own: a Glyphmere that holds the usual one, as the
-// developer's own running copy does, is no obstacle.
+// The gate is the program file's own: a Glyphmere installed elsewhere, as a developer's own
+// copy is, does not keep the tests' program from starting; the same file, however its path
+// is spelled, does.
 TEST(EndToEnd, AGlyphmereHoldingTheUsualGateDoesNotKeepTheTestsProgramFromStarting) {
-    ASSERT_NE(GetEnvironmentVariableW(L"GLYPHMERE_INSTANCE_NAME", nullptr, 0), 0u);
-    platform::KernelHandle usualGate(
-        CreateMutexW(nullptr, FALSE, std::wstring(ui::product::instanceGate).c_str()));
-    ASSERT_TRUE(usualGate);
-    Program program(programPath());
-    HWND mainForm = program.waitForMainWindow();
-    ASSERT_NE(mainForm, nullptr);
-    PostMessageW(mainForm, WM_CLOSE, 0, 0);
-    EXPECT_EQ(program.exitCode(), 0);
+    std::wstring ownInLowerCase = programPath();
+    for (wchar_t& c : ownInLowerCase)
+        c = static_cast<wchar_t>(towlower(c));
+    const struct {
+        std::wstring heldBy;
+        bool starts;
+    } rows[] = {{L"C:\\Program Files\\Glyphmere\\glyphmere.exe", true}, {ownInLowerCase, false}};
+    for (const auto& row : rows) {
+        const platform::KernelHandle gate(CreateMutexW(
+            nullptr, FALSE,
+            platform::instanceGateName(ui::product::instanceGate, row.heldBy).c_str()));
+        ASSERT_TRUE(gate);
+        Program program(programPath());
+        if (row.starts) {
+            HWND mainForm = program.waitForMainWindow();
+            ASSERT_NE(mainForm, nullptr) << row.heldBy;
+            PostMessageW(mainForm, WM_CLOSE, 0, 0);
+        }
+        EXPECT_EQ(program.exitCode(), 0) << row.heldBy << ": ended by itself, or closed";
+    }
 }
 
 TEST(EndToEnd, SplashClosePictureEndsWithCodeZero) {
@@ -390,10 +404,13 @@ TEST(EndToEnd, AfterAFileIsOpenedFromAFolderWithPlantedNamesF2AndF3StillReachThe
 }
 
 // Unpacked into a folder that holds libraries of system names, told to prefer those (as
-// Windows does for libraries it does not count among its known ones), it takes the system's.
+// Windows does for libraries it does not count among its known ones), it takes the system's;
+// nor does F3 start a program of the character map's name that lies beside it.
 TEST(EndToEnd, LibrariesOfSystemNamesBesideTheProgramAreNotLoaded) {
     TempFolder unpacked;
     ASSERT_TRUE(CopyFileW(programPath().c_str(), unpacked.file(L"unpacked.exe").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW((ownFolder() + L"marker.exe").c_str(),
+                          unpacked.file(L"charmap.exe").c_str(), FALSE));
     const std::wstring wine = L"Software\\Wine\\AppDefaults\\unpacked.exe";
     for (const wchar_t* name : {L"comctl32", L"oleacc"}) {
         CopyFileW((ownFolder() + L"planted.dll").c_str(),
@@ -407,6 +424,14 @@ TEST(EndToEnd, LibrariesOfSystemNamesBesideTheProgramAreNotLoaded) {
     // The screen readers' library comes in when one first asks.
     EXPECT_EQ(ScreenReader().read(childrenOfClass(mainForm, L"GlyphmerePicture").at(0)).role,
               ROLE_SYSTEM_PUSHBUTTON);
+    PostMessageW(mainForm, WM_COMMAND, static_cast<WPARAM>(menuId(L"CharacterMapButton")), 0);
+    EXPECT_FALSE(drive::waitUntil(
+        [&] {
+            return GetFileAttributesW(unpacked.file(L"charmap.exe.ran").c_str()) !=
+                   INVALID_FILE_ATTRIBUTES;
+        },
+        3000))
+        << "the character map beside the program ran";
     RegDeleteTreeW(HKEY_CURRENT_USER, wine.c_str());
     PostMessageW(mainForm, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.exitCode(), 0);

@@ -165,6 +165,39 @@ TEST_F(MainLayout, EveryRowStandsWhereTheTableSaysAndNoControlCoversAnother) {
     EXPECT_EQ(mainForm.Strikeout.caption(), L"Strikeout");
 }
 
+// The places as the window was drawn, typed here apart from its table, so that a wrong
+// number in the table cannot pass as the table's own: in the banner and in the panel.
+TEST_F(MainLayout, ControlsStandWhereTheWindowWasDrawn) {
+    constexpr POINT banner{-38, -6}, panel{12, 76};
+    const struct {
+        const Control& control;
+        POINT container;
+        int left, top, width, height;
+    } rows[] = {
+        {mainForm.Image4, banner, 678, 30, 60, 21},
+        {mainForm.Image9, banner, 718, 14, 16, 16},
+        {mainForm.Image8, banner, 697, 14, 16, 16},
+        {mainForm.RefreshList, panel, 10, 20, 32, 32},
+        {mainForm.CharacterMap, panel, 206, 20, 32, 32},
+        {mainForm.Bold, panel, 292, 30, 45, 13},
+        {mainForm.Strikeout, panel, 462, 30, 63, 13},
+        {mainForm.FontFind, panel, 32, 68, 197, 19},
+        {mainForm.FontList, panel, 10, 96, 219, 329},
+        {mainForm.Sizelist, panel, 256, 60, 415, 134},
+        {mainForm.ColorClick, panel, 432, 210, 16, 16},
+        {mainForm.ClearText, panel, 579, 210, 16, 16},
+        {mainForm.BigText, panel, 256, 232, 417, 194},
+    };
+    for (const auto& row : rows) {
+        const RECT r = drive::placeInParent(row.control.hwnd());
+        const std::wstring name(row.control.name());
+        EXPECT_EQ(r.left, row.container.x + row.left) << name;
+        EXPECT_EQ(r.top, row.container.y + row.top) << name;
+        EXPECT_EQ(r.right - r.left, row.width) << name;
+        EXPECT_EQ(r.bottom - r.top, row.height) << name;
+    }
+}
+
 TEST_F(MainLayout, ToolTipsHandCursorsAndLinkLook) {
     for (const Control* c : drive::controlsOf(mainForm))
         EXPECT_EQ(toolTipOf(mainForm, *c), c->layout().toolTip) << std::wstring(c->name());

@@ -15,10 +15,11 @@ TEST_F(Launches, FontsFolderAndCharacterMapFromTheMenuAndThePictures) {
     key(VK_F3, 0);
     clickOn(mainForm().CharacterMap);
     ASSERT_EQ(world.shell.launches.size(), 4u);
-    expectShellOpen(world.shell.launches[0], L"Fonts");
-    expectShellOpen(world.shell.launches[1], L"Fonts");
-    expectShellOpen(world.shell.launches[2], L"charmap.exe");
-    expectShellOpen(world.shell.launches[3], L"charmap.exe");
+    // By full paths, never bare names the shell would look up beside us first.
+    expectShellOpen(world.shell.launches[0], world.system.fonts);
+    expectShellOpen(world.shell.launches[1], world.system.fonts);
+    expectShellOpen(world.shell.launches[2], world.system.systemFiles + L"\\charmap.exe");
+    expectShellOpen(world.shell.launches[3], world.system.systemFiles + L"\\charmap.exe");
     EXPECT_TRUE(world.prompts.messageBoxes.empty());
 }
 

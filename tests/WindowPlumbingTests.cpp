@@ -13,6 +13,9 @@ namespace {
 constexpr UINT count = WM_APP + 1, fail = WM_APP + 2;
 
 struct Handler {
+    Handler() = default;
+    Handler(const Handler&) = delete; // a subclass's handler stays where it is
+    Handler& operator=(const Handler&) = delete;
     int counted = 0;
     bool sawCreation = false, sawDestruction = false;
     LRESULT windowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

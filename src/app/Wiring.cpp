@@ -95,15 +95,17 @@ void wireLaunches(Windows w, platform::Services& services) {
     ui::AboutForm& aboutForm = w.aboutForm;
     ui::ForGlyphmere& forGlyphmere = w.forGlyphmere;
     auto& shell = services.shell;
-    mainForm.OpenWinFonts.onClick = [&readForm, &shell] {
-        shell::openFontsFolder(shell, readForm);
+    mainForm.OpenWinFonts.onClick = [&readForm, &services] {
+        shell::openFontsFolder(services, readForm);
     };
-    mainForm.FontFolder.onClick = [&readForm, &shell] { shell::openFontsFolder(shell, readForm); };
-    mainForm.CharacterMapButton.onClick = [&readForm, &shell] {
-        shell::openCharacterMap(shell, readForm);
+    mainForm.FontFolder.onClick = [&readForm, &services] {
+        shell::openFontsFolder(services, readForm);
     };
-    mainForm.CharacterMap.onClick = [&readForm, &shell] {
-        shell::openCharacterMap(shell, readForm);
+    mainForm.CharacterMapButton.onClick = [&readForm, &services] {
+        shell::openCharacterMap(services, readForm);
+    };
+    mainForm.CharacterMap.onClick = [&readForm, &services] {
+        shell::openCharacterMap(services, readForm);
     };
     mainForm.HowInstall.onClick = [&readForm, &services] { shell::openHowTo(services, readForm); };
     mainForm.License.onClick = [&readForm, &services, &mainForm] {

@@ -193,8 +193,11 @@ LRESULT answerClient(HWND window, WPARAM wParam, const std::wstring& name, Acces
         new (std::nothrow) ClientObject(window, std::move(standard), name, role));
     if (!object)
         return 0;
-    // The answer holds its own reference.
-    return LresultFromObject(accessibleId, wParam, static_cast<IAccessible*>(object.get()));
+    // The answer holds its own reference. A failure is a negative HRESULT, not an answer: the
+    // system's own object answers then.
+    const LRESULT answer =
+        LresultFromObject(accessibleId, wParam, static_cast<IAccessible*>(object.get()));
+    return answer > 0 ? answer : 0;
 }
 
 std::wstring accessibleName(std::wstring_view toolTip) {

@@ -42,7 +42,7 @@ void CheckBox::notify(WORD code) {
     const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
     if ((style & BS_TYPEMASK) == BS_AUTO3STATE && value() != 2)
         SetWindowLongPtrW(hwnd(), GWL_STYLE, (style & ~BS_TYPEMASK) | BS_AUTOCHECKBOX);
-    raise(onClick);
+    click(); // none while its window waits, whoever sent it
 }
 
 } // namespace controls

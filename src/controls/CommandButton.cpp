@@ -9,7 +9,7 @@ void CommandButton::create(HWND parent, int id, const RECT& place) {
 
 void CommandButton::notify(WORD code) {
     if (code == BN_CLICKED)
-        raise(onClick);
+        click(); // none while its window waits, whoever sent it
 }
 
 } // namespace controls

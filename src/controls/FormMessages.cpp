@@ -81,7 +81,14 @@ void Form::onCommand(WPARAM wParam, LPARAM lParam) {
     if (lParam) {
         if (Control* c = controlOf(reinterpret_cast<HWND>(lParam)))
             c->notify(HIWORD(wParam));
-    } else if (LOWORD(wParam) == IDCANCEL) {
+        return;
+    }
+    // A window that waits for a dialog, a message box or another window of the program runs
+    // no command: a menu's WM_COMMAND can still come, posted by another program or queued
+    // behind the command that opened the dialog.
+    if (!IsWindowEnabled(hwnd_))
+        return;
+    if (LOWORD(wParam) == IDCANCEL) {
         raise(onEscape);
     } else if (const int row = LOWORD(wParam) - firstMenuId;
                row >= 0 && static_cast<size_t>(row) < menu_.size()) {

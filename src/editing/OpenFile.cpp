@@ -34,9 +34,10 @@ std::optional<std::wstring> readText(const std::wstring& path, unsigned long lon
     return decodeText(*bytes, platform::fromAnsiCodePage);
 }
 
-// Into the sample, whichever way the file was chosen: read whole, whatever its size. A
-// file that cannot be read leaves the sample as it was, and so does one whose load would
-// not fit in memory, refused before it is read: it must not starve the machine.
+// Into the sample, whichever way the file was chosen: read whole. A file that cannot be
+// read leaves the sample as it was, and so does one larger than the sample can count or
+// whose load would not fit in memory, refused before it is read: it must not starve the
+// machine.
 void loadIntoSample(ui::MainForm& mainForm, platform::System& system, const std::wstring& path) {
     const controls::WaitCursor waiting;
     // Out of memory on the way all the same (std::bad_alloc, std::length_error), the load
@@ -45,7 +46,8 @@ void loadIntoSample(ui::MainForm& mainForm, platform::System& system, const std:
         "opening a text file",
         [&] {
             // The bytes are gone before the box takes its copy of the text.
-            const auto text = readText(path, system.memoryAvailable() / peakPerFileByte);
+            const auto text = readText(
+                path, std::min(largestTextFile, system.memoryAvailable() / peakPerFileByte));
             if (text && boxCopy(*text) <= system.memoryAvailable())
                 mainForm.BigText.setText(*text);
         },

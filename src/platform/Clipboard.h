@@ -27,8 +27,9 @@ private:
     bool open_ = false;
 };
 
-// Replaces the clipboard's contents by the text alone. Nothing is emptied unless the
-// text can take its place.
+// Replaces the clipboard's contents by the text alone. Should the system refuse the text
+// once the clipboard is emptied, the text the clipboard held is put back (other formats it
+// held are gone then); a clipboard that cannot be opened is not touched.
 Result setText(HWND owner, const std::wstring& text);
 
 // The clipboard's text, or nothing when it holds none or cannot be opened.

@@ -30,22 +30,39 @@ std::wstring folderOf(const std::wstring& path) {
 
 } // namespace
 
-std::wstring longPath(const std::wstring& path) {
-    // Beyond 260 characters Windows wants the "\\?\" form, which takes the path as it is.
-    constexpr std::wstring_view prefix = L"\\\\?\\";
-    if (path.size() < MAX_PATH - 12 || path.starts_with(prefix))
+std::wstring fullPath(const std::wstring& path) {
+    const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (size == 0)
         return path;
-    if (path.starts_with(L"\\\\"))
-        return std::wstring(prefix) + L"UNC\\" + path.substr(2); // \\server\share\...
-    if (path.size() > 2 && path[1] == L':')
-        return std::wstring(prefix) + path; // C:\...
-    return path;                            // a relative path stays as it is
+    std::wstring full(size, L'\0');
+    const DWORD length = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+    if (length == 0 || length >= size)
+        return path;
+    full.resize(length);
+    return full;
+}
+
+std::wstring longPath(const std::wstring& path) {
+    // Beyond 260 characters Windows wants the "\\?\" form, which takes the path as it is,
+    // with no "..", no relative part and no forward slashes: the full path is made first.
+    constexpr std::wstring_view prefix = L"\\\\?\\";
+    if (path.starts_with(prefix))
+        return path;
+    const std::wstring full = fullPath(path);
+    if (full.size() < MAX_PATH - 12)
+        return full;
+    if (full.starts_with(L"\\\\"))
+        return std::wstring(prefix) + L"UNC\\" + full.substr(2); // \\server\share\...
+    if (full.size() > 2 && full[1] == L':')
+        return std::wstring(prefix) + full; // C:\...
+    return full;
 }
 
 std::wstring temporaryBeside(const std::wstring& path, unsigned long stamp) {
     // The name is longer than the target's: it takes the long form by its own length.
-    return longPath(folderOf(path) + L"~glyphmere-" + std::to_wstring(GetCurrentProcessId()) +
-                    L"-" + std::to_wstring(stamp) + L".tmp");
+    return longPath(folderOf(fullPath(path)) + L"~glyphmere-" +
+                    std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(stamp) +
+                    L".tmp");
 }
 
 namespace {

@@ -6,7 +6,10 @@
 
 namespace platform::files {
 
-// The same path in the form that also works beyond 260 characters.
+// The path made full against the current folder, "." and ".." resolved.
+std::wstring fullPath(const std::wstring& path);
+
+// The same path, made full, in the form that also works beyond 260 characters.
 std::wstring longPath(const std::wstring& path);
 
 // Whether the file exists and this process may read it.

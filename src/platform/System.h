@@ -10,6 +10,11 @@ public:
     virtual std::wstring userName() = 0;
     // The folder the running program was started from, without a trailing backslash.
     virtual std::wstring programFolder() = 0;
+    // The system's own programs' folder (System32) and the Fonts folder, as full paths
+    // without a trailing backslash: launches name them whole, never leaving the shell to
+    // search, which looks in the current folder and the program's own first.
+    virtual std::wstring systemFolder() = 0;
+    virtual std::wstring fontsFolder() = 0;
     // True when another instance of the program is already running.
     virtual bool previousInstance() = 0;
     // The bytes this process can still take: what the system can still commit, and no more

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -41,18 +42,19 @@ public:
 
 class Win32System final : public System {
 public:
-    // The single-instance gate's name is `defaultInstanceName`, unless the environment's
-    // GLYPHMERE_INSTANCE_NAME gives another: a test run beside a running Glyphmere then
-    // has a gate of its own.
-    explicit Win32System(const std::wstring& defaultInstanceName);
+    // The single-instance gate is named by the prefix and this program file's path.
+    explicit Win32System(std::wstring_view gatePrefix);
     ~Win32System() override;
     std::wstring userName() override;
     std::wstring programFolder() override;
+    std::wstring systemFolder() override;
+    std::wstring fontsFolder() override;
     bool previousInstance() override;
     unsigned long long memoryAvailable() override;
     void endProcess(unsigned exitCode) override;
 
 private:
+    static std::wstring programPath();
     std::wstring instanceName_;
     KernelHandle instanceMutex_;
     bool anotherRunning_ = false;

@@ -1,28 +1,16 @@
 #include "platform/Win32Platform.h"
 
+#include "platform/InstanceGate.h"
+#include "platform/SystemFolders.h"
+
 #include <lmcons.h>
 
 #include <algorithm>
 
 namespace platform {
 
-namespace {
-std::wstring environmentValue(const wchar_t* name) {
-    std::wstring value(GetEnvironmentVariableW(name, nullptr, 0), L'\0');
-    if (value.empty())
-        return {};
-    const DWORD length =
-        GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size()));
-    value.resize(length < value.size() ? length : 0);
-    return value;
-}
-} // namespace
-
-Win32System::Win32System(const std::wstring& defaultInstanceName)
-    : instanceName_(environmentValue(L"GLYPHMERE_INSTANCE_NAME")) {
-    if (instanceName_.empty())
-        instanceName_ = defaultInstanceName;
-}
+Win32System::Win32System(std::wstring_view gatePrefix)
+    : instanceName_(instanceGateName(gatePrefix, programPath())) {}
 
 Win32System::~Win32System() = default;
 
@@ -34,7 +22,7 @@ std::wstring Win32System::userName() {
     return name;
 }
 
-std::wstring Win32System::programFolder() {
+std::wstring Win32System::programPath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
@@ -42,12 +30,24 @@ std::wstring Win32System::programFolder() {
             return {};
         if (length < path.size()) {
             path.resize(length);
-            break;
+            return path;
         }
         path.resize(path.size() * 2); // a long path: try again with room for it
     }
+}
+
+std::wstring Win32System::programFolder() {
+    const std::wstring path = programPath();
     const auto slash = path.find_last_of(L'\\');
     return slash == std::wstring::npos ? std::wstring{} : path.substr(0, slash);
+}
+
+std::wstring Win32System::systemFolder() {
+    return systemFolders::system();
+}
+
+std::wstring Win32System::fontsFolder() {
+    return systemFolders::fonts();
 }
 
 bool Win32System::previousInstance() {

@@ -52,8 +52,10 @@ LRESULT CALLBACK Subclass::procedure(HWND window, UINT message, WPARAM wParam, L
     const LRESULT result = guardCallback(
         "a subclass", [&] { return owner->call_(owner->object_, window, message, wParam, lParam); },
         [&] { return DefSubclassProc(window, message, wParam, lParam); });
-    if (message == WM_NCDESTROY)
-        owner->reset(); // the window is going: its subclass with it, and the owner knows
+    // The window is going: its subclass with it, and the owner knows, unless the handler
+    // gave the owner another window meanwhile.
+    if (message == WM_NCDESTROY && owner->window_ == window)
+        owner->reset();
     return result;
 }
 

@@ -13,6 +13,8 @@
 
 #include <commctrl.h>
 
+#include <type_traits>
+
 namespace platform {
 
 namespace detail {
@@ -80,6 +82,11 @@ public:
     Subclass() = default;
     template <auto Handle>
     static Subclass install(HWND window, typename detail::ClassOf<decltype(Handle)>::type& object) {
+        using Handler = typename detail::ClassOf<decltype(Handle)>::type;
+        // The subclass holds the object's address for the window's whole life.
+        static_assert(!std::is_move_constructible_v<Handler> && !std::is_move_assignable_v<Handler>,
+                      "a subclass's handler must stay where it is: make it neither copyable nor "
+                      "movable");
         return Subclass(window, &object, &call<Handle>);
     }
     ~Subclass() { reset(); }

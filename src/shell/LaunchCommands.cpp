@@ -11,12 +11,16 @@ std::wstring besideProgram(platform::System& system, const std::wstring& name) {
     return system.programFolder() + L"\\" + name;
 }
 
-void openFontsFolder(platform::Shell& shell, const ui::ReadForm& readForm) {
-    WinFontFolder::ShellOpen(shell, readForm, L"Fonts", L"", L"");
+// The system's own Fonts folder and Character Map by their full paths: given a bare name the
+// shell looks in the current folder and beside the program first, where a download may
+// have put a folder or a program of that name.
+void openFontsFolder(platform::Services& services, const ui::ReadForm& readForm) {
+    WinFontFolder::ShellOpen(services.shell, readForm, services.system.fontsFolder(), L"", L"");
 }
 
-void openCharacterMap(platform::Shell& shell, const ui::ReadForm& readForm) {
-    WinFontFolder::ShellOpen(shell, readForm, L"charmap.exe", L"", L"");
+void openCharacterMap(platform::Services& services, const ui::ReadForm& readForm) {
+    WinFontFolder::ShellOpen(services.shell, readForm,
+                             services.system.systemFolder() + L"\\charmap.exe", L"", L"");
 }
 
 void openHowTo(platform::Services& services, const ui::ReadForm& readForm) {

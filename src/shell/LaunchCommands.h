@@ -19,8 +19,8 @@ namespace shell {
 // The documents and the donation program lie in the program's own folder.
 std::wstring besideProgram(platform::System& system, const std::wstring& name);
 
-void openFontsFolder(platform::Shell& shell, const ui::ReadForm& readForm);
-void openCharacterMap(platform::Shell& shell, const ui::ReadForm& readForm);
+void openFontsFolder(platform::Services& services, const ui::ReadForm& readForm);
+void openCharacterMap(platform::Services& services, const ui::ReadForm& readForm);
 void openHowTo(platform::Services& services, const ui::ReadForm& readForm);
 void openDonation(platform::Services& services, const ui::ReadForm& readForm);
 // Tested by opening it for reading first; a warning, owned by `owner`, when that fails.

@@ -11,6 +11,10 @@ namespace {
 
 constexpr COLORREF scrollBar = systemColor(COLOR_SCROLLBAR);
 
+// The welcome's longer lines stop short of the donation picture, whatever font draws them:
+// a font wider than the one they were laid out in ends them in "...".
+constexpr int bannerTextWidth = 678 - 112 - 6;
+
 constexpr ControlLayout picture(std::wstring_view name, std::wstring_view container, Place place,
                                 int id, std::wstring_view toolTip, int tabIndex = -1) {
     return {.name = name,
@@ -58,13 +62,17 @@ constexpr ControlLayout controls[] = {
      .container = L"Frame3",
      .caption = L"You can display your explored Windows fonts in an easy and elegant manner no "
                 L"matter how many fonts you have.",
-     .place = {112, 48}},
+     .place = {112, 48},
+     .flags = EndEllipsis,
+     .maxWidth = bannerTextWidth},
     {.name = L"Label2",
      .kind = Kind::Label,
      .container = L"Frame3",
      .caption = L"Glyphmere is a small program which gives you the ability to explore your "
                 L"Windows fonts.",
-     .place = {112, 34}},
+     .place = {112, 34},
+     .flags = EndEllipsis,
+     .maxWidth = bannerTextWidth},
     {.name = L"Label1",
      .kind = Kind::Label,
      .container = L"Frame3",

@@ -7,7 +7,8 @@
 
 namespace ui::product {
 
-// The single-instance gate's name: one Glyphmere of a version per session.
+// The single-instance gate's name, before the program file's own part: one Glyphmere of a
+// version from each program file per session.
 constexpr std::wstring_view instanceGate = L"Local\\Quillwright.Glyphmere." GLYPHMERE_VERSION_W;
 
 constexpr std::wstring_view supportAddress = L"support@quillwright.example";

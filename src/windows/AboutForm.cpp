@@ -15,9 +15,17 @@ void aboutFormLoaded(ui::AboutForm& aboutForm, platform::System& system) {
 
 void openAboutForm(ui::AboutForm& aboutForm, ui::MainForm& mainForm) {
     mainForm.setEnabled(false);
+    // However the showing ends, failed or thrown out of, the main window does not wait for
+    // a window that is not there.
+    struct GiveBack {
+        ui::AboutForm& aboutForm;
+        ui::MainForm& mainForm;
+        ~GiveBack() {
+            if (!aboutForm.visible())
+                mainForm.setEnabled(true);
+        }
+    } giveBack{aboutForm, mainForm};
     aboutForm.show();
-    if (!aboutForm.visible())
-        mainForm.setEnabled(true);
 }
 
 void closeAboutForm(ui::AboutForm& aboutForm, ui::MainForm& mainForm) {

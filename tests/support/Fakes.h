@@ -41,6 +41,7 @@ public:
     int messageBox(HWND owner, const std::wstring& text, UINT style,
                    const std::wstring& title) override {
         messageBoxes.push_back({text, style, title, owner});
+        waitAsModal(owner);
         return IDOK;
     }
     std::wstring inputBox(HWND owner, const std::wstring& prompt, const std::wstring&,
@@ -73,18 +74,21 @@ public:
     std::optional<COLORREF> colorAnswer; // none: the user cancels
     std::vector<platform::FileDialogRequest> openRequests, saveRequests;
     std::wstring fileAnswer; // empty: the user cancels
-    bool modal = false;      // as a real dialog: its owner waits while its own loop runs
+    bool modal = false;      // as a real dialog or box: its owner waits while its own loop runs
 
 private:
+    void waitAsModal(HWND owner) {
+        if (!modal)
+            return;
+        EnableWindow(owner, FALSE);
+        for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageW(&message);
+        EnableWindow(owner, TRUE);
+    }
     bool answerFile(HWND owner, std::vector<platform::FileDialogRequest>& asked,
                     platform::FileDialogRequest& request) {
         asked.push_back(request);
-        if (modal) {
-            EnableWindow(owner, FALSE);
-            for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);)
-                DispatchMessageW(&message);
-            EnableWindow(owner, TRUE);
-        }
+        waitAsModal(owner);
         if (fileAnswer.empty())
             return false;
         request.fileName = fileAnswer;
@@ -117,6 +121,8 @@ public:
         return user;
     }
     std::wstring programFolder() override { return folder; }
+    std::wstring systemFolder() override { return systemFiles; }
+    std::wstring fontsFolder() override { return fonts; }
     bool previousInstance() override { return anotherRunning; }
     unsigned long long memoryAvailable() override { return memory; }
     void endProcess(unsigned exitCode) override {
@@ -129,6 +135,8 @@ public:
     std::wstring user = L"Tester";
     int userNameCalls = 0;
     std::wstring folder = L"C:\\Glyphmere";
+    std::wstring systemFiles = L"D:\\System";
+    std::wstring fonts = L"D:\\System\\Fonts";
     bool anotherRunning = false;
     unsigned long long memory = 1ull << 32;
     int ends = 0;
