@@ -11,9 +11,10 @@ namespace {
 
 constexpr COLORREF scrollBar = systemColor(COLOR_SCROLLBAR);
 
-// The welcome's longer lines stop short of the donation picture, whatever font draws them:
-// a font wider than the one they were laid out in ends them in "...".
-constexpr int bannerTextWidth = 678 - 112 - 6;
+// The welcome's longer lines end where the donation picture begins, whatever font draws them:
+// a font wider than the one they were laid out in is cut there. (Not with "...": Wine
+// measures this font wider than it draws it, and would end lines that fit.)
+constexpr int bannerTextWidth = 678 - 112;
 
 constexpr ControlLayout picture(std::wstring_view name, std::wstring_view container, Place place,
                                 int id, std::wstring_view toolTip, int tabIndex = -1) {
@@ -63,7 +64,6 @@ constexpr ControlLayout controls[] = {
      .caption = L"You can display your explored Windows fonts in an easy and elegant manner no "
                 L"matter how many fonts you have.",
      .place = {112, 48},
-     .flags = EndEllipsis,
      .maxWidth = bannerTextWidth},
     {.name = L"Label2",
      .kind = Kind::Label,
@@ -71,7 +71,6 @@ constexpr ControlLayout controls[] = {
      .caption = L"Glyphmere is a small program which gives you the ability to explore your "
                 L"Windows fonts.",
      .place = {112, 34},
-     .flags = EndEllipsis,
      .maxWidth = bannerTextWidth},
     {.name = L"Label1",
      .kind = Kind::Label,
