@@ -5,6 +5,7 @@
 #include "app/App.h"
 #include "editing/OpenFile.h"
 #include "preview/Effects.h"
+#include "support/Drop.h"
 #include "support/Fakes.h"
 #include "support/GdiCount.h"
 #include "support/TempFolder.h"
@@ -423,6 +424,46 @@ void openTextFile(int megabytes, int pairs) {
     timed("open text file, N MB (ms)", megabytes, pairs, program, baseline);
 }
 
+// A font file dropped on the main window and previewed: read, added for the program alone,
+// its family into the list and selected, the sample in its font, both painted. Bare: the
+// file added for the process alone, its family into the copy's list and selected, its font
+// made at the size and set into the sample, both painted. Both take it all away again
+// afterwards, untimed.
+void previewFontFile(int n, int pairs) {
+    Running running(n);
+    auto& mainForm = running.app.mainForm;
+    Bare& bare = *running.bare;
+    const std::wstring path = testFont(L"GlyphmerePreviewTest.ttf");
+    const std::wstring family = L"Glyphmere Preview Test";
+    const auto program = [&](int) {
+        const double took = timeOf([&] {
+            postDrop(mainForm.hwnd(), {path});
+            running.app.loop.yield();
+            UpdateWindow(mainForm.FontList.hwnd());
+            UpdateWindow(mainForm.BigText.hwnd());
+        });
+        running.app.fontFiles.removeAll();
+        SendMessageW(mainForm.FontList.hwnd(), LB_DELETESTRING,
+                     static_cast<WPARAM>(mainForm.FontList.findEntry(family)), 0);
+        return took;
+    };
+    const auto baseline = [&](int) {
+        LRESULT at = LB_ERR;
+        const double took = timeOf([&] {
+            AddFontResourceExW(path.c_str(), FR_PRIVATE, nullptr);
+            at = SendMessageW(bare.list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(family.c_str()));
+            SendMessageW(bare.list, LB_SETCURSEL, static_cast<WPARAM>(at), 0);
+            bare.setFont(at, bare.points);
+            UpdateWindow(bare.list);
+            UpdateWindow(bare.sample);
+        });
+        RemoveFontResourceExW(path.c_str(), FR_PRIVATE, nullptr);
+        SendMessageW(bare.list, LB_DELETESTRING, static_cast<WPARAM>(at), 0);
+        return took;
+    };
+    timed("preview a dropped font file (ms)", n, pairs, program, baseline);
+}
+
 size_t peakWorkingSet() {
     PROCESS_MEMORY_COUNTERS counters{};
     counters.cb = sizeof counters;
@@ -502,6 +543,7 @@ int main(int argc, char** argv) {
         fontSwitch(1000, 10, 0);
         fontSwitch(1000, 6, 100000);
         openTextFile(1, 2);
+        previewFontFile(1000, 4);
         gdiObjects(300);
     } else {
         memory(30000);
@@ -515,6 +557,7 @@ int main(int argc, char** argv) {
         fontSwitch(30000, 101, 100000);
         openTextFile(1, 21);
         openTextFile(10, 9);
+        previewFontFile(30000, 41);
         gdiObjects(10000);
     }
     printTable();

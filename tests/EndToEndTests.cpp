@@ -2,6 +2,7 @@
 // each way out ending the process with exit code 0.
 #include "platform/Handles.h"
 #include "platform/InstanceGate.h"
+#include "platform/PrivateFonts.h"
 #include "support/Drive.h"
 #include "support/Drop.h"
 #include "support/Process.h"
@@ -343,6 +344,29 @@ TEST(EndToEnd, AFileDroppedByAnotherProgramLoadsWhereTheSystemPassesTheDropOnEls
     EXPECT_EQ(windowText(sample), L"still answering");
     PostMessageW(mainForm, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.exitCode(), 0);
+}
+
+// A second start with a font file hands it to the running Glyphmere, which previews it for
+// itself alone: no other program sees the font, and once Glyphmere ends nothing of it stays.
+TEST(EndToEnd, ASecondStartWithAFontFileHasTheRunningOnePreviewItForItselfAlone) {
+    const std::wstring family = L"Glyphmere Preview Test";
+    Program first(programPath());
+    HWND mainForm = first.waitForMainWindow();
+    ASSERT_NE(mainForm, nullptr);
+    HWND list = fontListOf(mainForm);
+    Program second(programPath(), L"\"" + testFont(L"GlyphmerePreviewTest.ttf") + L"\"");
+    EXPECT_EQ(second.exitCode(), 0) << "the second start ends";
+    EXPECT_TRUE(drive::waitUntil(
+        [&] {
+            const LRESULT at = SendMessageW(list, LB_GETCURSEL, 0, 0);
+            return at != LB_ERR && listEntry(list, static_cast<int>(at)) == family;
+        },
+        10000))
+        << "previewed and selected";
+    EXPECT_FALSE(platform::PrivateFonts::familyListed(family)) << "another program sees it";
+    PostMessageW(mainForm, WM_CLOSE, 0, 0);
+    EXPECT_EQ(first.exitCode(), 0);
+    EXPECT_FALSE(platform::PrivateFonts::familyListed(family)) << "left installed";
 }
 
 // ---- started from a folder of the user's, with the system's names planted in it ----

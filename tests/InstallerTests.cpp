@@ -71,9 +71,8 @@ std::wstring productInfo(const std::wstring& code, const wchar_t* property) {
     return value;
 }
 
-// A value of the product's entry in the installed-programs list, or "" without one.
-std::wstring uninstallEntry(const std::wstring& code, const wchar_t* name) {
-    const std::wstring key = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + code;
+// A text value of the machine's registry (the key's own without a name), or "" without one.
+std::wstring machineValue(const std::wstring& key, const wchar_t* name = nullptr) {
     HKEY entry = nullptr;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &entry) !=
         ERROR_SUCCESS)
@@ -85,6 +84,30 @@ std::wstring uninstallEntry(const std::wstring& code, const wchar_t* name) {
         RegQueryValueExW(entry, name, nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
     RegCloseKey(entry);
     return read == ERROR_SUCCESS && type == REG_SZ ? value : L"";
+}
+
+// A value of the product's entry in the installed-programs list, or "" without one.
+std::wstring uninstallEntry(const std::wstring& code, const wchar_t* name) {
+    return machineValue(L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + code, name);
+}
+
+// Glyphmere under "Open with" for font files while installed, never their default program.
+void expectOpenWith(bool installed) {
+    const std::wstring application = L"Software\\Classes\\Applications\\glyphmere.exe";
+    EXPECT_EQ(machineValue(application + L"\\shell\\open\\command"),
+              installed ? L"\"" + installFolder() + L"\\glyphmere.exe\" \"%1\"" : L"");
+    for (const std::wstring type : {L".ttf", L".otc"}) {
+        HKEY key = nullptr;
+        const bool listed = RegOpenKeyExW(HKEY_LOCAL_MACHINE,
+                                          (L"Software\\Classes\\" + type + L"\\OpenWithList\\glyphmere.exe")
+                                              .c_str(),
+                                          0, KEY_READ | KEY_WOW64_64KEY, &key) == ERROR_SUCCESS;
+        if (listed)
+            RegCloseKey(key);
+        EXPECT_EQ(listed, installed) << type;
+        EXPECT_EQ(machineValue(L"Software\\Classes\\" + type).find(L"lyphmere"), std::wstring::npos)
+            << type << " opens with another program by default";
+    }
 }
 
 // The Start-menu shortcuts "Glyphmere": every user's, and the user's own, where Wine's
@@ -170,6 +193,7 @@ protected:
                   CSTR_EQUAL)
             << testing::PrintToString(link.target);
         EXPECT_TRUE(!link.icon.empty() && exists(link.icon)) << "the shortcut's icon";
+        expectOpenWith(true);
     }
 };
 
@@ -207,6 +231,7 @@ TEST_F(Installer, InstallsRunsReinstallsAndUninstallsCleanly) {
     EXPECT_FALSE(exists(installFolder())) << "the folder is gone";
     EXPECT_TRUE(shortcuts().empty()) << "the shortcut is gone";
     EXPECT_EQ(uninstallEntry(code, L"DisplayName"), L"") << "the entry is gone";
+    expectOpenWith(false);
 }
 
 } // namespace

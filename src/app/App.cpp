@@ -1,19 +1,26 @@
 #include "app/App.h"
 
+#include "app/HandOver.h"
 #include "app/Startup.h"
 #include "app/Wiring.h"
+#include "editing/OpenFile.h"
 #include "platform/Services.h"
 
 namespace app {
 
-App::App(platform::Services& services) : services_(services) {
+App::App(platform::Services& services) : fontFiles(services.prompts), services_(services) {
     wire();
 }
 
 void App::wire() {
     readForm.onLoad = [this] {
-        if (services_.system.previousInstance())
-            endProcess(); // silently: no window, no message
+        if (!services_.system.previousInstance())
+            return;
+        // Silently: no window, no message; files go to the one that runs.
+        if (!filesToOpen_.empty())
+            services_.system.sendToRunningInstance(handOver::kind,
+                                                   handOver::encode(filesToOpen_));
+        endProcess();
     };
     readForm.ReadingTimer.onTick = [this] { readingTimerTick(); };
     readForm.CloseClick.onClick = [this] { endProcess(); };
@@ -29,9 +36,13 @@ void App::wire() {
     mainForm.Image9.onClick = [this] { unloadMainForm(); };
     mainForm.Minimize.onClick = [this] { mainForm.minimize(); };
     mainForm.Image8.onClick = [this] { mainForm.minimize(); };
+    mainForm.onFilesDropped = [this](const std::vector<std::wstring>& files) { openFiles(files); };
+    mainForm.onDataReceived = [this](std::uintptr_t kind, std::string_view bytes) {
+        return takeHandedOver(kind, bytes);
+    };
 
     const Windows windows{readForm, mainForm, aboutForm, forGlyphmere};
-    wirePreview(mainForm, services_);
+    wirePreview(mainForm, services_, fontFiles);
     wireEditing(mainForm, services_);
     wireReport(mainForm, services_);
     wireLaunches(windows, services_);
@@ -56,6 +67,35 @@ void App::readingTimerTick() {
     reading_ = true;
     readingSequence(readForm, mainForm);
     reading_ = false;
+    if (!readForm.ReadingTimer.enabled() && !started_)
+        started();
+}
+
+void App::started() {
+    started_ = true;
+    services_.system.publishMainWindow(mainForm.hwnd());
+    openFiles(std::exchange(filesToOpen_, {}));
+}
+
+void App::openFiles(const std::vector<std::wstring>& files) {
+    std::vector<std::wstring> fonts, others;
+    for (const std::wstring& file : files)
+        (preview::FontFilePreview::isFontFile(file) ? fonts : others).push_back(file);
+    fontFiles.preview(mainForm, fonts);
+    editing::openDroppedFiles(mainForm, services_.system, others);
+}
+
+bool App::takeHandedOver(std::uintptr_t kind, std::string_view bytes) {
+    if (kind != handOver::kind)
+        return false;
+    const auto files = handOver::decode(bytes);
+    if (!files)
+        return false;
+    mainForm.bringToFront();
+    // A window that waits for a dialog or another window takes no files, as it takes no drop.
+    if (mainForm.enabled())
+        openFiles(*files);
+    return true;
 }
 
 void App::unloadMainForm() {
@@ -64,6 +104,7 @@ void App::unloadMainForm() {
 }
 
 void App::mainFormUnload() {
+    fontFiles.removeAll();
     readForm.unload();
     aboutForm.unload(); // nothing when it was never made
     endProcess();

@@ -2,6 +2,7 @@
 // The program's lifetime: the windows, the wiring of their events to the handlers, the
 // single-instance gate and every way out.
 #include "app/MessageLoop.h"
+#include "preview/FontFilePreview.h"
 #include "ui/AboutForm.h"
 #include "ui/ForGlyphmere.h"
 #include "ui/MainForm.h"
@@ -19,6 +20,9 @@ public:
     App(const App&) = delete;
     App& operator=(const App&) = delete;
 
+    // Files the program was started with, opened once the fonts are read (font files are
+    // previewed); handed to the running instance instead when there is one.
+    void openAfterStart(std::vector<std::wstring> files) { filesToOpen_ = std::move(files); }
     // Loads and shows ReadForm. False when the process is to end: another instance runs.
     bool start();
     // The message loop, until the process ends.
@@ -31,16 +35,24 @@ public:
     ui::MainForm mainForm;
     ui::AboutForm aboutForm;
     ui::ForGlyphmere forGlyphmere;
+    // The font files shown before they are installed.
+    preview::FontFilePreview fontFiles;
 
 private:
     void wire();
     void readingTimerTick();
+    void started(); // the fonts are read and the main window shows
+    // Font files are previewed, the first other file opened into the sample.
+    void openFiles(const std::vector<std::wstring>& files);
+    bool takeHandedOver(std::uintptr_t kind, std::string_view bytes);
     void mainFormUnload();
     void unloadMainForm();
     void endProcess();
 
     platform::Services& services_;
+    std::vector<std::wstring> filesToOpen_;
     bool reading_ = false;
+    bool started_ = false;
     bool ending_ = false;
 };
 

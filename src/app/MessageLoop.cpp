@@ -15,10 +15,11 @@ void MessageLoop::process(MSG& message) {
         TranslateAcceleratorW(shortcutWindow_, accelerators_, &message))
         return;
     HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    if (controls::Form::isForm(root) && IsDialogMessageW(root, &message))
-        return;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+    if (!controls::Form::isForm(root) || !IsDialogMessageW(root, &message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    controls::Form::dispatched(message);
 }
 
 void MessageLoop::yield() {

@@ -5,6 +5,7 @@
 #include "platform/Services.h"
 #include "preview/Effects.h"
 #include "preview/FindFont.h"
+#include "preview/FontFilePreview.h"
 #include "preview/FontChoice.h"
 #include "preview/FontListCommands.h"
 #include "report/ReportCommand.h"
@@ -21,7 +22,8 @@
 
 namespace app {
 
-void wirePreview(ui::MainForm& mainForm, platform::Services& services) {
+void wirePreview(ui::MainForm& mainForm, platform::Services& services,
+                 const preview::FontFilePreview& fontFiles) {
     auto& prompts = services.prompts;
     mainForm.FontList.onClick = [&mainForm] { preview::fontChosen(mainForm); };
     mainForm.Sizelist.onClick = [&mainForm] { preview::sizeChosen(mainForm); };
@@ -42,11 +44,11 @@ void wirePreview(ui::MainForm& mainForm, platform::Services& services) {
     mainForm.FontFind.onClick = [&mainForm] { preview::findBoxUsed(mainForm); };
     mainForm.FontFind.onGotFocus = [&mainForm] { preview::findBoxUsed(mainForm); };
 
-    mainForm.FontsCounter.onClick = [&mainForm, &prompts] {
-        preview::countFonts(mainForm, prompts);
+    mainForm.FontsCounter.onClick = [&mainForm, &prompts, &fontFiles] {
+        preview::countFonts(mainForm, prompts, fontFiles);
     };
-    mainForm.FontCounterTool.onClick = [&mainForm, &prompts] {
-        preview::countFonts(mainForm, prompts);
+    mainForm.FontCounterTool.onClick = [&mainForm, &prompts, &fontFiles] {
+        preview::countFonts(mainForm, prompts, fontFiles);
     };
     mainForm.RefreshLisr.onClick = [&mainForm] { preview::refreshList(mainForm); };
     mainForm.RefreshList.onClick = [&mainForm] { preview::refreshList(mainForm); };
@@ -74,9 +76,6 @@ void wireEditing(ui::MainForm& mainForm, platform::Services& services) {
     };
     mainForm.OpenButton.onClick = [&mainForm, &prompts, &system] {
         editing::OpenFile(mainForm, prompts, system);
-    };
-    mainForm.onFilesDropped = [&mainForm, &system](const std::vector<std::wstring>& files) {
-        editing::openDroppedFiles(mainForm, system, files);
     };
 }
 

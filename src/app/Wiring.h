@@ -3,6 +3,9 @@
 namespace platform {
 struct Services;
 }
+namespace preview {
+class FontFilePreview;
+}
 namespace ui {
 class AboutForm;
 class ForGlyphmere;
@@ -12,7 +15,8 @@ class ReadForm;
 
 namespace app {
 
-void wirePreview(ui::MainForm& mainForm, platform::Services& services);
+void wirePreview(ui::MainForm& mainForm, platform::Services& services,
+                 const preview::FontFilePreview& fontFiles);
 void wireEditing(ui::MainForm& mainForm, platform::Services& services);
 void wireReport(ui::MainForm& mainForm, platform::Services& services);
 

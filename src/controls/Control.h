@@ -48,6 +48,8 @@ public:
     virtual void rescale(const RECT& place);
     // A WM_COMMAND notification from the control.
     virtual void notify(WORD /*code*/) {}
+    // The left mouse button went up over the control, as the program's loop saw it.
+    virtual void buttonReleased() {}
 
 protected:
     // Whether a layout is one of a kind this class shows.

@@ -10,9 +10,11 @@
 #include "controls/ToolTips.h"
 #include "platform/Handles.h"
 
+#include <cstdint>
 #include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace controls {
@@ -60,6 +62,9 @@ public:
 
     // Whether a window is one of the program's forms (the message loop asks).
     static bool isForm(HWND window);
+    // A message the program's loop has dispatched: a control hears here of the mouse button
+    // released over it, at no cost to its other messages.
+    static void dispatched(const MSG& message);
 
     Event onLoad;
     Event onUnload;
@@ -67,6 +72,9 @@ public:
     Event onEscape;       // the Esc key, wherever the focus is in the window
     // Files dropped on a window that accepts them, in the order the shell gives them.
     std::function<void(const std::vector<std::wstring>&)> onFilesDropped;
+    // Data of a kind that another program sent (WM_COPYDATA); answers whether it was taken.
+    // The bytes are the sender's: the handler checks them before any use.
+    std::function<bool(std::uintptr_t kind, std::string_view bytes)> onDataReceived;
 
 private:
     // The members register when they are made and leave when they go, before the form.
@@ -101,6 +109,7 @@ private:
     bool onActivate(WPARAM wParam);
     bool onSetFocus(HWND previous);
     void onDropFiles(WPARAM drop);
+    bool onCopyData(const COPYDATASTRUCT* data);
     void onDpiChanged(int dpi, const RECT* suggested);
     bool focusWhereTheUserWas(); // whether a control took the focus
 

@@ -26,6 +26,17 @@ bool canTakeFocus(HWND window, HWND control) {
 
 } // namespace
 
+void Form::dispatched(const MSG& message) {
+    if (message.message != WM_LBUTTONUP || !message.hwnd)
+        return;
+    HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    if (!isForm(root))
+        return;
+    if (const Form* form = platform::boundObject<Form>(root))
+        if (Control* c = form->controlOf(message.hwnd))
+            c->buttonReleased();
+}
+
 LRESULT Form::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_NCCREATE:
@@ -67,6 +78,8 @@ LRESULT Form::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DROPFILES:
         onDropFiles(wParam);
         return 0;
+    case WM_COPYDATA:
+        return onCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     case WM_DPICHANGED:
         onDpiChanged(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
         return 0;
@@ -147,6 +160,17 @@ void Form::onDropFiles(WPARAM drop) {
     // A window that waits for a dialog or a message box takes no drop, as it takes no click.
     if (!files.empty() && onFilesDropped && IsWindowEnabled(hwnd_))
         raise([&] { onFilesDropped(files); });
+}
+
+bool Form::onCopyData(const COPYDATASTRUCT* data) {
+    if (!data || !onDataReceived || (data->cbData && !data->lpData))
+        return false;
+    bool taken = false;
+    raise([&] {
+        taken = onDataReceived(data->dwData,
+                               std::string_view(static_cast<const char*>(data->lpData), data->cbData));
+    });
+    return taken;
 }
 
 void Form::onDpiChanged(int dpi, const RECT* suggested) {

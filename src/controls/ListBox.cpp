@@ -69,6 +69,12 @@ int ListBox::findPrefix(const std::wstring& text) const {
     return found == LB_ERR ? -1 : static_cast<int>(found);
 }
 
+int ListBox::findEntry(const std::wstring& text) const {
+    const LRESULT found = SendMessageW(hwnd(), LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(text.c_str()));
+    return found == LB_ERR ? -1 : static_cast<int>(found);
+}
+
 void ListBox::addItem(const std::wstring& entry) {
     SendMessageW(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
 }

@@ -16,6 +16,8 @@ public:
     // The first entry that begins with the text, ignoring case, by the list's own search;
     // -1 when it finds none. Selects nothing.
     int findPrefix(const std::wstring& text) const;
+    // The first entry equal to the text, ignoring case; -1 when none is. Selects nothing.
+    int findEntry(const std::wstring& text) const;
     void addItem(const std::wstring& entry);
     void refresh();
     void notify(WORD code) override;

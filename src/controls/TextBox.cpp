@@ -19,17 +19,20 @@ void TextBox::create(HWND parent, int id, const RECT& place) {
     if (!window)
         return;
     seen_ = std::wstring(layout().caption);
-    if (flags & MultiLine)
+    // Only a multi-line box needs a subclass, for Esc and Tab: each message to a subclassed
+    // control costs more (under Wine a round trip to the server), and the find box has one
+    // for every key typed. Clicks reach a box through the program's loop (buttonReleased).
+    if (flags & MultiLine) {
         SendMessageW(window, EM_SETLIMITTEXT, 0, 0); // no 30,000-character ceiling
-    subclass_ = platform::Subclass::install<&TextBox::handle>(window, *this);
+        subclass_ = platform::Subclass::install<&TextBox::handle>(window, *this);
+    }
+}
+
+void TextBox::buttonReleased() {
+    raise(onClick);
 }
 
 LRESULT TextBox::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_LBUTTONUP) {
-        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-        raise(onClick);
-        return result;
-    }
     if ((message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE)
         return 0; // a multi-line edit would ask its window to close: Esc must not quit
     if (message == WM_GETDLGCODE) {

@@ -22,6 +22,7 @@ public:
     void setSelText(const std::wstring& text); // replaces the selection, undoably
     void undo();                               // the box's own single-level undo
     void notify(WORD code) override;
+    void buttonReleased() override;
 
     Event onChange;
     Event onGotFocus;

@@ -1,5 +1,9 @@
 #pragma once
+#include <windows.h>
+
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -17,6 +21,11 @@ public:
     virtual std::wstring fontsFolder() = 0;
     // True when another instance of the program is already running.
     virtual bool previousInstance() = 0;
+    // Makes the running instance's main window known to a later start of the program.
+    virtual void publishMainWindow(HWND window) = 0;
+    // Hands data of a kind to the main window of the instance already running, waiting a
+    // while for it to be published; whether that window took it.
+    virtual bool sendToRunningInstance(std::uintptr_t kind, std::string_view bytes) = 0;
     // The bytes this process can still take: what the system can still commit, and no more
     // than its own free address space.
     virtual unsigned long long memoryAvailable() = 0;

@@ -50,6 +50,8 @@ public:
     std::wstring systemFolder() override;
     std::wstring fontsFolder() override;
     bool previousInstance() override;
+    void publishMainWindow(HWND window) override;
+    bool sendToRunningInstance(std::uintptr_t kind, std::string_view bytes) override;
     unsigned long long memoryAvailable() override;
     void endProcess(unsigned exitCode) override;
 
@@ -57,6 +59,7 @@ private:
     static std::wstring programPath();
     std::wstring instanceName_;
     KernelHandle instanceMutex_;
+    KernelHandle mainWindowNote_; // names the main window to later starts
     bool anotherRunning_ = false;
 };
 

@@ -6,6 +6,8 @@
 #include <lmcons.h>
 
 #include <algorithm>
+#include <cstring>
+#include <cwchar>
 
 namespace platform {
 
@@ -57,6 +59,69 @@ bool Win32System::previousInstance() {
         anotherRunning_ = instanceMutex_ && GetLastError() == ERROR_ALREADY_EXISTS;
     }
     return anotherRunning_;
+}
+
+namespace {
+
+// The main window's handle, as a 64-bit number, in a small named block beside the gate.
+constexpr DWORD noteSize = sizeof(std::uint64_t);
+std::wstring noteName(const std::wstring& gate) {
+    return gate + L".MainWindow";
+}
+
+// The main window that a running instance published, if it is one of ours in another process.
+HWND publishedWindow(const std::wstring& gate) {
+    const KernelHandle note(OpenFileMappingW(FILE_MAP_READ, FALSE, noteName(gate).c_str()));
+    if (!note)
+        return nullptr;
+    const void* view = MapViewOfFile(note.get(), FILE_MAP_READ, 0, 0, noteSize);
+    if (!view)
+        return nullptr;
+    std::uint64_t value = 0;
+    std::memcpy(&value, view, sizeof value);
+    UnmapViewOfFile(view);
+    const auto window = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(value));
+    wchar_t windowClass[32] = {};
+    DWORD process = 0;
+    if (!window || !IsWindow(window) || !GetClassNameW(window, windowClass, 32) ||
+        std::wcscmp(windowClass, L"GlyphmereForm") != 0 ||
+        !GetWindowThreadProcessId(window, &process) || process == GetCurrentProcessId())
+        return nullptr;
+    return window;
+}
+
+} // namespace
+
+void Win32System::publishMainWindow(HWND window) {
+    mainWindowNote_.reset(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                             noteSize, noteName(instanceName_).c_str()));
+    if (!mainWindowNote_ || GetLastError() == ERROR_ALREADY_EXISTS) {
+        mainWindowNote_.reset(); // not ours to write
+        return;
+    }
+    void* view = MapViewOfFile(mainWindowNote_.get(), FILE_MAP_WRITE, 0, 0, noteSize);
+    if (!view)
+        return;
+    const auto value = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(window));
+    std::memcpy(view, &value, sizeof value);
+    UnmapViewOfFile(view);
+}
+
+bool Win32System::sendToRunningInstance(std::uintptr_t kind, std::string_view bytes) {
+    // The running one publishes its window once its fonts are read: wait a while for that.
+    HWND window = nullptr;
+    for (int attempt = 0; attempt < 100 && !(window = publishedWindow(instanceName_)); ++attempt)
+        Sleep(100);
+    if (!window || bytes.size() > MAXDWORD)
+        return false;
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    AllowSetForegroundWindow(process); // it comes to the front itself
+    COPYDATASTRUCT data{kind, static_cast<DWORD>(bytes.size()), const_cast<char*>(bytes.data())};
+    DWORD_PTR answer = 0;
+    return SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
+                               SMTO_ABORTIFHUNG, 10000, &answer) &&
+           answer;
 }
 
 unsigned long long Win32System::memoryAvailable() {

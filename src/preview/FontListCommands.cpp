@@ -2,6 +2,7 @@
 
 #include "platform/Clipboard.h"
 #include "platform/Prompts.h"
+#include "preview/FontFilePreview.h"
 #include "ui/MainForm.h"
 #include "ui/Messages.h"
 
@@ -13,9 +14,11 @@ using ui::message::title;
 using ui::message::warning;
 } // namespace
 
-void countFonts(ui::MainForm& mainForm, platform::Prompts& prompts) {
+void countFonts(ui::MainForm& mainForm, platform::Prompts& prompts,
+                const FontFilePreview& fontFiles) {
+    const int installed = mainForm.FontList.listCount() - fontFiles.families();
     prompts.messageBox(mainForm.hwnd(),
-                       L"You have " + std::to_wstring(mainForm.FontList.listCount()) +
+                       L"You have " + std::to_wstring(installed) +
                            L" installed fonts in your Windows 'Fonts' folder",
                        information, title);
 }

@@ -9,7 +9,11 @@ class MainForm;
 
 namespace preview {
 
-void countFonts(ui::MainForm& mainForm, platform::Prompts& prompts);
+class FontFilePreview;
+
+// The installed fonts: the list's entries but those of font files previewed.
+void countFonts(ui::MainForm& mainForm, platform::Prompts& prompts,
+                const FontFilePreview& fontFiles);
 void refreshList(ui::MainForm& mainForm);
 void copyFontName(ui::MainForm& mainForm, platform::Prompts& prompts);
 

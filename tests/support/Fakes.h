@@ -4,6 +4,8 @@
 
 #include <functional>
 #include <optional>
+#include <string_view>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -124,6 +126,11 @@ public:
     std::wstring systemFolder() override { return systemFiles; }
     std::wstring fontsFolder() override { return fonts; }
     bool previousInstance() override { return anotherRunning; }
+    void publishMainWindow(HWND window) override { published = window; }
+    bool sendToRunningInstance(std::uintptr_t kind, std::string_view bytes) override {
+        handedOver.push_back({kind, std::string(bytes)});
+        return true;
+    }
     unsigned long long memoryAvailable() override { return memory; }
     void endProcess(unsigned exitCode) override {
         ++ends;
@@ -138,6 +145,8 @@ public:
     std::wstring systemFiles = L"D:\\System";
     std::wstring fonts = L"D:\\System\\Fonts";
     bool anotherRunning = false;
+    HWND published = nullptr;
+    std::vector<std::pair<std::uintptr_t, std::string>> handedOver;
     unsigned long long memory = 1ull << 32;
     int ends = 0;
     unsigned lastExitCode = 0xFFFFFFFFu;

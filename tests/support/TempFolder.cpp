@@ -1,6 +1,7 @@
 #include "support/TempFolder.h"
 
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 
@@ -99,4 +100,13 @@ std::string readBytes(const std::wstring& path) {
 platform::KernelHandle lockFile(const std::wstring& path, DWORD access) {
     return platform::KernelHandle(CreateFileW(path.c_str(), access, 0, nullptr, OPEN_EXISTING,
                                               FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+std::wstring testFont(const std::wstring& name) {
+    const char* folder = GLYPHMERE_TEST_FONTS;
+    std::wstring path(folder, folder + std::strlen(folder));
+    for (wchar_t& c : path)
+        if (c == L'/')
+            c = L'\\';
+    return path + name;
 }

@@ -23,6 +23,9 @@ private:
     std::wstring path_;
 };
 
+// A font that tools/make_test_fonts.py made, by its file name in tests/fonts.
+std::wstring testFont(const std::wstring& name);
+
 void writeBytes(const std::wstring& path, const std::string& bytes);
 std::string readBytes(const std::wstring& path);
 // The file opened with this access and shared with nobody, as another program holding it

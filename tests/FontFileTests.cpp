@@ -1,0 +1,116 @@
+// Font files previewed before they are installed: dropped on the main window or named when
+// the program starts, they show in the list and the sample for this program alone.
+#include "app/HandOver.h"
+#include "platform/PrivateFonts.h"
+#include "support/Drop.h"
+#include "support/MainWindowTest.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+namespace {
+
+const std::wstring family = L"Glyphmere Preview Test"; // the test font's, as its name table says
+
+class FontFiles : public MainWindowTest {
+protected:
+    void drop(const std::vector<std::wstring>& files) {
+        ASSERT_TRUE(postDrop(mainForm().hwnd(), files));
+        loop().yield();
+    }
+    std::wstring countMessage() {
+        key(VK_F4, 0);
+        return world.prompts.messageBoxes.empty() ? L"" : world.prompts.messageBoxes.back().text;
+    }
+    TempFolder folder;
+};
+
+TEST_F(FontFiles, ADroppedFontShowsInTheListAndTheSampleForThisProgramAlone) {
+    const std::wstring installed = countMessage();
+    mainForm().Sizelist.setText(L"12");
+    checkBox(mainForm().Bold);
+    writeBytes(folder.file(L"notes.txt"), "text beside the font");
+    ASSERT_FALSE(platform::PrivateFonts::familyListed(family));
+
+    drop({testFont(L"GlyphmerePreviewTest.ttf"), folder.file(L"notes.txt")});
+    EXPECT_EQ(mainForm().FontList.text(), family) << "selected in its sorted place";
+    EXPECT_EQ(mainForm().FontList.list(indexOf(family) - 1), L"Courier New");
+    EXPECT_EQ(mainForm().BigText.fontName(), family);
+    EXPECT_EQ(mainForm().BigText.fontSize(), 12.0f) << "the size kept";
+    EXPECT_TRUE(mainForm().BigText.fontBold()) << "a checked effect kept";
+    EXPECT_EQ(mainForm().BigText.text(), L"text beside the font") << "the text file opened";
+    EXPECT_TRUE(platform::PrivateFonts::familyListed(family));
+    EXPECT_EQ(countMessage(), installed) << "installed fonts only";
+
+    // Dropped again, it is selected again and not listed twice.
+    mainForm().FontList.setText(L"Tahoma");
+    drop({testFont(L"GlyphmerePreviewTest.ttf")});
+    EXPECT_EQ(mainForm().FontList.text(), family);
+    EXPECT_EQ(mainForm().FontList.listCount(), static_cast<int>(world.fonts.names.size()) + 1);
+
+    mainForm().unload();
+    EXPECT_FALSE(platform::PrivateFonts::familyListed(family)) << "gone with the main window";
+}
+
+TEST_F(FontFiles, AFileThatCannotBeShownIsNamedAndTheRestOfTheDropGoesOn) {
+    const std::string font = readBytes(testFont(L"GlyphmerePreviewTest.ttf"));
+    writeBytes(folder.file(L"cut.ttf"), font.substr(0, font.size() / 3));
+    writeBytes(folder.file(L"text.otf"), "no font at all");
+    writeBytes(folder.file(L"again.ttf"), font); // the family of a font in the list
+    const std::wstring rows[] = {folder.file(L"cut.ttf"), folder.file(L"text.otf"),
+                                 folder.file(L"missing.fon"), folder.file(L"again.ttf")};
+    drop({testFont(L"GlyphmerePreviewTest.ttf")});
+    const int entries = mainForm().FontList.listCount();
+    mainForm().FontList.setText(L"Tahoma");
+    mainForm().BigText.setText(L"the user's sample");
+    for (const std::wstring& path : rows) {
+        world.prompts.messageBoxes.clear();
+        drop({path});
+        ASSERT_EQ(world.prompts.messageBoxes.size(), 1u) << path;
+        EXPECT_NE(world.prompts.messageBoxes[0].text.find(path), std::wstring::npos) << path;
+        EXPECT_EQ(world.prompts.messageBoxes[0].style, static_cast<UINT>(MB_OK | MB_ICONWARNING));
+        EXPECT_EQ(mainForm().FontList.listCount(), entries) << path;
+        EXPECT_EQ(mainForm().FontList.text(), L"Tahoma") << path;
+        EXPECT_EQ(mainForm().BigText.text(), L"the user's sample") << path;
+    }
+}
+
+// Named when the program starts, as "Open with" does: previewed once the fonts are read.
+TEST(FontFilesAtStart, AFontNamedOnTheCommandLineIsPreviewedOnceTheFontsAreRead) {
+    fakes::World world;
+    world.fonts.names = {L"Arial", L"Tahoma"};
+    app::App app(world.services);
+    app.openAfterStart({testFont(L"GlyphmerePreviewTest.ttf")});
+    ASSERT_TRUE(app.start());
+    ASSERT_TRUE(drive::pumpUntil(app.loop, [&] { return !app.readForm.ReadingTimer.enabled(); }));
+    EXPECT_EQ(app.mainForm.FontList.text(), family);
+    EXPECT_EQ(app.mainForm.BigText.fontName(), family);
+    EXPECT_EQ(world.system.published, app.mainForm.hwnd()) << "for a later start to find";
+
+    // What a later start hands over arrives as WM_COPYDATA: taken only when well made.
+    const std::string good = app::handOver::encode({testFont(L"GlyphmerePreviewTest.ttf")});
+    for (const auto& [kind, bytes, taken] :
+         {std::tuple{app::handOver::kind, good, true},
+          std::tuple{app::handOver::kind, good.substr(0, good.size() - 2), false},
+          std::tuple{app::handOver::kind + 1, good, false}}) {
+        COPYDATASTRUCT data{kind, static_cast<DWORD>(bytes.size()),
+                            const_cast<char*>(bytes.data())};
+        EXPECT_EQ(
+            SendMessageW(app.mainForm.hwnd(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)) != 0,
+            taken);
+    }
+    app.mainForm.unload();
+
+    // A second start hands its files to the one that runs, and ends.
+    fakes::World second;
+    second.system.anotherRunning = true;
+    app::App secondApp(second.services);
+    secondApp.openAfterStart({testFont(L"GlyphmerePreviewTest.ttf")});
+    EXPECT_FALSE(secondApp.start());
+    ASSERT_EQ(second.system.handedOver.size(), 1u);
+    EXPECT_EQ(second.system.handedOver[0], std::pair(app::handOver::kind, good));
+}
+
+} // namespace
