@@ -1,12 +1,12 @@
 #include "controls/CheckBox.h"
 
+#include "controls/Input.h"
 #include "platform/WindowText.h"
 
 namespace controls {
 
 void CheckBox::create(HWND parent, int id, const RECT& place) {
-    HWND window = createWindow(parent, id, place, L"BUTTON", BS_AUTOCHECKBOX);
-    lateClicks_ = platform::Subclass::install<&CheckBox::dropClickWithoutInput>(window, *this);
+    createWindow(parent, id, place, L"BUTTON", BS_AUTOCHECKBOX);
 }
 
 int CheckBox::value() const {
@@ -38,11 +38,21 @@ std::wstring CheckBox::caption() const {
 void CheckBox::notify(WORD code) {
     if (code != BN_CLICKED)
         return;
-    // Once the user has clicked a grayed box away, clicks toggle between two states again.
     const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
-    if ((style & BS_TYPEMASK) == BS_AUTO3STATE && value() != 2)
+    const bool threeStates = (style & BS_TYPEMASK) == BS_AUTO3STATE;
+    if (!takesInput(hwnd())) {
+        // A click later than the user's (a screen reader's or another program's BM_CLICK
+        // while the window waits) has turned the box: it turns back, and nothing runs.
+        static constexpr WPARAM before[] = {BST_CHECKED, BST_UNCHECKED, BST_CHECKED};
+        static constexpr WPARAM beforeOfThree[] = {BST_INDETERMINATE, BST_UNCHECKED, BST_CHECKED};
+        const int now = value();
+        SendMessageW(hwnd(), BM_SETCHECK, threeStates ? beforeOfThree[now] : before[now], 0);
+        return;
+    }
+    // Once the user has clicked a grayed box away, clicks toggle between two states again.
+    if (threeStates && value() != 2)
         SetWindowLongPtrW(hwnd(), GWL_STYLE, (style & ~BS_TYPEMASK) | BS_AUTOCHECKBOX);
-    click(); // none while its window waits, whoever sent it
+    raise(onClick);
 }
 
 } // namespace controls

@@ -1,7 +1,6 @@
 #pragma once
 // A check box whose value set from code raises its click handling, as the user's click does.
 #include "controls/Control.h"
-#include "platform/WindowProcedure.h"
 
 namespace controls {
 
@@ -16,9 +15,6 @@ public:
 protected:
     bool shows(const ControlLayout& layout) const override { return layout.kind == Kind::CheckBox; }
     void create(HWND parent, int id, const RECT& place) override;
-
-private:
-    platform::Subclass lateClicks_;
 };
 
 } // namespace controls

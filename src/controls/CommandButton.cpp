@@ -3,8 +3,7 @@
 namespace controls {
 
 void CommandButton::create(HWND parent, int id, const RECT& place) {
-    HWND window = createWindow(parent, id, place, L"BUTTON", BS_PUSHBUTTON);
-    lateClicks_ = platform::Subclass::install<&CommandButton::dropClickWithoutInput>(window, *this);
+    createWindow(parent, id, place, L"BUTTON", BS_PUSHBUTTON);
 }
 
 void CommandButton::notify(WORD code) {

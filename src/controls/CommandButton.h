@@ -1,7 +1,6 @@
 #pragma once
 // A push button.
 #include "controls/Control.h"
-#include "platform/WindowProcedure.h"
 
 namespace controls {
 
@@ -13,9 +12,6 @@ public:
 protected:
     bool shows(const ControlLayout& layout) const override { return layout.kind == Kind::Button; }
     void create(HWND parent, int id, const RECT& place) override;
-
-private:
-    platform::Subclass lateClicks_;
 };
 
 } // namespace controls

@@ -3,8 +3,6 @@
 #include "controls/Form.h"
 #include "controls/Input.h"
 
-#include <commctrl.h>
-
 namespace controls {
 
 Control::Control(Form& form, std::wstring_view name) : form_(form), name_(name) {
@@ -70,12 +68,6 @@ HWND Control::createWindow(HWND parent, int id, const RECT& place, const wchar_t
 void Control::click() {
     if (takesInput(hwnd_))
         raise(onClick);
-}
-
-LRESULT Control::dropClickWithoutInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == BM_CLICK && !takesInput(window))
-        return 0;
-    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 void Control::moveTo(const RECT& place) {

@@ -66,9 +66,6 @@ protected:
     // than the user's own: a screen reader's or another program's BM_CLICK, queued behind a
     // command that opened a dialog, or posted while another window has this one wait.
     void click();
-    // For the system's own buttons, which click themselves on BM_CLICK: drops the ones that
-    // find the control taking no input.
-    LRESULT dropClickWithoutInput(HWND, UINT, WPARAM, LPARAM);
 
     void setForeColorValue(COLORREF color) { foreColor_ = color; }
 

@@ -167,8 +167,8 @@ bool Form::onCopyData(const COPYDATASTRUCT* data) {
         return false;
     bool taken = false;
     raise([&] {
-        taken = onDataReceived(data->dwData,
-                               std::string_view(static_cast<const char*>(data->lpData), data->cbData));
+        taken = onDataReceived(
+            data->dwData, std::string_view(static_cast<const char*>(data->lpData), data->cbData));
     });
     return taken;
 }
