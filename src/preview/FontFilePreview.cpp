@@ -13,6 +13,10 @@ namespace preview {
 
 namespace {
 
+// Said of a file that holds no font the system takes, or is damaged.
+constexpr const wchar_t* notAFont =
+    L"This is not a font file that Glyphmere can show, or it is damaged:";
+
 // Larger than any font file in use, small enough to read whole at once.
 constexpr unsigned long long largestFontFile = 64ull << 20;
 
@@ -56,7 +60,7 @@ std::vector<std::wstring> FontFilePreview::previewOne(ui::MainForm& mainForm,
     }
     const std::vector<FontFace> faces = readFontFaces(*bytes, platform::fromAnsiCodePage);
     if (faces.empty()) {
-        tell(mainForm, L"This is not a font file that Glyphmere can show, or it is damaged:", path);
+        tell(mainForm, notAFont, path);
         return {};
     }
     // A family of a name the list or the system has already is not shown under that name,
@@ -73,7 +77,7 @@ std::vector<std::wstring> FontFilePreview::previewOne(ui::MainForm& mainForm,
             }
 
     if (!fonts_.add(path)) {
-        tell(mainForm, L"This is not a font file that Glyphmere can show, or it is damaged:", path);
+        tell(mainForm, notAFont, path);
         return {};
     }
     // Each face under the first of its names that the system now lists for it.
@@ -87,7 +91,7 @@ std::vector<std::wstring> FontFilePreview::previewOne(ui::MainForm& mainForm,
             }
     if (shown.empty()) {
         fonts_.remove(path);
-        tell(mainForm, L"This is not a font file that Glyphmere can show, or it is damaged:", path);
+        tell(mainForm, notAFont, path);
         return {};
     }
     for (const std::wstring& family : shown)
