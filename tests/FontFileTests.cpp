@@ -5,6 +5,7 @@
 #include "support/Drop.h"
 #include "support/MainWindowTest.h"
 #include "support/TempFolder.h"
+#include "windows/AboutForm.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,10 @@
 namespace {
 
 const std::wstring family = L"Glyphmere Preview Test"; // the test font's, as its name table says
+const std::wstring largeFamily = L"Glyphmere Preview Large";
+// Listed by its first 31 units, as the system keeps a face name.
+const std::wstring longFamily =
+    std::wstring(L"Glyphmere Preview With A Rather Long Family Name").substr(0, LF_FACESIZE - 1);
 
 class FontFiles : public MainWindowTest {
 protected:
@@ -34,8 +39,10 @@ TEST_F(FontFiles, ADroppedFontShowsInTheListAndTheSampleForThisProgramAlone) {
     writeBytes(folder.file(L"notes.txt"), "text beside the font");
     ASSERT_FALSE(platform::PrivateFonts::familyListed(family));
 
-    drop({testFont(L"GlyphmerePreviewTest.ttf"), folder.file(L"notes.txt")});
-    EXPECT_EQ(mainForm().FontList.text(), family) << "selected in its sorted place";
+    drop({testFont(L"GlyphmerePreviewTest.ttf"), testFont(L"GlyphmereLongName.ttf"),
+          folder.file(L"notes.txt")});
+    EXPECT_EQ(mainForm().FontList.text(), family) << "the first file's, in its sorted place";
+    EXPECT_GE(indexOf(longFamily), 0) << "a long name as the system lists it";
     EXPECT_EQ(mainForm().FontList.list(indexOf(family) - 1), L"Courier New");
     EXPECT_EQ(mainForm().BigText.fontName(), family);
     EXPECT_EQ(mainForm().BigText.fontSize(), 12.0f) << "the size kept";
@@ -44,11 +51,27 @@ TEST_F(FontFiles, ADroppedFontShowsInTheListAndTheSampleForThisProgramAlone) {
     EXPECT_TRUE(platform::PrivateFonts::familyListed(family));
     EXPECT_EQ(countMessage(), installed) << "installed fonts only";
 
-    // Dropped again, it is selected again and not listed twice.
-    mainForm().FontList.setText(L"Tahoma");
-    drop({testFont(L"GlyphmerePreviewTest.ttf")});
+    world.prompts.messageBoxes.clear();
+    // Dropped again, or another style of the family, it is selected again and listed once.
+    for (const wchar_t* again : {L"GlyphmerePreviewTest.ttf", L"GlyphmerePreviewTest-Bold.ttf"}) {
+        mainForm().FontList.setText(L"Tahoma");
+        drop({testFont(again)});
+        EXPECT_EQ(mainForm().FontList.text(), family) << again;
+        EXPECT_EQ(mainForm().FontList.listCount(), static_cast<int>(world.fonts.names.size()) + 2)
+            << again;
+        EXPECT_TRUE(world.prompts.messageBoxes.empty()) << again;
+    }
+    // A file changed and dropped again shows as it is now: a font of real size first, then
+    // the bytes of the family shown already.
+    writeBytes(folder.file(L"Changing.TTF"), readBytes(testFont(L"GlyphmerePreviewLarge.ttf")));
+    drop({folder.file(L"Changing.TTF")});
+    EXPECT_EQ(mainForm().FontList.text(), largeFamily);
+    writeBytes(folder.file(L"Changing.TTF"), readBytes(testFont(L"GlyphmerePreviewTest.ttf")));
+    drop({folder.file(L"Changing.TTF")});
     EXPECT_EQ(mainForm().FontList.text(), family);
-    EXPECT_EQ(mainForm().FontList.listCount(), static_cast<int>(world.fonts.names.size()) + 1);
+    EXPECT_LT(indexOf(largeFamily), 0) << "the old font's family gone";
+    EXPECT_FALSE(platform::PrivateFonts::familyListed(largeFamily));
+    EXPECT_TRUE(world.prompts.messageBoxes.empty());
 
     mainForm().unload();
     EXPECT_FALSE(platform::PrivateFonts::familyListed(family)) << "gone with the main window";
@@ -58,9 +81,23 @@ TEST_F(FontFiles, AFileThatCannotBeShownIsNamedAndTheRestOfTheDropGoesOn) {
     const std::string font = readBytes(testFont(L"GlyphmerePreviewTest.ttf"));
     writeBytes(folder.file(L"cut.ttf"), font.substr(0, font.size() / 3));
     writeBytes(folder.file(L"text.otf"), "no font at all");
-    writeBytes(folder.file(L"again.ttf"), font); // the family of a font in the list
-    const std::wstring rows[] = {folder.file(L"cut.ttf"), folder.file(L"text.otf"),
-                                 folder.file(L"missing.fon"), folder.file(L"again.ttf")};
+    // Under a family that the system has and the list has not.
+    writeBytes(folder.file(L"installed.ttf"),
+               fontRenamed(L"GlyphmerePreviewTest.ttf", "Glyphmere Preview Test", "Marlett"));
+    // A pipe whose server would see a reader connect.
+    const std::wstring pipeName =
+        L"\\\\.\\pipe\\glyphmere-test-" + std::to_wstring(GetCurrentProcessId()) + L".ttf";
+    const platform::KernelHandle pipe(CreateNamedPipeW(pipeName.c_str(), PIPE_ACCESS_OUTBOUND,
+                                                       PIPE_TYPE_BYTE | PIPE_NOWAIT, 1, 4096, 4096,
+                                                       0, nullptr));
+    ASSERT_TRUE(pipe);
+    const std::wstring rows[] = {folder.file(L"cut.ttf"),
+                                 folder.file(L"text.otf"),
+                                 folder.file(L"missing.fon"),
+                                 folder.file(L"installed.ttf"),
+                                 testFont(L"GlyphmereHidesTahoma.ttc"),
+                                 pipeName,
+                                 folder.file(L"installed.ttf:stream.ttf")};
     drop({testFont(L"GlyphmerePreviewTest.ttf")});
     const int entries = mainForm().FontList.listCount();
     mainForm().FontList.setText(L"Tahoma");
@@ -75,6 +112,15 @@ TEST_F(FontFiles, AFileThatCannotBeShownIsNamedAndTheRestOfTheDropGoesOn) {
         EXPECT_EQ(mainForm().FontList.text(), L"Tahoma") << path;
         EXPECT_EQ(mainForm().BigText.text(), L"the user's sample") << path;
     }
+    EXPECT_FALSE(ConnectNamedPipe(pipe.get(), nullptr));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PIPE_LISTENING)) << "no reader came";
+
+    // Refused together, they are named in one message.
+    world.prompts.messageBoxes.clear();
+    drop(std::vector<std::wstring>(std::begin(rows), std::end(rows)));
+    ASSERT_EQ(world.prompts.messageBoxes.size(), 1u);
+    for (const std::wstring& path : rows)
+        EXPECT_NE(world.prompts.messageBoxes[0].text.find(path), std::wstring::npos) << path;
 }
 
 // Named when the program starts, as "Open with" does: previewed once the fonts are read.
@@ -101,6 +147,18 @@ TEST(FontFilesAtStart, AFontNamedOnTheCommandLineIsPreviewedOnceTheFontsAreRead)
             SendMessageW(app.mainForm.hwnd(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)) != 0,
             taken);
     }
+    // Handed over while the about window has the main window wait, the files are kept, the
+    // sender answered at once, and they are shown once that window closes.
+    windows::openAboutForm(app.aboutForm, app.mainForm);
+    const std::string later = app::handOver::encode({testFont(L"GlyphmereLongName.ttf")});
+    COPYDATASTRUCT data{app::handOver::kind, static_cast<DWORD>(later.size()),
+                        const_cast<char*>(later.data())};
+    EXPECT_TRUE(SendMessageW(app.mainForm.hwnd(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)));
+    app.loop.yield();
+    EXPECT_EQ(app.mainForm.FontList.findEntry(longFamily), -1) << "opened while it waits";
+    windows::closeAboutForm(app.aboutForm, app.mainForm);
+    EXPECT_TRUE(drive::pumpUntil(app.loop,
+                                 [&] { return app.mainForm.FontList.findEntry(longFamily) >= 0; }));
     app.mainForm.unload();
 
     // A second start hands its files to the one that runs, and ends.

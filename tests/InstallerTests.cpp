@@ -14,6 +14,7 @@
 #include <shlobj.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -71,11 +72,12 @@ std::wstring productInfo(const std::wstring& code, const wchar_t* property) {
     return value;
 }
 
-// A text value of the machine's registry (the key's own without a name), or "" without one.
-std::wstring machineValue(const std::wstring& key, const wchar_t* name = nullptr) {
+// A text value of the machine's registry (the key's own without a name), or "" without one;
+// in the given registry view.
+std::wstring machineValue(const std::wstring& key, const wchar_t* name = nullptr,
+                          REGSAM view = KEY_WOW64_64KEY) {
     HKEY entry = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &entry) !=
-        ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ | view, &entry) != ERROR_SUCCESS)
         return L"";
     wchar_t value[MAX_PATH] = {};
     DWORD size = sizeof value - sizeof(wchar_t);
@@ -91,22 +93,45 @@ std::wstring uninstallEntry(const std::wstring& code, const wchar_t* name) {
     return machineValue(L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + code, name);
 }
 
+// One architecture's installer: its package, its folder, its "Open with" ProgID and the
+// registry view its components write in.
+struct Build {
+    std::wstring msi, folder, progId;
+    REGSAM view;
+};
+constexpr bool is64Bit = sizeof(void*) == 8;
+const Build ours{msiPath(), installFolder(), GLYPHMERE_PROGID,
+                 is64Bit ? KEY_WOW64_64KEY : KEY_WOW64_32KEY};
+// The other architecture's Program Files: the 32-bit one from a 64-bit test, the 64-bit one
+// (which a 32-bit program is not told of as a folder) from a 32-bit test.
+const Build sibling{
+    ownFolder() + GLYPHMERE_SIBLING_MSI,
+    (is64Bit ? knownFolder(CSIDL_PROGRAM_FILESX86)
+             : machineValue(L"Software\\Microsoft\\Windows\\CurrentVersion", L"ProgramW6432Dir")) +
+        L"\\Glyphmere",
+    GLYPHMERE_SIBLING_PROGID, is64Bit ? KEY_WOW64_32KEY : KEY_WOW64_64KEY};
+
 // Glyphmere under "Open with" for font files while installed, never their default program.
-void expectOpenWith(bool installed) {
-    const std::wstring application = L"Software\\Classes\\Applications\\glyphmere.exe";
-    EXPECT_EQ(machineValue(application + L"\\shell\\open\\command"),
-              installed ? L"\"" + installFolder() + L"\\glyphmere.exe\" \"%1\"" : L"");
+void expectOpenWith(const Build& build, bool installed) {
+    const std::wstring progId = L"Software\\Classes\\" + build.progId;
+    EXPECT_EQ(machineValue(progId + L"\\shell\\open\\command", nullptr, build.view),
+              installed ? L"\"" + build.folder + L"\\glyphmere.exe\" \"%1\"" : L"")
+        << build.progId;
     for (const std::wstring type : {L".ttf", L".otc"}) {
         HKEY key = nullptr;
-        const bool listed = RegOpenKeyExW(HKEY_LOCAL_MACHINE,
-                                          (L"Software\\Classes\\" + type + L"\\OpenWithList\\glyphmere.exe")
-                                              .c_str(),
-                                          0, KEY_READ | KEY_WOW64_64KEY, &key) == ERROR_SUCCESS;
-        if (listed)
+        bool listed = false;
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE,
+                          (L"Software\\Classes\\" + type + L"\\OpenWithProgids").c_str(), 0,
+                          KEY_READ | build.view, &key) == ERROR_SUCCESS) {
+            listed = RegQueryValueExW(key, build.progId.c_str(), nullptr, nullptr, nullptr,
+                                      nullptr) == ERROR_SUCCESS;
             RegCloseKey(key);
-        EXPECT_EQ(listed, installed) << type;
-        EXPECT_EQ(machineValue(L"Software\\Classes\\" + type).find(L"lyphmere"), std::wstring::npos)
-            << type << " opens with another program by default";
+        }
+        EXPECT_EQ(listed, installed) << build.progId << " " << testing::PrintToString(type);
+        EXPECT_EQ(
+            machineValue(L"Software\\Classes\\" + type, nullptr, build.view).find(L"lyphmere"),
+            std::wstring::npos)
+            << " opens with another program by default";
     }
 }
 
@@ -193,7 +218,7 @@ protected:
                   CSTR_EQUAL)
             << testing::PrintToString(link.target);
         EXPECT_TRUE(!link.icon.empty() && exists(link.icon)) << "the shortcut's icon";
-        expectOpenWith(true);
+        expectOpenWith(ours, true);
     }
 };
 
@@ -231,7 +256,23 @@ TEST_F(Installer, InstallsRunsReinstallsAndUninstallsCleanly) {
     EXPECT_FALSE(exists(installFolder())) << "the folder is gone";
     EXPECT_TRUE(shortcuts().empty()) << "the shortcut is gone";
     EXPECT_EQ(uninstallEntry(code, L"DisplayName"), L"") << "the entry is gone";
-    expectOpenWith(false);
+    expectOpenWith(ours, false);
+}
+
+// Both architectures' installers side by side: either one removed leaves the other's
+// "Open with" working, and nothing that names a removed program.
+TEST_F(Installer, BothArchitecturesSideBySideEachRemovedAlone) {
+    for (const auto& [first, second] : {std::pair(&ours, &sibling), std::pair(&sibling, &ours)}) {
+        ASSERT_EQ(msiexec(L"/i \"" + first->msi + L"\""), 0);
+        ASSERT_EQ(msiexec(L"/i \"" + second->msi + L"\""), 0);
+        expectOpenWith(*first, true);
+        expectOpenWith(*second, true);
+        ASSERT_EQ(msiexec(L"/x \"" + first->msi + L"\""), 0);
+        expectOpenWith(*first, false);
+        expectOpenWith(*second, true);
+        ASSERT_EQ(msiexec(L"/x \"" + second->msi + L"\""), 0);
+        expectOpenWith(*second, false);
+    }
 }
 
 } // namespace

@@ -4,11 +4,15 @@
 #include "app/Startup.h"
 #include "app/Wiring.h"
 #include "editing/OpenFile.h"
+#include "platform/PreviewCopies.h"
 #include "platform/Services.h"
+
+#include <algorithm>
 
 namespace app {
 
-App::App(platform::Services& services) : fontFiles(services.prompts), services_(services) {
+App::App(platform::Services& services)
+    : fontFiles(services.prompts, platform::PreviewCopies::usualParent()), services_(services) {
     wire();
 }
 
@@ -18,8 +22,7 @@ void App::wire() {
             return;
         // Silently: no window, no message; files go to the one that runs.
         if (!filesToOpen_.empty())
-            services_.system.sendToRunningInstance(handOver::kind,
-                                                   handOver::encode(filesToOpen_));
+            services_.system.sendToRunningInstance(handOver::kind, handOver::encode(filesToOpen_));
         endProcess();
     };
     readForm.ReadingTimer.onTick = [this] { readingTimerTick(); };
@@ -39,6 +42,12 @@ void App::wire() {
     mainForm.onFilesDropped = [this](const std::vector<std::wstring>& files) { openFiles(files); };
     mainForm.onDataReceived = [this](std::uintptr_t kind, std::string_view bytes) {
         return takeHandedOver(kind, bytes);
+    };
+    mainForm.onReminder = [this] { openHandedOver(); };
+    // Not at once: the window that had it wait is still closing.
+    mainForm.onEnabled = [this] {
+        if (!handedOver_.empty())
+            mainForm.remind();
     };
 
     const Windows windows{readForm, mainForm, aboutForm, forGlyphmere};
@@ -74,6 +83,7 @@ void App::readingTimerTick() {
 void App::started() {
     started_ = true;
     services_.system.publishMainWindow(mainForm.hwnd());
+    platform::PreviewCopies::sweep(platform::PreviewCopies::usualParent());
     openFiles(std::exchange(filesToOpen_, {}));
 }
 
@@ -91,11 +101,48 @@ bool App::takeHandedOver(std::uintptr_t kind, std::string_view bytes) {
     const auto files = handOver::decode(bytes);
     if (!files)
         return false;
-    mainForm.bringToFront();
-    // A window that waits for a dialog or another window takes no files, as it takes no drop.
-    if (mainForm.enabled())
-        openFiles(*files);
+    // Kept, not opened here: the sender waits for the answer, and a message box now would
+    // run inside its call.
+    const size_t room = handOver::mostPaths - std::min(handOver::mostPaths, handedOver_.size());
+    handedOver_.insert(handedOver_.end(), files->begin(),
+                       files->begin() + static_cast<std::ptrdiff_t>(std::min(room, files->size())));
+    bringInputWindowToFront();
+    mainForm.remind();
     return true;
+}
+
+void App::openHandedOver() {
+    // A window that waits for a dialog or another window takes the files once it is enabled
+    // again; files that come while they are opened wait for the ones before.
+    if (openingHandedOver_)
+        return;
+    openingHandedOver_ = true;
+    const struct Done {
+        bool& opening;
+        ~Done() { opening = false; } // also when an opening is thrown out of
+    } done{openingHandedOver_};
+    while (!handedOver_.empty() && mainForm.enabled())
+        openFiles(std::exchange(handedOver_, {}));
+}
+
+void App::bringInputWindowToFront() {
+    if (mainForm.enabled()) {
+        mainForm.bringToFront();
+        return;
+    }
+    // The dialog or message box the main window waits for, else the window it waits for.
+    HWND target = GetLastActivePopup(mainForm.hwnd());
+    if (target == mainForm.hwnd() || !IsWindowEnabled(target)) {
+        target = nullptr;
+        for (controls::Form* form : {static_cast<controls::Form*>(&aboutForm),
+                                     static_cast<controls::Form*>(&forGlyphmere)})
+            if (form->visible() && form->enabled())
+                target = form->hwnd();
+    }
+    if (target) {
+        BringWindowToTop(target);
+        SetForegroundWindow(target);
+    }
 }
 
 void App::unloadMainForm() {

@@ -44,13 +44,19 @@ private:
     void started(); // the fonts are read and the main window shows
     // Font files are previewed, the first other file opened into the sample.
     void openFiles(const std::vector<std::wstring>& files);
+    // Another start's files: checked, kept and answered at once; opened from the loop once
+    // the main window takes input.
     bool takeHandedOver(std::uintptr_t kind, std::string_view bytes);
+    void openHandedOver();
+    void bringInputWindowToFront();
     void mainFormUnload();
     void unloadMainForm();
     void endProcess();
 
     platform::Services& services_;
     std::vector<std::wstring> filesToOpen_;
+    std::vector<std::wstring> handedOver_;
+    bool openingHandedOver_ = false;
     bool reading_ = false;
     bool started_ = false;
     bool ending_ = false;

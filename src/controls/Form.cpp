@@ -318,6 +318,11 @@ void Form::bringToFront() {
     SetForegroundWindow(hwnd_);
 }
 
+void Form::remind() {
+    if (hwnd_)
+        PostMessageW(hwnd_, reminderMessage, 0, 0);
+}
+
 void Form::minimize() {
     if (hwnd_)
         ShowWindow(hwnd_, SW_MINIMIZE);

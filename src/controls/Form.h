@@ -48,6 +48,9 @@ public:
     bool enabled() const;
     void bringToFront();
     void minimize();
+    // Posts the window a reminder that raises onReminder from the program's loop: work
+    // taken in another's call (a message sent from another program) is done later, there.
+    void remind();
 
     HACCEL accelerators() const { return accelerators_.get(); }
     // Lays the window out again for another dpi, as when it moves to another screen.
@@ -70,6 +73,8 @@ public:
     Event onUnload;
     Event onCloseRequest; // the window system asks the window to close
     Event onEscape;       // the Esc key, wherever the focus is in the window
+    Event onReminder;     // see remind()
+    Event onEnabled;      // enabled again, as when a dialog or window it waited for closes
     // Files dropped on a window that accepts them, in the order the shell gives them.
     std::function<void(const std::vector<std::wstring>&)> onFilesDropped;
     // Data of a kind that another program sent (WM_COPYDATA); answers whether it was taken.
@@ -112,6 +117,8 @@ private:
     bool onCopyData(const COPYDATASTRUCT* data);
     void onDpiChanged(int dpi, const RECT* suggested);
     bool focusWhereTheUserWas(); // whether a control took the focus
+
+    static constexpr UINT reminderMessage = WM_APP + 1;
 
     const FormLayout& layout_;
     std::span<const MenuItemLayout> menu_;

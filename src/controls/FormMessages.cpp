@@ -80,6 +80,13 @@ LRESULT Form::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_COPYDATA:
         return onCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case reminderMessage:
+        raise(onReminder);
+        return 0;
+    case WM_ENABLE:
+        if (wParam)
+            raise(onEnabled);
+        break;
     case WM_DPICHANGED:
         onDpiChanged(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
         return 0;

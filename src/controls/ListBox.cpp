@@ -79,6 +79,11 @@ void ListBox::addItem(const std::wstring& entry) {
     SendMessageW(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
 }
 
+void ListBox::removeItem(const std::wstring& entry) {
+    if (const int at = findEntry(entry); at >= 0)
+        SendMessageW(hwnd(), LB_DELETESTRING, static_cast<WPARAM>(at), 0);
+}
+
 void ListBox::refresh() {
     InvalidateRect(hwnd(), nullptr, TRUE);
     UpdateWindow(hwnd());

@@ -19,6 +19,8 @@ public:
     // The first entry equal to the text, ignoring case; -1 when none is. Selects nothing.
     int findEntry(const std::wstring& text) const;
     void addItem(const std::wstring& entry);
+    // Takes out the entry equal to the text, ignoring case; nothing when none is.
+    void removeItem(const std::wstring& entry);
     void refresh();
     void notify(WORD code) override;
 

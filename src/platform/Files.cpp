@@ -11,7 +11,8 @@ namespace platform::files {
 
 namespace {
 
-bool writeAll(HANDLE file, const std::string& bytes) {
+// Flushed when the file is the user's: a copy of our own need not wait for the disk.
+bool writeAll(HANDLE file, const std::string& bytes, bool flush) {
     size_t done = 0;
     while (done < bytes.size()) {
         const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 24));
@@ -20,7 +21,7 @@ bool writeAll(HANDLE file, const std::string& bytes) {
             return false;
         done += written;
     }
-    return FlushFileBuffers(file) != 0;
+    return !flush || FlushFileBuffers(file) != 0;
 }
 
 std::wstring folderOf(const std::wstring& path) {
@@ -65,12 +66,47 @@ std::wstring temporaryBeside(const std::wstring& path, unsigned long stamp) {
                     L".tmp");
 }
 
+bool isPlainFilePath(const std::wstring& path) {
+    const std::wstring full = fullPath(path);
+    constexpr std::wstring_view longForm = L"\\\\?\\", longShare = L"\\\\?\\UNC\\";
+    const auto startsWithDrive = [](std::wstring_view text) {
+        return text.size() >= 3 && text[1] == L':' && text[2] == L'\\';
+    };
+    std::wstring_view rest = full;
+    if (rest.starts_with(longShare)) {
+        rest.remove_prefix(longShare.size()); // server\share\...
+    } else if (rest.starts_with(longForm)) {
+        rest.remove_prefix(longForm.size());
+        if (!startsWithDrive(rest))
+            return false; // \\?\GLOBALROOT, \\?\Volume{...} and the like
+    } else if (rest.starts_with(L"\\\\")) {
+        rest.remove_prefix(2); // \\server\share; \\.\ and \\?\ name devices
+        if (rest.starts_with(L".") || rest.starts_with(L"?"))
+            return false;
+    } else if (!startsWithDrive(rest)) {
+        return false; // \??\ and other forms only the system should see
+    }
+    if (startsWithDrive(rest))
+        rest.remove_prefix(2);
+    // A colon past the drive names a stream of the file.
+    return rest.size() > 1 && rest.find(L':') == std::wstring_view::npos;
+}
+
 namespace {
+// Only a plain file on a disk: the path checked first, a pipe server kept from acting as
+// us (SECURITY_IDENTIFICATION), and any handle not of a disk file closed at once.
 KernelHandle openForReading(const std::wstring& path) {
-    return KernelHandle(CreateFileW(longPath(path).c_str(), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!isPlainFilePath(path))
+        return {};
+    KernelHandle file(CreateFileW(longPath(path).c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN |
+                                      SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION,
+                                  nullptr));
+    if (file && GetFileType(file.get()) != FILE_TYPE_DISK)
+        file.reset();
+    return file;
 }
 } // namespace
 
@@ -107,6 +143,19 @@ std::optional<std::string> readAll(const std::wstring& path, unsigned long long 
     return bytes;
 }
 
+bool writeNew(const std::wstring& path, const std::string& bytes) {
+    const std::wstring target = longPath(path);
+    KernelHandle file(CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        return false;
+    const bool written = writeAll(file.get(), bytes, false);
+    file.reset();
+    if (!written)
+        DeleteFileW(target.c_str());
+    return written;
+}
+
 bool replaceWith(const std::wstring& path, const std::string& bytes) {
     // A read-only file is not to be replaced (Windows refuses the rename; not every
     // system that runs us does).
@@ -127,7 +176,7 @@ bool replaceWith(const std::wstring& path, const std::string& bytes) {
     }
     if (!file)
         return false;
-    const bool written = writeAll(file.get(), bytes);
+    const bool written = writeAll(file.get(), bytes, true);
     file.reset(); // closed before it is renamed or deleted
     if (written && MoveFileExW(temporary.c_str(), target.c_str(),
                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))

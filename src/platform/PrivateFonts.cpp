@@ -1,5 +1,6 @@
 #include "platform/PrivateFonts.h"
 
+#include "platform/CallbackGuard.h"
 #include "platform/Handles.h"
 
 #include <windows.h>
@@ -15,7 +16,34 @@ int CALLBACK onFamily(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) 
     return 0; // one is enough
 }
 
+int CALLBACK onEachFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM families) {
+    // Out of memory, the enumeration stops with the families it has.
+    return guardCallback(
+        "the font enumeration",
+        [&] {
+            reinterpret_cast<FamilySet*>(families)->insert(font->lfFaceName);
+            return 1;
+        },
+        [] { return 0; });
+}
+
 } // namespace
+
+bool IgnoringCase::operator()(const std::wstring& a, const std::wstring& b) const {
+    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(),
+                                static_cast<int>(b.size()), TRUE) == CSTR_LESS_THAN;
+}
+
+FamilySet PrivateFonts::listedFamilies() {
+    LOGFONTW every{};
+    every.lfCharSet = DEFAULT_CHARSET;
+    const WindowDC screen(nullptr);
+    FamilySet families;
+    if (screen.get())
+        EnumFontFamiliesExW(screen.get(), &every, onEachFamily, reinterpret_cast<LPARAM>(&families),
+                            0);
+    return families;
+}
 
 bool PrivateFonts::familyListed(const std::wstring& family) {
     LOGFONTW wanted{};
@@ -30,11 +58,11 @@ bool PrivateFonts::familyListed(const std::wstring& family) {
     return found;
 }
 
-bool PrivateFonts::add(const std::wstring& path) {
-    if (AddFontResourceExW(path.c_str(), FR_PRIVATE, nullptr) == 0)
-        return false;
-    added_.push_back(path);
-    return true;
+int PrivateFonts::add(const std::wstring& path) {
+    const int fonts = AddFontResourceExW(path.c_str(), FR_PRIVATE, nullptr);
+    if (fonts > 0)
+        added_.push_back(path);
+    return fonts;
 }
 
 void PrivateFonts::remove(const std::wstring& path) {

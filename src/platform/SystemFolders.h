@@ -7,5 +7,7 @@ namespace platform::systemFolders {
 
 std::wstring system(); // System32, or the 32-bit system folder of a 32-bit program
 std::wstring fonts();  // the known Fonts folder, else the Windows folder's Fonts
+// The user's local application data (FOLDERID_LocalAppData), never from the environment.
+std::wstring localAppData();
 
 } // namespace platform::systemFolders

@@ -57,6 +57,7 @@ public:
 
 private:
     static std::wstring programPath();
+    std::wstring gatePrefix_;
     std::wstring instanceName_;
     KernelHandle instanceMutex_;
     KernelHandle mainWindowNote_; // names the main window to later starts

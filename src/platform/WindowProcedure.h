@@ -38,7 +38,8 @@ void unbindObject(HWND window);
 template <auto Handle, typename Passed = typename detail::ClassOf<decltype(Handle)>::type>
 LRESULT CALLBACK boundProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     using Handler = typename detail::ClassOf<decltype(Handle)>::type;
-    if (message == WM_NCCREATE) {
+    // Bound once: a WM_NCCREATE sent later, by anyone, cannot bind another object.
+    if (message == WM_NCCREATE && !boundObject<Handler>(window)) {
         const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
         auto* object = static_cast<Handler*>(static_cast<Passed*>(create->lpCreateParams));
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
@@ -60,7 +61,8 @@ LRESULT CALLBACK boundProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
 template <auto Handle>
 INT_PTR CALLBACK boundDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     using Handler = typename detail::ClassOf<decltype(Handle)>::type;
-    if (message == WM_INITDIALOG)
+    // Bound once: any window on the desktop can send a dialog WM_INITDIALOG.
+    if (message == WM_INITDIALOG && !GetWindowLongPtrW(dialog, DWLP_USER))
         SetWindowLongPtrW(dialog, DWLP_USER, lParam);
     auto* object = reinterpret_cast<Handler*>(GetWindowLongPtrW(dialog, DWLP_USER));
     if (!object)

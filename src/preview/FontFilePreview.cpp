@@ -20,9 +20,18 @@ constexpr const wchar_t* notAFont =
 // Larger than any font file in use, small enough to read whole at once.
 constexpr unsigned long long largestFontFile = 64ull << 20;
 
+// One message names at most this many files, however many a drop refused.
+constexpr size_t filesNamed = 12;
+
 bool sameText(const std::wstring& a, const std::wstring& b) {
     return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(),
                                 static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+}
+
+std::wstring extensionOf(const std::wstring& path) {
+    std::wstring extension = path.substr(path.find_last_of(L'.'));
+    CharLowerBuffW(extension.data(), static_cast<DWORD>(extension.size()));
+    return extension;
 }
 
 } // namespace
@@ -38,84 +47,175 @@ bool FontFilePreview::isFontFile(const std::wstring& path) {
     return false;
 }
 
-void FontFilePreview::tell(ui::MainForm& mainForm, const std::wstring& what,
-                           const std::wstring& path) {
+void FontFilePreview::tell(ui::MainForm& mainForm, const std::vector<Problem>& problems) {
+    if (problems.empty())
+        return;
+    // Grouped by what went wrong, in the order first seen, each file under its reason.
     const std::wstring sep = mainForm.EnterLine.text();
-    prompts_.messageBox(mainForm.hwnd(), what + sep + sep + path, ui::message::warning,
-                        ui::message::title);
+    std::vector<std::wstring> reasons;
+    for (const Problem& problem : problems)
+        if (std::find(reasons.begin(), reasons.end(), problem.what) == reasons.end())
+            reasons.push_back(problem.what);
+    std::wstring text;
+    size_t named = 0;
+    for (const std::wstring& reason : reasons) {
+        if (named == filesNamed)
+            break;
+        text += (text.empty() ? L"" : sep + sep) + reason + sep;
+        for (const Problem& problem : problems)
+            if (problem.what == reason && named < filesNamed) {
+                text += sep + problem.path;
+                ++named;
+            }
+    }
+    if (problems.size() > named)
+        text += sep + sep + L"And " + std::to_wstring(problems.size() - named) + L" more.";
+    prompts_.messageBox(mainForm.hwnd(), text, ui::message::warning, ui::message::title);
+}
+
+platform::FamilySet FontFilePreview::previewed() const {
+    platform::FamilySet families;
+    for (const Shown& file : shown_)
+        families.insert(file.families.begin(), file.families.end());
+    return families;
+}
+
+void FontFilePreview::forget(ui::MainForm& mainForm, const std::wstring& path) {
+    const auto file = std::find_if(shown_.begin(), shown_.end(),
+                                   [&](const Shown& shown) { return sameText(shown.path, path); });
+    if (file == shown_.end())
+        return;
+    const Shown gone = std::move(*file);
+    shown_.erase(file);
+    fonts_.remove(gone.copy);
+    copies_.remove(gone.copy);
+    const platform::FamilySet stillShown = previewed();
+    for (const std::wstring& family : gone.families)
+        if (!stillShown.contains(family))
+            mainForm.FontList.removeItem(family);
 }
 
 std::vector<std::wstring> FontFilePreview::previewOne(ui::MainForm& mainForm,
-                                                      const std::wstring& given) {
+                                                      const std::wstring& given,
+                                                      std::vector<Problem>& problems) {
     const std::wstring path = platform::files::fullPath(given);
-    // Shown already: shown again.
-    for (const Shown& file : shown_)
-        if (sameText(file.path, path))
-            return file.families;
-
+    // Read once: the bytes checked here are the bytes the system is given.
     const auto bytes = platform::files::readAll(path, largestFontFile);
     if (!bytes) {
-        tell(mainForm, L"Glyphmere could not read the font file:", path);
+        problems.push_back({L"Glyphmere could not read the font file:", path});
         return {};
     }
-    const std::vector<FontFace> faces = readFontFaces(*bytes, platform::fromAnsiCodePage);
-    if (faces.empty()) {
-        tell(mainForm, notAFont, path);
+    // Faces the reader could not account for might bear any name: such a file is not shown.
+    const FontFaces read = readFontFaces(*bytes, platform::fromAnsiCodePage);
+    if (read.faces.empty() || !read.complete) {
+        problems.push_back({notAFont, path});
         return {};
     }
-    // A family of a name the list or the system has already is not shown under that name,
-    // since it might then show another font than this file's.
-    for (const FontFace& face : faces)
-        for (const std::wstring& family : face.familyNames)
-            if (mainForm.FontList.findEntry(family) >= 0 ||
-                platform::PrivateFonts::familyListed(family)) {
-                tell(mainForm,
-                     L"A font named \"" + family +
-                         L"\" is in the list already, so Glyphmere does not show the one in:",
-                     path);
-                return {};
-            }
+    forget(mainForm, path); // dropped again: shown as it is now
 
-    if (!fonts_.add(path)) {
-        tell(mainForm, notAFont, path);
+    // A face under the name of a family the system or the list has, and that is not a
+    // previewed one, might show in place of that family: the file is not shown.
+    const platform::FamilySet ours = previewed();
+    const platform::FamilySet before = platform::PrivateFonts::listedFamilies();
+    platform::FamilySet expected;
+    for (const FontFace& face : read.faces)
+        expected.insert(face.familyNames.begin(), face.familyNames.end());
+    const auto listedAlready = [&](const std::wstring& family) {
+        problems.push_back(
+            {L"A font named \"" + family +
+                 L"\" is in the list already, so Glyphmere does not show the one in:",
+             path});
+    };
+    for (const std::wstring& family : expected)
+        if (!ours.contains(family) &&
+            (before.contains(family) || mainForm.FontList.findEntry(family) >= 0)) {
+            listedAlready(family);
+            return {};
+        }
+
+    const std::wstring copy = copies_.copy(*bytes, extensionOf(path));
+    if (copy.empty()) {
+        problems.push_back({L"Glyphmere could not make its own copy of the font file:", path});
         return {};
     }
-    // Each face under the first of its names that the system now lists for it.
+    const int fonts = fonts_.add(copy);
+    const auto refuse = [&] {
+        if (fonts > 0)
+            fonts_.remove(copy);
+        copies_.remove(copy);
+        return std::vector<std::wstring>{};
+    };
+    // The system found more fonts in the file than were read: their names are unknown. Each
+    // face may come twice, the second time in its vertical form ("@" and its name).
+    if (fonts <= 0 || static_cast<size_t>(fonts) > 2 * read.faces.size()) {
+        problems.push_back({notAFont, path});
+        return refuse();
+    }
+
+    // What the system lists now and did not before is the file's; a family previewed already
+    // that the file names takes its styles.
+    const platform::FamilySet after = platform::PrivateFonts::listedFamilies();
+    platform::FamilySet appeared;
+    for (const std::wstring& family : after)
+        if (!before.contains(family)) {
+            if (mainForm.FontList.findEntry(family) >= 0) { // listed, since gone from the system
+                listedAlready(family);
+                return refuse();
+            }
+            appeared.insert(family);
+        }
     std::vector<std::wstring> shown;
-    for (const FontFace& face : faces)
-        for (const std::wstring& family : face.familyNames)
-            if (platform::PrivateFonts::familyListed(family)) {
-                if (std::find(shown.begin(), shown.end(), family) == shown.end())
-                    shown.push_back(family);
+    const auto show = [&](const std::wstring& family) {
+        if (std::none_of(shown.begin(), shown.end(),
+                         [&](const std::wstring& s) { return sameText(s, family); }))
+            shown.push_back(family);
+    };
+    // Best first: each face under the first of its names that is shown.
+    for (const FontFace& face : read.faces)
+        for (const std::wstring& name : face.familyNames) {
+            if (const auto found = appeared.find(name); found != appeared.end()) {
+                show(*found);
                 break;
             }
+            if (const auto found = ours.find(name); found != ours.end() && after.contains(name)) {
+                show(*found);
+                break;
+            }
+        }
+    for (const std::wstring& family : appeared)
+        show(family);
     if (shown.empty()) {
-        fonts_.remove(path);
-        tell(mainForm, notAFont, path);
-        return {};
+        problems.push_back({notAFont, path});
+        return refuse();
     }
     for (const std::wstring& family : shown)
-        mainForm.FontList.addItem(family);
-    shown_.push_back({path, shown});
+        if (mainForm.FontList.findEntry(family) < 0)
+            mainForm.FontList.addItem(family);
+    shown_.push_back({path, copy, shown});
     return shown;
 }
 
 int FontFilePreview::families() const {
-    size_t count = 0;
-    for (const Shown& file : shown_)
-        count += file.families.size();
-    return static_cast<int>(count);
+    return static_cast<int>(previewed().size());
+}
+
+void FontFilePreview::removeAll() {
+    fonts_.removeAll();
+    copies_.removeAll();
+    shown_.clear();
 }
 
 void FontFilePreview::preview(ui::MainForm& mainForm, const std::vector<std::wstring>& paths) {
+    std::vector<Problem> problems;
     std::wstring first;
     for (const std::wstring& path : paths) {
-        const std::vector<std::wstring> shown = previewOne(mainForm, path);
+        const std::vector<std::wstring> shown = previewOne(mainForm, path, problems);
         if (first.empty() && !shown.empty())
             first = shown.front();
     }
     if (!first.empty())
         mainForm.FontList.setText(first);
+    tell(mainForm, problems);
 }
 
 } // namespace preview

@@ -1,7 +1,10 @@
 #pragma once
-// Font files shown before they are installed: each added for this program alone, its
-// families joining the font list in their sorted places, all taken away again when the main
-// window unloads. The families shown are exactly those the system then lists for the file.
+// Font files shown before they are installed: each added for this program alone, from a
+// private copy, its families joining the font list in their sorted places, all taken away
+// again when the main window unloads. The system, not our reading of the file, decides which
+// families are shown: exactly those it lists after the add that it did not list before, and
+// those already previewed that the file adds styles to.
+#include "platform/PreviewCopies.h"
 #include "platform/PrivateFonts.h"
 
 #include <string>
@@ -18,35 +21,44 @@ namespace preview {
 
 class FontFilePreview {
 public:
-    explicit FontFilePreview(platform::Prompts& prompts) : prompts_(prompts) {}
+    // The copies go under `copiesFolder` (PreviewCopies::usualParent() in the program).
+    FontFilePreview(platform::Prompts& prompts, std::wstring copiesFolder)
+        : prompts_(prompts), copies_(std::move(copiesFolder)) {}
 
     // Whether a file is one to preview, by its name: .ttf, .otf, .ttc, .otc, .fon or .fnt.
     static bool isFontFile(const std::wstring& path);
 
     // Previews each file in turn, then selects the first family of the first one shown, as a
-    // click on the list would. A file that cannot be read, holds no font or a family the
-    // list has already gets a message that names it, adds nothing, and the next one goes on.
+    // click on the list would. A file dropped again is shown as it is now. Files that cannot
+    // be read, hold no font or a family the list or the system has already add nothing and
+    // are named together in one message once the rest are shown.
     void preview(ui::MainForm& mainForm, const std::vector<std::wstring>& paths);
 
     // How many entries of the list are previewed families, not installed ones.
     int families() const;
 
     // The main window unloads: every file goes, and its families with it.
-    void removeAll() {
-        fonts_.removeAll();
-        shown_.clear();
-    }
+    void removeAll();
 
 private:
-    // The families the file gave the list; none, after a message, when it gave none.
-    std::vector<std::wstring> previewOne(ui::MainForm& mainForm, const std::wstring& path);
-    void tell(ui::MainForm& mainForm, const std::wstring& what, const std::wstring& path);
-
-    struct Shown {
-        std::wstring path;
-        std::vector<std::wstring> families; // in the list because of the file
+    struct Problem {
+        std::wstring what, path;
     };
+    struct Shown {
+        std::wstring path, copy;
+        std::vector<std::wstring> families; // in the list because of the file, best first
+    };
+    // The families the file gave the list; none, after noting the problem, when none.
+    std::vector<std::wstring> previewOne(ui::MainForm& mainForm, const std::wstring& path,
+                                         std::vector<Problem>& problems);
+    // The file shown before from that path goes, and its families that no other file gives.
+    void forget(ui::MainForm& mainForm, const std::wstring& path);
+    platform::FamilySet previewed() const;
+    void tell(ui::MainForm& mainForm, const std::vector<Problem>& problems);
+
     platform::Prompts& prompts_;
+    // Declared before the fonts, so that the fonts are removed before their copies go.
+    platform::PreviewCopies copies_;
     platform::PrivateFonts fonts_;
     std::vector<Shown> shown_;
 };

@@ -20,7 +20,8 @@ TEST(HandOver, PathsGoAcrossWholeAndNothingBadlyMadeIsTaken) {
     const std::string tooLong = encode({std::wstring(32768, L'x')});
     for (const std::string& bytes :
          {std::string(), good.substr(0, good.size() - 2), good.substr(0, good.size() - 1),
-          good + std::string(2, 'x'), encode({}), std::string(4, '\0'), tooMany, tooLong})
+          good.substr(0, good.size() - 4), good + std::string(2, 'x'), encode({}),
+          std::string(4, '\0'), tooMany, tooLong})
         EXPECT_FALSE(decode(bytes)) << bytes.size() << " bytes";
 }
 

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -100,6 +101,20 @@ std::string readBytes(const std::wstring& path) {
 platform::KernelHandle lockFile(const std::wstring& path, DWORD access) {
     return platform::KernelHandle(CreateFileW(path.c_str(), access, 0, nullptr, OPEN_EXISTING,
                                               FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+std::string fontRenamed(const std::wstring& font, const std::string& from, const std::string& to) {
+    std::string bytes = readBytes(testFont(font));
+    const auto wide = [](const std::string& text) { // UTF-16BE, as the name table holds it
+        std::string units;
+        for (const char c : text)
+            units += std::string(1, '\0') + c;
+        return units;
+    };
+    for (const auto& [old, now] : {std::pair(from, to), std::pair(wide(from), wide(to))})
+        for (auto at = bytes.find(old); at != std::string::npos; at = bytes.find(old, at))
+            bytes.replace(at, old.size(), now + std::string(old.size() - now.size(), '\0'));
+    return bytes;
 }
 
 std::wstring testFont(const std::wstring& name) {

@@ -26,6 +26,10 @@ private:
 // A font that tools/make_test_fonts.py made, by its file name in tests/fonts.
 std::wstring testFont(const std::wstring& name);
 
+// A test font's bytes with every name `from` made `to` (no longer), the rest of its room
+// filled with NULs.
+std::string fontRenamed(const std::wstring& font, const std::string& from, const std::string& to);
+
 void writeBytes(const std::wstring& path, const std::string& bytes);
 std::string readBytes(const std::wstring& path);
 // The file opened with this access and shared with nobody, as another program holding it
