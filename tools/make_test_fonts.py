@@ -3,9 +3,15 @@
 
 tests/fonts/GlyphmerePreviewTest.ttf is a tiny but complete TrueType font, family
 "Glyphmere Preview Test", in which every printable ASCII character is a filled square, so
-text in it is plainly a row of squares. tests/fonts/GlyphmerePreviewTest.ttc holds it and a
-copy named "Glyphmere Preview Second"; beside them a bitmap font, "Glyphmere Bitmap", as a
-.fnt and as a .fon of two sizes. fuzz/font-corpus/ gets the same, as the reader's seeds.
+text in it is plainly a row of squares; GlyphmerePreviewTest-Bold.ttf is its Bold.
+tests/fonts/GlyphmerePreviewTest.ttc holds it and a copy named "Glyphmere Preview Second";
+beside them a bitmap font, "Glyphmere Bitmap", as a .fnt and as a .fon of two sizes.
+For the font-file reader's bounds: GlyphmereLongName.ttf, whose family name is longer than
+GDI keeps; GlyphmerePreviewLarge.ttf, about 300 KB, its name table past the first 64 KB;
+GlyphmereHidesTahoma.ttc, 256 faces of "Glyphmere Hidden Test" and then a "Tahoma", a
+family every system has, past the faces the reader looks at. fuzz/font-corpus/ gets the
+small ones as the reader's seeds, and a collection whose name records all hold one long
+text, on which a reader that decoded each record in full, face by face, took seconds.
 
 Run `python3 tools/make_test_fonts.py` to write them all again; it checks the TrueType
 tables it wrote. Only the standard library is needed.
@@ -20,6 +26,14 @@ CORPUS = os.path.join(ROOT, "fuzz", "font-corpus")
 
 FAMILY = "Glyphmere Preview Test"
 SECOND_FAMILY = "Glyphmere Preview Second"
+LONG_FAMILY = "Glyphmere Preview With A Rather Long Family Name"
+LARGE_FAMILY = "Glyphmere Preview Large"
+HIDDEN_FAMILY = "Glyphmere Hidden Test"
+INSTALLED_FAMILY = "Tahoma"
+# The reader looks at this many faces of a collection, and decodes this many UTF-16 units
+# of a name, as GDI keeps it.
+READER_FACES = 256
+NAME_UNITS = 31
 BITMAP_FACE = "Glyphmere Bitmap"
 VENDOR = b"GLYM"
 UNITS_PER_EM = 1000
@@ -112,9 +126,10 @@ def cmap():
     return struct.pack(">HHHHI", 0, 1, 3, 1, 12) + subtable
 
 
-def name(family):
-    postscript = family.replace(" ", "") + "-Regular"
-    strings = {1: family, 2: "Regular", 3: f"1.000;{VENDOR.decode()};{postscript}", 4: family,
+def name(family, style):
+    postscript = family.replace(" ", "") + "-" + style
+    full = family if style == "Regular" else f"{family} {style}"
+    strings = {1: family, 2: style, 3: f"1.000;{VENDOR.decode()};{postscript}", 4: full,
                5: "Version 1.000", 6: postscript}
     # Sorted by platform, encoding, language and name: Macintosh Roman, then Windows Unicode.
     records = [(1, 0, 0, n, s.encode("ascii")) for n, s in strings.items()]
@@ -127,7 +142,7 @@ def name(family):
     return head + storage
 
 
-def font_tables(family):
+def font_tables(family, bold=False):
     glyf, loca = glyf_and_loca()
     drawn = [(advance, bounds(contours)) for advance, contours in GLYPHS if contours]
     x_min, y_min = min(b[0] for _, b in drawn), min(b[1] for _, b in drawn)
@@ -136,7 +151,8 @@ def font_tables(family):
                     for advance, contours in GLYPHS)
     head = struct.pack(">IIIIHHqq4hHHhhh", 0x00010000, 0x00010000, 0, 0x5F0F3CF5,
                        0x000B,  # baseline at 0, left side bearing at 0, whole ppem
-                       UNITS_PER_EM, DATE, DATE, x_min, y_min, x_max, y_max, 0, 8, 2, 0, 0)
+                       UNITS_PER_EM, DATE, DATE, x_min, y_min, x_max, y_max,
+                       1 if bold else 0, 8, 2, 0, 0)  # macStyle: bold or not
     hhea = struct.pack(">I3hH3h3h4hhH", 0x00010000, ASCENDER, DESCENDER, 0,
                        max(advance for advance, _ in GLYPHS),
                        min(b[0] for _, b in drawn),
@@ -149,19 +165,20 @@ def font_tables(family):
     widths = [advance for advance, _ in GLYPHS if advance]
     os2 = struct.pack(">HhHHH11h10s4I4s3H3hHH2I5H", 4,
                       round(sum(widths) / len(widths)),  # average width
-                      400, 5, 0,  # regular weight, normal width, installable
+                      700 if bold else 400, 5, 0,  # weight, normal width, installable
                       650, 600, 0, 75, 650, 600, 0, 350,  # sub- and superscripts
                       50, 300, 0,  # strikeout, no family class
                       bytes(10),  # PANOSE: any
                       1, 0, 0, 0,  # Unicode ranges: Basic Latin
-                      VENDOR, 0x0040,  # fsSelection: REGULAR
+                      VENDOR, 0x0020 if bold else 0x0040,  # fsSelection: BOLD or REGULAR
                       FIRST_CHAR, LAST_CHAR, ASCENDER, DESCENDER, 0,
                       y_max + 100, -y_min - DESCENDER,  # usWinAscent and usWinDescent
                       1, 0,  # code pages: Latin 1
                       600, 600, 0, 0x20, 1)  # x and cap height, default and break char
     post = struct.pack(">IIhhIIIII", 0x00030000, 0, -100, 50, 0, 0, 0, 0, 0)
+    style = "Bold" if bold else "Regular"
     tables = {"OS/2": os2, "cmap": cmap(), "glyf": glyf, "head": head, "hhea": hhea,
-              "hmtx": hmtx, "loca": loca, "maxp": maxp, "name": name(family), "post": post}
+              "hmtx": hmtx, "loca": loca, "maxp": maxp, "name": name(family, style), "post": post}
     sizes = {"OS/2": 96, "head": 54, "hhea": 36, "maxp": 32, "post": 32}
     assert all(len(tables[tag]) == size for tag, size in sizes.items())
     return tables
@@ -211,9 +228,26 @@ def read_tables(font, at=0):
         assert table_checksum(tag, tables[tag]) == summed, f"{tag}: checksum"
         tags.append(tag)
     assert tags == sorted(tags), "tables sorted by tag"
-    assert set(tags) == {"OS/2", "cmap", "glyf", "head", "hhea", "hmtx", "loca", "maxp",
+    assert set(tags) >= {"OS/2", "cmap", "glyf", "head", "hhea", "hmtx", "loca", "maxp",
                          "name", "post"}
     return tables
+
+
+def family_of(tables):
+    """The Windows US English family name of a face's name table."""
+    table = tables["name"]
+    count, storage = struct.unpack_from(">2xHH", table)
+    for i in range(count):
+        platform, encoding, language, name_id, length, offset = struct.unpack_from(
+            ">6H", table, 6 + 12 * i)
+        if (platform, encoding, language, name_id) == (3, 1, 0x0409, 1):
+            return table[storage + offset:storage + offset + length].decode("utf-16-be")
+    return None
+
+
+def face_offsets(ttc):
+    count = struct.unpack_from(">I", ttc, 8)[0]
+    return struct.unpack_from(f">{count}I", ttc, 12)
 
 
 def collection(fonts):
@@ -233,6 +267,33 @@ def collection(fonts):
         header += struct.pack(">I", directories + len(dirs))
         dirs += directory(tables, {tag: blobs[table] for tag, table in tables.items()})
     return header + dirs + data
+
+
+def slow_names(size):
+    """A collection of as many faces as the reader looks at, all on one directory whose only
+    table is a name table of family name records that each hold the same long text, a family
+    name over and over without a NUL. A reader that decodes every record in full for each
+    face does hundreds of millions of steps on these few kilobytes."""
+    header = 12 + 4 * READER_FACES
+    records = 256
+    table_at = header + 12 + 16
+    storage_at = 6 + 12 * records
+    units = (size - table_at - storage_at) // 2
+    text = ("Glyphmere Slow Test " * units)[:units].encode("utf-16-be")
+    table = struct.pack(">3H", 0, records, storage_at)
+    table += struct.pack(">6H", 3, 1, 0x0409, 1, len(text), 0) * records
+    table += text
+    font = struct.pack(">IHHHH", 0x00010000, 1, 16, 0, 0)
+    font += struct.pack(">4sIII", b"name", checksum(table), table_at, len(table))
+    data = struct.pack(">4sII", b"ttcf", 0x00010000, READER_FACES)
+    data += struct.pack(">I", header) * READER_FACES + font + table
+    assert len(data) <= size
+    return data
+
+
+def padding_table(size):
+    """Bytes no one reads, to make a font large."""
+    return bytes(range(256)) * (size // 256)
 
 
 # --- Windows bitmap fonts ---
@@ -318,14 +379,34 @@ def write(folder, filename, data):
         file.write(data)
 
 
-def main():
-    font = sfnt(font_tables(FAMILY))
-    read_tables(font)
+def checked(font, family):
+    """A standalone font, its tables and sums checked, of the family given."""
+    assert family_of(read_tables(font)) == family
     assert checksum(font) == 0xB1B0AFBA, "whole-font checksum"
+    return font
+
+
+def main():
+    font = checked(sfnt(font_tables(FAMILY)), FAMILY)
     assert len(font) < 2048
+    bold = checked(sfnt(font_tables(FAMILY, bold=True)), FAMILY)
     ttc = collection([font, sfnt(font_tables(SECOND_FAMILY))])
-    for i in range(2):
-        read_tables(ttc, struct.unpack_from(">I", ttc, 12 + 4 * i)[0])
+    assert [family_of(read_tables(ttc, at)) for at in face_offsets(ttc)] == [FAMILY,
+                                                                           SECOND_FAMILY]
+    assert len(LONG_FAMILY.encode("utf-16-le")) // 2 > NAME_UNITS
+    long_name = checked(sfnt(font_tables(LONG_FAMILY)), LONG_FAMILY)
+    # A private table, under the vendor's tag, that sorts before the others.
+    large_tables = font_tables(LARGE_FAMILY)
+    large_tables[VENDOR.decode()] = padding_table(300 * 1024)
+    large_font = checked(sfnt(large_tables), LARGE_FAMILY)
+    name_entry = 12 + 16 * sorted(large_tables).index("name")
+    name_at = struct.unpack_from(">I", large_font, name_entry + 8)[0]
+    assert name_at > 64 * 1024, "the name table lies past a cap of 64 KB"
+    hidden = sfnt(font_tables(HIDDEN_FAMILY))
+    hides = collection([hidden] * READER_FACES + [sfnt(font_tables(INSTALLED_FAMILY))])
+    families = [family_of(read_tables(hides, at)) for at in face_offsets(hides)]
+    assert families == [HIDDEN_FAMILY] * READER_FACES + [INSTALLED_FAMILY]
+    slow = slow_names(16384)
     small, large = fnt(BITMAP_FACE, 10), fnt(BITMAP_FACE, 12)
     fonts = fon([small, large], f"FONTRES 100,96,96 : {BITMAP_FACE} 10, 12".encode("latin-1"))
 
@@ -334,6 +415,11 @@ def main():
         write(folder, "GlyphmerePreviewTest.ttc", ttc)
         write(folder, "GlyphmereBitmap.fnt", small)
         write(folder, "GlyphmereBitmap.fon", fonts)
+        write(folder, "GlyphmereLongName.ttf", long_name)
+    write(FONTS, "GlyphmerePreviewTest-Bold.ttf", bold)
+    write(FONTS, "GlyphmerePreviewLarge.ttf", large_font)
+    write(FONTS, "GlyphmereHidesTahoma.ttc", hides)
+    write(CORPUS, "GlyphmereSlowNames.ttc", slow)
 
 
 if __name__ == "__main__":
