@@ -1,7 +1,8 @@
 #pragma once
 // The family names inside a font file, read from its bytes before the file is added to the
-// system, so that a dropped file's families can be shown. Pure: no window system, so it
-// also builds, is checked and is fuzzed on its own.
+// system: a quick, bounded check of whether it is a font and which names the system may list
+// its faces under. Pure: no window system, so it also builds, is checked and is fuzzed on
+// its own.
 #include <functional>
 #include <string>
 #include <string_view>
@@ -9,23 +10,33 @@
 
 namespace preview {
 
-// One face of a font file and the family names it goes by, best first.
 struct FontFace {
+    // Every name the system could list the face under, best first: the Windows family
+    // names (name ID 1) in US English, then in other languages, then the Macintosh ones;
+    // each cut at its first NUL and to its first 31 UTF-16 units, as GDI keeps a face name;
+    // none empty, none twice.
     std::vector<std::wstring> familyNames;
 
     bool operator==(const FontFace&) const = default;
 };
 
-// Every face the file holds, in file order; empty when the bytes are not a font file it
-// knows or are damaged so that no face can be read. Pure.
+struct FontFaces {
+    std::vector<FontFace> faces; // the faces read, in file order
+    // Whether every face the file declares was read whole. When not, the system may find
+    // faces and names the reader did not, so a caller must not trust the names alone.
+    bool complete = false;
+};
+
+// The faces of a TrueType or OpenType font or collection, of a bitmap font (.fnt) or of each
+// bitmap font in a .fon. A bitmap font's face name is decoded with fromAnsi and, when it has
+// bytes beyond ASCII, byte for byte as well. Bytes that are no font it knows give no faces
+// and are not complete. On Windows each wchar_t is one UTF-16 unit, as GDI reports the name;
+// natively the units are kept one per wchar_t all the same.
 //
-// TrueType and OpenType fonts and their collections give the name table's family names:
-// the Windows names, US English first, then the Macintosh ASCII ones when no Windows
-// name can be used. Each bitmap font (.fnt, or each one inside a .fon) gives its face name,
-// decoded with fromAnsi. Names GDI could not use are left out: empty ones, ones with a NUL
-// and ones of 32 or more UTF-16 units. On Windows each wchar_t is one UTF-16 unit, as GDI
-// reports the name; natively the units are kept one per wchar_t all the same.
-std::vector<FontFace> readFontFaces(std::string_view bytes,
-                                    const std::function<std::wstring(std::string_view)>& fromAnsi);
+// Bounded for a hostile file: at most 256 faces, 4096 records per name table, 256 family
+// name records per name table and 4096 tables per directory are looked at, each directory
+// and name table once however many faces share it; past a bound the result is incomplete.
+FontFaces readFontFaces(std::string_view bytes,
+                        const std::function<std::wstring(std::string_view)>& fromAnsi);
 
 } // namespace preview

@@ -58,7 +58,7 @@ std::vector<std::wstring> FontFilePreview::previewOne(ui::MainForm& mainForm,
         tell(mainForm, L"Glyphmere could not read the font file:", path);
         return {};
     }
-    const std::vector<FontFace> faces = readFontFaces(*bytes, platform::fromAnsiCodePage);
+    const std::vector<FontFace> faces = readFontFaces(*bytes, platform::fromAnsiCodePage).faces;
     if (faces.empty()) {
         tell(mainForm, notAFont, path);
         return {};

@@ -1,30 +1,36 @@
 // The family names read from a font file's bytes. Pure: built for Windows and, with the
 // sanitizers, natively. GLYPHMERE_TEST_FONTS is the folder of tools/make_test_fonts.py's fonts.
+#include "editing/TextDecoding.h"
 #include "preview/FontFileFaces.h"
 #include "pure/Latin1.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <cstddef>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <set>
 #include <string>
-#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
 
 using Names = std::vector<std::vector<std::wstring>>;
+using Ansi = std::function<std::wstring(std::string_view)>;
 
-Names read(const std::string& bytes) {
+// The faces' names and whether the file was read whole.
+std::pair<Names, bool> read(std::string_view bytes, const Ansi& fromAnsi = latin1) {
+    const auto read = preview::readFontFaces(bytes, fromAnsi);
     Names names;
-    for (const auto& face : preview::readFontFaces(bytes, latin1))
+    for (const auto& face : read.faces)
         names.push_back(face.familyNames);
-    return names;
+    return {names, read.complete};
 }
 
-std::string testFont(const char* name) {
-    std::ifstream file(std::string(GLYPHMERE_TEST_FONTS) + name, std::ios::binary);
+std::string testFont(const std::string& name) {
+    std::ifstream file(GLYPHMERE_TEST_FONTS "Glyphmere" + name, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), {}};
 }
 
@@ -34,76 +40,162 @@ std::string be(size_t value, size_t size) {
         bytes.push_back(static_cast<char>(value >> (8 * size) & 0xFF));
     return bytes;
 }
+std::string le(size_t value, size_t size) {
+    std::string bytes = be(value, size);
+    return {bytes.rbegin(), bytes.rend()};
+}
 
-// A font of nothing but a name table of family names: (platform, language, name) records.
+// A name record: platform, encoding, language, name ID and the text's bytes.
 struct Record {
-    size_t platform, language;
-    std::u16string name;
+    size_t platform, encoding, language, id;
+    std::string text;
 };
-std::string fontNamed(const std::vector<Record>& records) {
+Record windows(std::u16string_view name, size_t language = 0x0409, size_t encoding = 1,
+               size_t id = 1) {
+    std::string text;
+    for (const char16_t unit : name)
+        text += be(unit, 2);
+    return {3, encoding, language, id, text};
+}
+Record mac(std::string text) {
+    return {1, 0, 0, 1, std::move(text)};
+}
+std::string patched(std::string bytes, size_t at, const std::string& value) {
+    return bytes.replace(at, value.size(), value);
+}
+
+// A font of nothing but a name table, its directory at `at` in the file.
+std::string fontNamed(const std::vector<Record>& records, size_t at = 0) {
     std::string table = be(0, 2) + be(records.size(), 2) + be(6 + 12 * records.size(), 2);
     std::string storage;
     for (const auto& r : records) {
-        std::string text;
-        for (const char16_t unit : r.name)
-            text += r.platform == 3 ? be(unit, 2) : std::string(1, static_cast<char>(unit));
-        table += be(r.platform, 2) + be(r.platform == 3 ? 1 : 0, 2) + be(r.language, 2) + be(1, 2) +
-                 be(text.size(), 2) + be(storage.size(), 2);
-        storage += text;
+        table += be(r.platform, 2) + be(r.encoding, 2) + be(r.language, 2) + be(r.id, 2) +
+                 be(r.text.size(), 2) + be(storage.size(), 2);
+        storage += r.text;
     }
     table += storage;
-    return be(0x00010000, 4) + be(1, 2) + std::string(6, '\0') + "name" + be(0, 4) + be(28, 4) +
-           be(table.size(), 4) + table;
+    return be(0x00010000, 4) + be(1, 2) + std::string(6, '\0') + "name" + be(0, 4) +
+           be(at + 28, 4) + be(table.size(), 4) + table;
+}
+
+// A collection of `count` faces that all share one directory.
+std::string collectionOf(size_t count, const std::vector<Record>& records) {
+    std::string bytes = "ttcf" + be(0x00010000, 4) + be(count, 4);
+    for (size_t i = 0; i < count; ++i)
+        bytes += be(12 + 4 * count, 4);
+    return bytes + fontNamed(records, bytes.size());
+}
+
+// A .fon of `count` font resources, each the same bitmap font after the resource table.
+std::string fonOf(size_t count, const std::string& fnt) {
+    std::string bytes = "MZ" + std::string(0x3A, '\0') + le(0x40, 4) + "NE" +
+                        std::string(0x22, '\0') + le(0x40, 2) + std::string(0x1A, '\0') + le(0, 2) +
+                        le(0x8008, 2) + le(count, 2) + le(0, 4);
+    for (size_t i = 0; i < count; ++i)
+        bytes += le(0x80 + 10 + 12 * count + 2, 2) + le(fnt.size(), 2) + std::string(8, '\0');
+    return bytes + le(0, 2) + fnt;
 }
 
 TEST(FontFileFaces, FamilyNamesOfEachKindOfFileAsTheSystemListsThem) {
-    const std::wstring bitmap = L"Glyphmere Bitmap";
+    const std::wstring bitmap = L"Glyphmere Bitmap", test = L"Glyphmere Preview Test";
+    // A system whose code page is UTF-8.
+    std::string utf8Named = testFont("Bitmap.fnt");
+    utf8Named.replace(utf8Named.find("Bitmap"), 2, "\xC3\xA9");
+    const Ansi utf8 = [](std::string_view bytes) { return editing::decodeText(bytes, latin1); };
+    Record odd = windows(u"Od");
+    odd.text += 'd';
     const struct {
         const char* what;
         std::string bytes;
         Names faces;
+        bool complete;
+        Ansi fromAnsi = latin1;
     } rows[] = {
-        {"TrueType", testFont("GlyphmerePreviewTest.ttf"), {{L"Glyphmere Preview Test"}}},
-        {"collection",
-         testFont("GlyphmerePreviewTest.ttc"),
-         {{L"Glyphmere Preview Test"}, {L"Glyphmere Preview Second"}}},
-        {".fnt", testFont("GlyphmereBitmap.fnt"), {{bitmap}}},
-        {".fon of two sizes", testFont("GlyphmereBitmap.fon"), {{bitmap}, {bitmap}}},
-        {"US English first, then other languages; a Macintosh name only without a Windows one",
-         fontNamed({{3, 0x0407, u"Deutsch"}, {1, 0, u"Mac"}, {3, 0x0409, u"English"}}),
-         {{L"English", L"Deutsch"}}},
-        {"names GDI cannot take are left out",
-         fontNamed({{3, 0x0409, u""}, {3, 0x0409, std::u16string(32, u'x')}, {1, 0, u"Mac"}}),
-         {{L"Mac"}}},
-        {"no font", "Hello, world", {}},
+        {"TrueType", testFont("PreviewTest.ttf"), {{test}}, true},
+        {"its Bold", testFont("PreviewTest-Bold.ttf"), {{test}}, true},
+        {"collection", testFont("PreviewTest.ttc"), {{test}, {L"Glyphmere Preview Second"}}, true},
+        {"past 64 KB", testFont("PreviewLarge.ttf"), {{L"Glyphmere Preview Large"}}, true},
+        {"long name", testFont("LongName.ttf"), {{L"Glyphmere Preview With A Rather"}}, true},
+        {".fnt", testFont("Bitmap.fnt"), {{bitmap}}, true},
+        {".fon of two sizes", testFont("Bitmap.fon"), {{bitmap}, {bitmap}}, true},
+        {"UTF-8, Latin-1",
+         utf8Named,
+         {{L"Glyphmere \u00E9tmap", L"Glyphmere \u00C3\u00A9tmap"}},
+         true,
+         utf8},
+        {"US English, other languages, Macintosh; every Windows encoding, an odd last byte, Mac "
+         "Roman; family names only",
+         fontNamed({windows(u"Deutsch", 0x0407), mac("Mac"), windows(u"English"),
+                    windows(u"Symbol", 0x0409, 0), odd, mac("Caf\x8E"),
+                    windows(u"F", 0x0409, 1, 4)}),
+         {{L"English", L"Symbol", L"Od", L"Deutsch", L"Mac", L"Caf\u00E9"}},
+         true},
+        {"cut at a NUL and to 31 units; none empty or twice",
+         fontNamed({windows(u""), windows(std::u16string(32, u'x')),
+                    windows(std::u16string(u"Nul\0after", 9)), mac(std::string(33, 'x')),
+                    windows(u"Nul", 0x0407)}),
+         {{std::wstring(31, L'x'), L"Nul"}},
+         true},
+        {"no font", "Hello, world", {}, false},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(read(row.bytes), row.faces) << row.what;
+        EXPECT_EQ(read(row.bytes, row.fromAnsi), std::pair(row.faces, row.complete)) << row.what;
 }
 
-TEST(FontFileFaces, DamagedFilesLoseTheirDamagedFacesAndNothingIsReadOutside) {
-    // Numbers that point outside: the table count, the name table's offset and length, the
-    // count of name records, a collection's count of faces.
-    const std::string font = fontNamed({{3, 0x0409, u"Fine"}});
-    const std::string pair = testFont("GlyphmerePreviewTest.ttc");
-    for (const auto& [bytes, at, value] :
-         {std::tuple{font, 4, be(0xFFFF, 2)}, std::tuple{font, 20, be(0xFFFFFFF0, 4)},
-          std::tuple{font, 24, be(0xFFFFFFFF, 4)}, std::tuple{font, 30, be(0xFFFF, 2)},
-          std::tuple{pair, 8, be(0xFFFFFFFF, 4)}}) {
-        std::string damaged = bytes;
-        damaged.replace(static_cast<size_t>(at), value.size(), value);
-        EXPECT_EQ(read(damaged), Names{}) << "at " << at;
-    }
-    // Cut anywhere, a file keeps the faces before the cut, loses those after it, and never
-    // gains one.
-    for (const char* name : {"GlyphmerePreviewTest.ttc", "GlyphmereBitmap.fon"}) {
+TEST(FontFileFaces, PastItsLimitsOrDamagedAFileIsReadIncomplete) {
+    const Record fine = windows(u"Fine");
+    std::vector<Record> many(4097, {3, 1, 0x0409, 2, ""}); // a family name, then others
+    many[0] = fine;
+    const std::string font = fontNamed({fine}), ttf = testFont("PreviewTest.ttf");
+    const std::string fnt = testFont("Bitmap.fnt"), pair = testFont("PreviewTest.ttc");
+    const Names one = {{L"Fine"}}, test = {{L"Glyphmere Preview Test"}};
+    const Names hidden(256, {L"Glyphmere Hidden Test"}), bitmaps(256, {L"Glyphmere Bitmap"});
+    const struct {
+        const char* what;
+        std::string bytes;
+        Names faces;
+        bool complete;
+    } rows[] = {
+        {"256 faces", collectionOf(256, {fine}), Names(256, {L"Fine"}), true},
+        {"257 faces", collectionOf(257, {fine}), Names(256, {L"Fine"}), false},
+        {"a face hidden past them", testFont("HidesTahoma.ttc"), hidden, false},
+        {"256 bitmap fonts", fonOf(256, fnt), bitmaps, true},
+        {"257 bitmap fonts", fonOf(257, fnt), bitmaps, false},
+        {"4096 name records", fontNamed({many.begin(), many.end() - 1}), one, true},
+        {"4097 name records", fontNamed(many), one, false},
+        {"256 family names", fontNamed(std::vector(256, fine)), one, true},
+        {"257 family names", fontNamed(std::vector(257, fine)), one, false},
+        {"tables", patched(font, 4, be(0xFFFF, 2)), one, false},
+        {"name table's offset", patched(font, 20, be(0xFFFFFFF0, 4)), {}, false},
+        {"name table's length", patched(font, 24, be(0xFFFFFFFF, 4)), one, false},
+        {"name records", patched(font, 30, be(0xFFFF, 2)), one, false},
+        {"a name's length", patched(font, 42, be(0xFFFF, 2)), {}, false},
+        {"faces", patched(pair, 8, be(0xFFFFFFFF, 4)),
+         Names{test[0], {L"Glyphmere Preview Second"}}, false},
+        {"bitmap font's size", patched(fnt, 2, le(0xFFFFFF, 4)), {{L"Glyphmere Bitmap"}}, false},
+        {"no name table", patched(font, 12, "nams"), {}, false},
+        {"two name tables", patched(ttf, 12 + 16 * 9, "name"), test, false},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(read(row.bytes), std::pair(row.faces, row.complete)) << row.what;
+}
+
+TEST(FontFileFaces, ACutFileIsIncompleteAndGainsNoName) {
+    // Cut anywhere before its last byte in use. Each cut lies on the heap at its own size, so
+    // that a read past it is caught.
+    const std::set<std::wstring> names = {L"Glyphmere Bitmap", L"Glyphmere Preview Test",
+                                          L"Glyphmere Preview Second"};
+    for (const std::string name :
+         {"Bitmap.fon", "Bitmap.fnt", "PreviewTest.ttf", "PreviewTest.ttc"}) {
         const std::string whole = testFont(name);
-        const Names all = read(whole);
-        for (size_t size = 0; size < whole.size(); ++size) {
-            const Names faces = read(whole.substr(0, size));
-            ASSERT_LE(faces.size(), all.size()) << name << " cut at " << size;
-            ASSERT_TRUE(std::equal(faces.begin(), faces.end(), all.begin()))
-                << name << " cut at " << size;
+        for (size_t size = 0; size <= whole.find_last_not_of('\0'); ++size) {
+            const std::vector<char> cut(whole.begin(),
+                                        whole.begin() + static_cast<std::ptrdiff_t>(size));
+            const auto [faces, complete] = read({cut.data(), cut.size()});
+            ASSERT_FALSE(complete) << name << " cut at " << size;
+            for (const auto& face : faces)
+                for (const auto& found : face)
+                    ASSERT_TRUE(names.count(found)) << name << " cut at " << size;
         }
     }
 }
