@@ -22,11 +22,11 @@ using Ansi = std::function<std::wstring(std::string_view)>;
 
 // The faces' names and whether the file was read whole.
 std::pair<Names, bool> read(std::string_view bytes, const Ansi& fromAnsi = latin1) {
-    const auto read = preview::readFontFaces(bytes, fromAnsi);
+    const auto faces = preview::readFontFaces(bytes, fromAnsi);
     Names names;
-    for (const auto& face : read.faces)
+    for (const auto& face : faces.faces)
         names.push_back(face.familyNames);
-    return {names, read.complete};
+    return {names, faces.complete};
 }
 
 std::string testFont(const std::string& name) {
