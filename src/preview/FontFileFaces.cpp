@@ -26,8 +26,8 @@ constexpr size_t faceNameUnits = 31;
 // No code page takes more than four bytes for a unit, so these bytes hold as much of a
 // bitmap font's name as GDI keeps.
 constexpr size_t maxFaceNameBytes = 4 * faceNameUnits;
-constexpr unsigned windowsPlatform = 3, macintoshPlatform = 1, usEnglish = 0x0409;
-constexpr unsigned familyNameId = 1;
+constexpr std::uint16_t windowsPlatform = 3, macintoshPlatform = 1, usEnglish = 0x0409;
+constexpr std::uint16_t familyNameId = 1;
 
 using Ansi = std::function<std::wstring(std::string_view)>;
 
@@ -166,7 +166,7 @@ Names familyNames(std::string_view table) {
     size_t families = 0;
     for (size_t i = 0; i < records; ++i) {
         const size_t at = headerSize + i * recordSize;
-        const unsigned platform = be16(table, at);
+        const std::uint16_t platform = be16(table, at);
         if (be16(table, at + 6) != familyNameId ||
             (platform != windowsPlatform && platform != macintoshPlatform))
             continue;

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstddef>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -22,11 +21,11 @@ using Ansi = std::function<std::wstring(std::string_view)>;
 
 // The faces' names and whether the file was read whole.
 std::pair<Names, bool> read(std::string_view bytes, const Ansi& fromAnsi = latin1) {
-    const auto read = preview::readFontFaces(bytes, fromAnsi);
+    const auto faces = preview::readFontFaces(bytes, fromAnsi);
     Names names;
-    for (const auto& face : read.faces)
+    for (const auto& face : faces.faces)
         names.push_back(face.familyNames);
-    return {names, read.complete};
+    return {names, faces.complete};
 }
 
 std::string testFont(const std::string& name) {
@@ -86,32 +85,34 @@ std::string collectionOf(size_t count, const std::vector<Record>& records) {
     return bytes + fontNamed(records, bytes.size());
 }
 
-// A .fon of `count` font resources, each the same bitmap font.
+// A .fon of `count` font resources, each the same bitmap font after the resource table.
 std::string fonOf(size_t count, const std::string& fnt) {
-    const size_t table = 0x80, fntAt = table + 2 + 8 + 12 * count + 2;
     std::string bytes = "MZ" + std::string(0x3A, '\0') + le(0x40, 4) + "NE" +
-                        std::string(0x22, '\0') + le(table - 0x40, 2) + std::string(0x1A, '\0');
-    bytes += le(0, 2) + le(0x8008, 2) + le(count, 2) + le(0, 4);
+                        std::string(0x22, '\0') + le(0x40, 2) + std::string(0x1A, '\0') + le(0, 2) +
+                        le(0x8008, 2) + le(count, 2) + le(0, 4);
     for (size_t i = 0; i < count; ++i)
-        bytes += le(fntAt, 2) + le(fnt.size(), 2) + std::string(8, '\0');
+        bytes += le(0x80 + 10 + 12 * count + 2, 2) + le(fnt.size(), 2) + std::string(8, '\0');
     return bytes + le(0, 2) + fnt;
 }
+
+// A file, the faces' names read from it and whether it was read whole.
+struct Row {
+    const char* what;
+    std::string bytes;
+    Names faces;
+    bool complete;
+    Ansi fromAnsi = latin1;
+};
 
 TEST(FontFileFaces, FamilyNamesOfEachKindOfFileAsTheSystemListsThem) {
     const std::wstring bitmap = L"Glyphmere Bitmap", test = L"Glyphmere Preview Test";
     // A system whose code page is UTF-8.
-    std::string utf8Named = testFont("Bitmap.fnt");
-    utf8Named.replace(utf8Named.find("Bitmap"), 2, "\xC3\xA9");
+    std::string accented = testFont("Bitmap.fnt");
+    accented.replace(accented.find("Bitmap"), 2, "\xC3\xA9");
     const Ansi utf8 = [](std::string_view bytes) { return editing::decodeText(bytes, latin1); };
     Record odd = windows(u"Od");
     odd.text += 'd';
-    const struct {
-        const char* what;
-        std::string bytes;
-        Names faces;
-        bool complete;
-        Ansi fromAnsi = latin1;
-    } rows[] = {
+    const Row rows[] = {
         {"TrueType", testFont("PreviewTest.ttf"), {{test}}, true},
         {"its Bold", testFont("PreviewTest-Bold.ttf"), {{test}}, true},
         {"collection", testFont("PreviewTest.ttc"), {{test}, {L"Glyphmere Preview Second"}}, true},
@@ -119,13 +120,8 @@ TEST(FontFileFaces, FamilyNamesOfEachKindOfFileAsTheSystemListsThem) {
         {"long name", testFont("LongName.ttf"), {{L"Glyphmere Preview With A Rather"}}, true},
         {".fnt", testFont("Bitmap.fnt"), {{bitmap}}, true},
         {".fon of two sizes", testFont("Bitmap.fon"), {{bitmap}, {bitmap}}, true},
-        {"UTF-8, Latin-1",
-         utf8Named,
-         {{L"Glyphmere \u00E9tmap", L"Glyphmere \u00C3\u00A9tmap"}},
-         true,
-         utf8},
-        {"US English, other languages, Macintosh; every Windows encoding, an odd last byte, Mac "
-         "Roman; family names only",
+        {"UTF-8", accented, {{L"Glyphmere \u00E9tmap", L"Glyphmere \u00C3\u00A9tmap"}}, true, utf8},
+        {"languages and platforms in order, encodings, an odd last byte, Mac Roman, family only",
          fontNamed({windows(u"Deutsch", 0x0407), mac("Mac"), windows(u"English"),
                     windows(u"Symbol", 0x0409, 0), odd, mac("Caf\x8E"),
                     windows(u"F", 0x0409, 1, 4)}),
@@ -151,12 +147,7 @@ TEST(FontFileFaces, PastItsLimitsOrDamagedAFileIsReadIncomplete) {
     const std::string fnt = testFont("Bitmap.fnt"), pair = testFont("PreviewTest.ttc");
     const Names one = {{L"Fine"}}, test = {{L"Glyphmere Preview Test"}};
     const Names hidden(256, {L"Glyphmere Hidden Test"}), bitmaps(256, {L"Glyphmere Bitmap"});
-    const struct {
-        const char* what;
-        std::string bytes;
-        Names faces;
-        bool complete;
-    } rows[] = {
+    const Row rows[] = {
         {"256 faces", collectionOf(256, {fine}), Names(256, {L"Fine"}), true},
         {"257 faces", collectionOf(257, {fine}), Names(256, {L"Fine"}), false},
         {"a face hidden past them", testFont("HidesTahoma.ttc"), hidden, false},
@@ -178,7 +169,7 @@ TEST(FontFileFaces, PastItsLimitsOrDamagedAFileIsReadIncomplete) {
         {"two name tables", patched(ttf, 12 + 16 * 9, "name"), test, false},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(read(row.bytes), std::pair(row.faces, row.complete)) << row.what;
+        EXPECT_EQ(read(row.bytes, row.fromAnsi), std::pair(row.faces, row.complete)) << row.what;
 }
 
 TEST(FontFileFaces, ACutFileIsIncompleteAndGainsNoName) {
@@ -190,8 +181,7 @@ TEST(FontFileFaces, ACutFileIsIncompleteAndGainsNoName) {
          {"Bitmap.fon", "Bitmap.fnt", "PreviewTest.ttf", "PreviewTest.ttc"}) {
         const std::string whole = testFont(name);
         for (size_t size = 0; size <= whole.find_last_not_of('\0'); ++size) {
-            const std::vector<char> cut(whole.begin(),
-                                        whole.begin() + static_cast<std::ptrdiff_t>(size));
+            const std::vector<char> cut(whole.data(), whole.data() + size);
             const auto [faces, complete] = read({cut.data(), cut.size()});
             ASSERT_FALSE(complete) << name << " cut at " << size;
             for (const auto& face : faces)
