@@ -11,17 +11,28 @@ namespace {
 
 constexpr const wchar_t* inUseName = L"\\in-use";
 
-// Deletes every file in the folder, then the folder.
-void deleteFolder(const std::wstring& folder) {
+// Each entry of the folder, its name and whether it is a folder of its own.
+template <typename Take> void forEachEntry(const std::wstring& folder, Take take) {
     WIN32_FIND_DATAW found{};
     const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                DeleteFileW((folder + L"\\" + found.cFileName).c_str());
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::wstring name = found.cFileName;
+        // Not "." and "..", nor a link that leads out of the folder.
+        if (name != L"." && name != L".." &&
+            !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+            take(folder + L"\\" + name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
+// Deletes every file in the folder, then the folder.
+void deleteFolder(const std::wstring& folder) {
+    forEachEntry(folder, [](const std::wstring& path, bool isFolder) {
+        if (!isFolder)
+            DeleteFileW(path.c_str());
+    });
     RemoveDirectoryW(folder.c_str());
 }
 
@@ -85,22 +96,12 @@ void PreviewCopies::removeAll() {
 void PreviewCopies::sweep(const std::wstring& parent) {
     if (parent.empty())
         return;
-    WIN32_FIND_DATAW found{};
-    const HANDLE search = FindFirstFileW((parent + L"\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        const std::wstring name = found.cFileName;
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
-            (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) || name == L"." ||
-            name == L"..")
-            continue;
-        const std::wstring folder = parent + L"\\" + name;
+    forEachEntry(parent, [](const std::wstring& folder, bool isFolder) {
         // A running Glyphmere holds its marker open, unshared: it cannot be deleted then.
-        if (DeleteFileW((folder + inUseName).c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND)
+        if (isFolder &&
+            (DeleteFileW((folder + inUseName).c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND))
             deleteFolder(folder);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+    });
 }
 
 } // namespace platform

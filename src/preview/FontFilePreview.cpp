@@ -34,6 +34,31 @@ std::wstring extensionOf(const std::wstring& path) {
     return extension;
 }
 
+// The families a file is shown under, best first: each face under the first of its names
+// that appeared with it or is a previewed family it joins, then whatever else appeared.
+std::vector<std::wstring> showingOrder(const std::vector<FontFace>& faces,
+                                       const platform::FamilySet& appeared,
+                                       const platform::FamilySet& joined) {
+    std::vector<std::wstring> order;
+    platform::FamilySet taken;
+    const auto take = [&](const std::wstring& family) {
+        if (taken.insert(family).second)
+            order.push_back(family);
+    };
+    for (const FontFace& face : faces)
+        for (const std::wstring& name : face.familyNames) {
+            const auto at = appeared.find(name);
+            const auto joining = joined.find(name);
+            if (at != appeared.end() || joining != joined.end()) {
+                take(at != appeared.end() ? *at : *joining);
+                break;
+            }
+        }
+    for (const std::wstring& family : appeared)
+        take(family);
+    return order;
+}
+
 } // namespace
 
 bool FontFilePreview::isFontFile(const std::wstring& path) {
@@ -126,12 +151,14 @@ std::vector<std::wstring> FontFilePreview::previewOne(ui::MainForm& mainForm,
                  L"\" is in the list already, so Glyphmere does not show the one in:",
              path});
     };
-    for (const std::wstring& family : expected)
-        if (!ours.contains(family) &&
-            (before.contains(family) || mainForm.FontList.findEntry(family) >= 0)) {
-            listedAlready(family);
-            return {};
-        }
+    const auto taken = std::find_if(expected.begin(), expected.end(), [&](const auto& family) {
+        return !ours.contains(family) &&
+               (before.contains(family) || mainForm.FontList.findEntry(family) >= 0);
+    });
+    if (taken != expected.end()) {
+        listedAlready(*taken);
+        return {};
+    }
 
     const std::wstring copy = copies_.copy(*bytes, extensionOf(path));
     if (copy.empty()) {
@@ -164,26 +191,11 @@ std::vector<std::wstring> FontFilePreview::previewOne(ui::MainForm& mainForm,
             }
             appeared.insert(family);
         }
-    std::vector<std::wstring> shown;
-    const auto show = [&](const std::wstring& family) {
-        if (std::none_of(shown.begin(), shown.end(),
-                         [&](const std::wstring& s) { return sameText(s, family); }))
-            shown.push_back(family);
-    };
-    // Best first: each face under the first of its names that is shown.
-    for (const FontFace& face : read.faces)
-        for (const std::wstring& name : face.familyNames) {
-            if (const auto found = appeared.find(name); found != appeared.end()) {
-                show(*found);
-                break;
-            }
-            if (const auto found = ours.find(name); found != ours.end() && after.contains(name)) {
-                show(*found);
-                break;
-            }
-        }
-    for (const std::wstring& family : appeared)
-        show(family);
+    platform::FamilySet joined; // previewed families the system still lists
+    for (const std::wstring& family : ours)
+        if (after.contains(family))
+            joined.insert(family);
+    const std::vector<std::wstring> shown = showingOrder(read.faces, appeared, joined);
     if (shown.empty()) {
         problems.push_back({notAFont, path});
         return refuse();
