@@ -52,26 +52,33 @@ TEST_F(FontFiles, ADroppedFontShowsInTheListAndTheSampleForThisProgramAlone) {
     EXPECT_EQ(countMessage(), installed) << "installed fonts only";
 
     world.prompts.messageBoxes.clear();
-    // Dropped again, or another style of the family, it is selected again and listed once.
-    for (const wchar_t* again : {L"GlyphmerePreviewTest.ttf", L"GlyphmerePreviewTest-Bold.ttf"}) {
+    // Dropped again, another style of the family, or a file changed since it was dropped (a
+    // font of real size, then the family shown already): shown as it is now, listed once.
+    const struct {
+        const wchar_t* font;
+        bool changing; // its bytes written to Changing.TTF, and that file dropped
+        const std::wstring& selected;
+        int previewed; // list entries not installed
+    } drops[] = {{L"GlyphmerePreviewTest.ttf", false, family, 2},
+                 {L"GlyphmerePreviewTest-Bold.ttf", false, family, 2},
+                 {L"GlyphmerePreviewLarge.ttf", true, largeFamily, 3},
+                 {L"GlyphmerePreviewTest.ttf", true, family, 2}};
+    for (const auto& row : drops) {
+        std::wstring path = testFont(row.font);
+        if (row.changing) {
+            writeBytes(folder.file(L"Changing.TTF"), readBytes(path));
+            path = folder.file(L"Changing.TTF");
+        }
         mainForm().FontList.setText(L"Tahoma");
-        drop({testFont(again)});
-        EXPECT_EQ(mainForm().FontList.text(), family) << again;
-        EXPECT_EQ(mainForm().FontList.listCount(), static_cast<int>(world.fonts.names.size()) + 2)
-            << again;
-        EXPECT_TRUE(world.prompts.messageBoxes.empty()) << again;
+        drop({path});
+        EXPECT_EQ(mainForm().FontList.text(), row.selected) << row.font;
+        EXPECT_EQ(mainForm().FontList.listCount(),
+                  static_cast<int>(world.fonts.names.size()) + row.previewed)
+            << row.font;
     }
-    // A file changed and dropped again shows as it is now: a font of real size first, then
-    // the bytes of the family shown already.
-    writeBytes(folder.file(L"Changing.TTF"), readBytes(testFont(L"GlyphmerePreviewLarge.ttf")));
-    drop({folder.file(L"Changing.TTF")});
-    EXPECT_EQ(mainForm().FontList.text(), largeFamily);
-    writeBytes(folder.file(L"Changing.TTF"), readBytes(testFont(L"GlyphmerePreviewTest.ttf")));
-    drop({folder.file(L"Changing.TTF")});
-    EXPECT_EQ(mainForm().FontList.text(), family);
-    EXPECT_LT(indexOf(largeFamily), 0) << "the old font's family gone";
-    EXPECT_FALSE(platform::PrivateFonts::familyListed(largeFamily));
     EXPECT_TRUE(world.prompts.messageBoxes.empty());
+    EXPECT_FALSE(platform::PrivateFonts::familyListed(largeFamily))
+        << "the changed file's old font";
 
     mainForm().unload();
     EXPECT_FALSE(platform::PrivateFonts::familyListed(family)) << "gone with the main window";
