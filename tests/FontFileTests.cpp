@@ -1,6 +1,7 @@
 // Font files previewed before they are installed: dropped on the main window or named when
 // the program starts, they show in the list and the sample for this program alone.
 #include "app/HandOver.h"
+#include "platform/PreviewCopies.h"
 #include "platform/PrivateFonts.h"
 #include "support/Drop.h"
 #include "support/MainWindowTest.h"
@@ -9,7 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -98,46 +102,57 @@ TEST_F(FontFiles, AFileThatCannotBeShownIsNamedAndTheRestOfTheDropGoesOn) {
                                                        PIPE_TYPE_BYTE | PIPE_NOWAIT, 1, 4096, 4096,
                                                        0, nullptr));
     ASSERT_TRUE(pipe);
-    const std::wstring rows[] = {folder.file(L"cut.ttf"),
-                                 folder.file(L"text.otf"),
-                                 folder.file(L"missing.fon"),
-                                 folder.file(L"installed.ttf"),
-                                 testFont(L"GlyphmereHidesTahoma.ttc"),
-                                 pipeName,
-                                 folder.file(L"installed.ttf:stream.ttf")};
+    // Each file, and what its message names besides it.
+    const std::pair<std::wstring, std::wstring> rows[] = {
+        {folder.file(L"cut.ttf"), L""},
+        {folder.file(L"text.otf"), L""},
+        {folder.file(L"missing.fon"), L""},
+        {folder.file(L"installed.ttf"), L"\"Marlett\""},
+        {testFont(L"GlyphmereHidesTahoma.ttc"), L""},
+        {pipeName, L""},
+        {folder.file(L"installed.ttf:stream.ttf"), L""}};
     drop({testFont(L"GlyphmerePreviewTest.ttf")});
     const int entries = mainForm().FontList.listCount();
     mainForm().FontList.setText(L"Tahoma");
     mainForm().BigText.setText(L"the user's sample");
-    for (const std::wstring& path : rows) {
+    std::vector<std::wstring> paths;
+    for (const auto& [path, alsoNamed] : rows) {
         world.prompts.messageBoxes.clear();
         drop({path});
         ASSERT_EQ(world.prompts.messageBoxes.size(), 1u) << path;
-        EXPECT_NE(world.prompts.messageBoxes[0].text.find(path), std::wstring::npos) << path;
+        for (const std::wstring& named : {path, alsoNamed})
+            EXPECT_NE(world.prompts.messageBoxes[0].text.find(named), std::wstring::npos) << path;
         EXPECT_EQ(world.prompts.messageBoxes[0].style, static_cast<UINT>(MB_OK | MB_ICONWARNING));
         EXPECT_EQ(mainForm().FontList.listCount(), entries) << path;
         EXPECT_EQ(mainForm().FontList.text(), L"Tahoma") << path;
         EXPECT_EQ(mainForm().BigText.text(), L"the user's sample") << path;
+        paths.push_back(path);
     }
     EXPECT_FALSE(ConnectNamedPipe(pipe.get(), nullptr));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PIPE_LISTENING)) << "no reader came";
 
     // Refused together, they are named in one message.
     world.prompts.messageBoxes.clear();
-    drop(std::vector<std::wstring>(std::begin(rows), std::end(rows)));
+    drop(paths);
     ASSERT_EQ(world.prompts.messageBoxes.size(), 1u);
-    for (const std::wstring& path : rows)
+    for (const std::wstring& path : paths)
         EXPECT_NE(world.prompts.messageBoxes[0].text.find(path), std::wstring::npos) << path;
 }
 
 // Named when the program starts, as "Open with" does: previewed once the fonts are read.
 TEST(FontFilesAtStart, AFontNamedOnTheCommandLineIsPreviewedOnceTheFontsAreRead) {
+    // Copies a crash left, in a folder no running Glyphmere holds.
+    const std::wstring copies = platform::PreviewCopies::usualParent();
+    const std::wstring leftover = copies + L"\\left-by-a-crash";
+    ASSERT_EQ(SHCreateDirectoryExW(nullptr, leftover.c_str(), nullptr), ERROR_SUCCESS);
+    writeBytes(leftover + L"\\1.ttf", readBytes(testFont(L"GlyphmerePreviewTest.ttf")));
     fakes::World world;
     world.fonts.names = {L"Arial", L"Tahoma"};
     app::App app(world.services);
     app.openAfterStart({testFont(L"GlyphmerePreviewTest.ttf")});
     ASSERT_TRUE(app.start());
     ASSERT_TRUE(drive::pumpUntil(app.loop, [&] { return !app.readForm.ReadingTimer.enabled(); }));
+    EXPECT_EQ(GetFileAttributesW(leftover.c_str()), INVALID_FILE_ATTRIBUTES) << "swept at start";
     EXPECT_EQ(app.mainForm.FontList.text(), family);
     EXPECT_EQ(app.mainForm.BigText.fontName(), family);
     EXPECT_EQ(world.system.published, app.mainForm.hwnd()) << "for a later start to find";
@@ -167,6 +182,7 @@ TEST(FontFilesAtStart, AFontNamedOnTheCommandLineIsPreviewedOnceTheFontsAreRead)
     EXPECT_TRUE(drive::pumpUntil(app.loop,
                                  [&] { return app.mainForm.FontList.findEntry(longFamily) >= 0; }));
     app.mainForm.unload();
+    EXPECT_TRUE(RemoveDirectoryW(copies.c_str())) << "the copies gone with the main window";
 
     // A second start hands its files to the one that runs, and ends.
     fakes::World second;
