@@ -5,6 +5,8 @@
 #include "support/Drive.h"
 #include "support/MessageSpy.h"
 #include "support/WindowText.h"
+#include "ui/AboutForm.h"
+#include "ui/ForGlyphmere.h"
 #include "ui/MainForm.h"
 #include "ui/ReadForm.h"
 
@@ -30,6 +32,19 @@ void expectFixedCaptionOnlyWindow(const Form& form, int width, int height) {
     GetClientRect(form.hwnd(), &client);
     EXPECT_EQ(client.right, width);
     EXPECT_EQ(client.bottom, height);
+}
+
+// Every row of each window's layout is borne by a member of its name: a row without one
+// would never be made nor drawn.
+TEST(Layouts, EveryRowOfTheFourWindowsHasAMemberOfItsName) {
+    ReadForm readForm;
+    MainForm mainForm;
+    AboutForm aboutForm;
+    ForGlyphmere forGlyphmere;
+    for (const Form* form :
+         std::initializer_list<const Form*>{&readForm, &mainForm, &aboutForm, &forGlyphmere})
+        EXPECT_EQ(form->rowsWithoutMember(), std::vector<std::wstring_view>{})
+            << std::wstring(form->layout().name);
 }
 
 TEST(SplashLayout, CaptionSizeAndControls) {

@@ -5,8 +5,8 @@
 #include "platform/Services.h"
 #include "preview/Effects.h"
 #include "preview/FindFont.h"
-#include "preview/FontFilePreview.h"
 #include "preview/FontChoice.h"
+#include "preview/FontFilePreview.h"
 #include "preview/FontListCommands.h"
 #include "report/ReportCommand.h"
 #include "shell/LaunchCommands.h"
@@ -94,17 +94,17 @@ void wireLaunches(Windows w, platform::Services& services) {
     ui::AboutForm& aboutForm = w.aboutForm;
     ui::ForGlyphmere& forGlyphmere = w.forGlyphmere;
     auto& shell = services.shell;
-    mainForm.OpenWinFonts.onClick = [&readForm, &services] {
-        shell::openFontsFolder(services, readForm);
+    mainForm.OpenWinFonts.onClick = [&readForm, &services, &mainForm] {
+        shell::openFontsFolder(services, readForm, mainForm.hwnd());
     };
-    mainForm.FontFolder.onClick = [&readForm, &services] {
-        shell::openFontsFolder(services, readForm);
+    mainForm.FontFolder.onClick = [&readForm, &services, &mainForm] {
+        shell::openFontsFolder(services, readForm, mainForm.hwnd());
     };
-    mainForm.CharacterMapButton.onClick = [&readForm, &services] {
-        shell::openCharacterMap(services, readForm);
+    mainForm.CharacterMapButton.onClick = [&readForm, &services, &mainForm] {
+        shell::openCharacterMap(services, readForm, mainForm.hwnd());
     };
-    mainForm.CharacterMap.onClick = [&readForm, &services] {
-        shell::openCharacterMap(services, readForm);
+    mainForm.CharacterMap.onClick = [&readForm, &services, &mainForm] {
+        shell::openCharacterMap(services, readForm, mainForm.hwnd());
     };
     mainForm.HowInstall.onClick = [&readForm, &services] { shell::openHowTo(services, readForm); };
     mainForm.License.onClick = [&readForm, &services, &mainForm] {

@@ -121,6 +121,8 @@ void Form::createControls() {
     for (const Control* c : controls_)
         if (!findControl(layout_, c->name()))
             refuse(layout_, c->name(), L"a member without a layout");
+    for (const std::wstring_view name : rowsWithoutMember())
+        refuse(layout_, name, L"a row without a member");
 
     toolTips_.create(hwnd_);
     for (Control* c : created_)
@@ -134,6 +136,19 @@ void Form::createControls() {
         else if (!Decoration::paints(*layout))
             refuse(layout_, *layout);
     }
+}
+
+std::vector<std::wstring_view> Form::rowsWithoutMember() const {
+    const auto named = [](std::wstring_view name) {
+        return [name](const auto* member) { return member->name() == name; };
+    };
+    std::vector<std::wstring_view> rows;
+    for (const ControlLayout& row : layout_.controls)
+        if (std::none_of(controls_.begin(), controls_.end(), named(row.name)) &&
+            std::none_of(decorations_.begin(), decorations_.end(), named(row.name)) &&
+            std::none_of(timers_.begin(), timers_.end(), named(row.name)))
+            rows.push_back(row.name);
+    return rows;
 }
 
 void Form::startTimers() {

@@ -60,6 +60,9 @@ public:
     // The member of that name, by which its layout knows it; null when none has it.
     Control* control(std::wstring_view name) const;
     MenuItem* menuItem(std::wstring_view name) const;
+    // The layout's rows that no member bears, which would never be made or drawn; reported to
+    // a debugger when the window is made.
+    std::vector<std::wstring_view> rowsWithoutMember() const;
     // Gives a control a tool tip, or a new text for the one it has.
     void setToolTip(const Control& control, const std::wstring& text);
 

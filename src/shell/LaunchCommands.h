@@ -19,8 +19,9 @@ namespace shell {
 // The documents and the donation program lie in the program's own folder.
 std::wstring besideProgram(platform::System& system, const std::wstring& name);
 
-void openFontsFolder(platform::Services& services, const ui::ReadForm& readForm);
-void openCharacterMap(platform::Services& services, const ui::ReadForm& readForm);
+// Where the system does not say where its folder is, a message says so and nothing runs.
+void openFontsFolder(platform::Services& services, const ui::ReadForm& readForm, HWND owner);
+void openCharacterMap(platform::Services& services, const ui::ReadForm& readForm, HWND owner);
 void openHowTo(platform::Services& services, const ui::ReadForm& readForm);
 void openDonation(platform::Services& services, const ui::ReadForm& readForm);
 // Tested by opening it for reading first; a warning, owned by `owner`, when that fails.
