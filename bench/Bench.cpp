@@ -14,6 +14,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shellapi.h>
 #include <psapi.h>
 
 #include <algorithm>
@@ -188,6 +189,9 @@ public:
 
     HWND host, find, list, sizes, sample;
     int points; // the size selected
+    // A font file dropped on the copy: the family it is known to hold, and where it went.
+    std::wstring dropFamily;
+    LRESULT dropped = LB_ERR;
 
 private:
     HWND copyOf(const controls::Control& control) {
@@ -223,6 +227,20 @@ private:
     // selection's font goes into the sample.
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         auto* bare = reinterpret_cast<Bare*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        // A dropped font file: added for the process alone, its family into the list and
+        // selected, its font into the sample.
+        if (message == WM_DROPFILES && bare) {
+            const auto drop = reinterpret_cast<HDROP>(wParam);
+            wchar_t file[MAX_PATH]{};
+            DragQueryFileW(drop, 0, file, MAX_PATH);
+            DragFinish(drop);
+            AddFontResourceExW(file, FR_PRIVATE, nullptr);
+            bare->dropped = SendMessageW(bare->list, LB_ADDSTRING, 0,
+                                         reinterpret_cast<LPARAM>(bare->dropFamily.c_str()));
+            SendMessageW(bare->list, LB_SETCURSEL, static_cast<WPARAM>(bare->dropped), 0);
+            bare->setFont(bare->dropped, bare->points);
+            return 0;
+        }
         if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE && bare &&
             reinterpret_cast<HWND>(lParam) == bare->find) {
             wchar_t typed[64]{};
@@ -424,11 +442,12 @@ void openTextFile(int megabytes, int pairs) {
     timed("open text file, N MB (ms)", megabytes, pairs, program, baseline);
 }
 
-// A font file dropped on the main window and previewed: read, added for the program alone,
-// its family into the list and selected, the sample in its font, both painted. Bare: the
-// file added for the process alone, its family into the copy's list and selected, its font
-// made at the size and set into the sample, both painted. Both take it all away again
-// afterwards, untimed.
+// A font file dropped on the main window and previewed, from the posted drop to the painted
+// sample: read, checked, copied, added for the program alone, its family into the list and
+// selected, the sample's font made anew, both painted. Bare: the same drop posted to the copy,
+// whose window procedure adds the file for the process alone, puts its family into the
+// copy's list and selects it, makes its font at the size and sets it into the sample; both
+// painted. Both take it all away again afterwards, untimed.
 void previewFontFile(int n, int pairs) {
     Running running(n);
     auto& mainForm = running.app.mainForm;
@@ -447,18 +466,16 @@ void previewFontFile(int n, int pairs) {
                      static_cast<WPARAM>(mainForm.FontList.findEntry(family)), 0);
         return took;
     };
+    bare.dropFamily = family;
     const auto baseline = [&](int) {
-        LRESULT at = LB_ERR;
         const double took = timeOf([&] {
-            AddFontResourceExW(path.c_str(), FR_PRIVATE, nullptr);
-            at = SendMessageW(bare.list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(family.c_str()));
-            SendMessageW(bare.list, LB_SETCURSEL, static_cast<WPARAM>(at), 0);
-            bare.setFont(at, bare.points);
+            postDrop(bare.host, {path});
+            pumpPending();
             UpdateWindow(bare.list);
             UpdateWindow(bare.sample);
         });
         RemoveFontResourceExW(path.c_str(), FR_PRIVATE, nullptr);
-        SendMessageW(bare.list, LB_DELETESTRING, static_cast<WPARAM>(at), 0);
+        SendMessageW(bare.list, LB_DELETESTRING, static_cast<WPARAM>(bare.dropped), 0);
         return took;
     };
     timed("preview a dropped font file (ms)", n, pairs, program, baseline);

@@ -6,6 +6,7 @@
 #include "support/Drop.h"
 #include "support/MainWindowTest.h"
 #include "support/TempFolder.h"
+#include "support/WindowText.h"
 #include "windows/AboutForm.h"
 
 #include <gtest/gtest.h>
@@ -83,6 +84,10 @@ TEST_F(FontFiles, ADroppedFontShowsInTheListAndTheSampleForThisProgramAlone) {
     EXPECT_TRUE(world.prompts.messageBoxes.empty());
     EXPECT_FALSE(platform::PrivateFonts::familyListed(largeFamily))
         << "the changed file's old font";
+    // With its family selected, a style joining it makes the sample's font anew.
+    const HFONT before = windowFont(mainForm().BigText.hwnd());
+    drop({testFont(L"GlyphmerePreviewTest-Bold.ttf")});
+    EXPECT_NE(windowFont(mainForm().BigText.hwnd()), before);
 
     mainForm().unload();
     EXPECT_FALSE(platform::PrivateFonts::familyListed(family)) << "gone with the main window";
@@ -95,6 +100,10 @@ TEST_F(FontFiles, AFileThatCannotBeShownIsNamedAndTheRestOfTheDropGoesOn) {
     // Under a family that the system has and the list has not.
     writeBytes(folder.file(L"installed.ttf"),
                fontRenamed(L"GlyphmerePreviewTest.ttf", "Glyphmere Preview Test", "Marlett"));
+    // Under one the list has and the system has not (uninstalled since the list was read).
+    writeBytes(
+        folder.file(L"listed.ttf"),
+        fontRenamed(L"GlyphmerePreviewTest.ttf", "Glyphmere Preview Test", "Arial Rounded Bold"));
     // A pipe whose server would see a reader connect.
     const std::wstring pipeName =
         L"\\\\.\\pipe\\glyphmere-test-" + std::to_wstring(GetCurrentProcessId()) + L".ttf";
@@ -108,6 +117,7 @@ TEST_F(FontFiles, AFileThatCannotBeShownIsNamedAndTheRestOfTheDropGoesOn) {
         {folder.file(L"text.otf"), L""},
         {folder.file(L"missing.fon"), L""},
         {folder.file(L"installed.ttf"), L"\"Marlett\""},
+        {folder.file(L"listed.ttf"), L"\"Arial Rounded Bold\""},
         {testFont(L"GlyphmereHidesTahoma.ttc"), L""},
         {pipeName, L""},
         {folder.file(L"installed.ttf:stream.ttf"), L""}};

@@ -151,7 +151,7 @@ void App::unloadMainForm() {
 }
 
 void App::mainFormUnload() {
-    fontFiles.removeAll();
+    fontFiles.close();
     readForm.unload();
     aboutForm.unload(); // nothing when it was never made
     endProcess();

@@ -79,6 +79,35 @@ void ListBox::addItem(const std::wstring& entry) {
     SendMessageW(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
 }
 
+int ListBox::addUnique(const std::wstring& entry) {
+    const LRESULT added =
+        SendMessageW(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    if (added < 0)
+        return -1;
+    const int at = static_cast<int>(added);
+    // The list sorts as the user's locale compares, ignoring case: entries it takes as equal
+    // to the new one lie next to it, and an equal one is among them.
+    const auto sortsEqual = [&](int index) {
+        const std::wstring other = list(index);
+        return !other.empty() && CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, other.c_str(),
+                                                static_cast<int>(other.size()), entry.c_str(),
+                                                static_cast<int>(entry.size())) == CSTR_EQUAL;
+    };
+    const auto same = [&](int index) {
+        const std::wstring other = list(index);
+        return CompareStringOrdinal(other.c_str(), static_cast<int>(other.size()), entry.c_str(),
+                                    static_cast<int>(entry.size()), TRUE) == CSTR_EQUAL;
+    };
+    for (const int step : {-1, 1})
+        for (int index = at + step; index >= 0 && index < listCount() && sortsEqual(index);
+             index += step)
+            if (same(index)) {
+                SendMessageW(hwnd(), LB_DELETESTRING, static_cast<WPARAM>(at), 0);
+                return -1;
+            }
+    return at;
+}
+
 void ListBox::removeItem(const std::wstring& entry) {
     if (const int at = findEntry(entry); at >= 0)
         SendMessageW(hwnd(), LB_DELETESTRING, static_cast<WPARAM>(at), 0);

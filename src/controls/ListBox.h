@@ -19,6 +19,10 @@ public:
     // The first entry equal to the text, ignoring case; -1 when none is. Selects nothing.
     int findEntry(const std::wstring& text) const;
     void addItem(const std::wstring& entry);
+    // Adds the entry to a sorted list unless one equal to it, ignoring case, is there, and
+    // answers its index; -1 then, or when the list cannot take it. Looks only around the new
+    // entry's place, where an equal one would lie.
+    int addUnique(const std::wstring& entry);
     // Takes out the entry equal to the text, ignoring case; nothing when none is.
     void removeItem(const std::wstring& entry);
     void refresh();

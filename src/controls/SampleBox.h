@@ -36,6 +36,13 @@ public:
     bool fontStrikethru() const { return strikethru_; }
     void setFontStrikethru(bool on) { change(strikethru_, on); }
     void setForeColor(COLORREF color);
+    // The faces behind the font's name changed (a font file added or replaced under it): a new
+    // font, so that the sample shows what is there now.
+    void remakeFont() {
+        stale_ = true;
+        if (!batches_)
+            applyFont();
+    }
 
     void rescale(const RECT& place) override;
 

@@ -85,6 +85,16 @@ void PreviewCopies::remove(const std::wstring& copy) {
         DeleteFileW(copy.c_str());
 }
 
+void PreviewCopies::removeCopies() {
+    if (folder_.empty())
+        return;
+    const std::wstring inUse = folder_ + inUseName;
+    forEachEntry(folder_, [&](const std::wstring& path, bool isFolder) {
+        if (!isFolder && path != inUse)
+            DeleteFileW(path.c_str());
+    });
+}
+
 void PreviewCopies::removeAll() {
     if (folder_.empty())
         return;

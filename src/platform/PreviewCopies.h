@@ -26,6 +26,8 @@ public:
     // no copy could be made.
     std::wstring copy(const std::string& bytes, std::wstring_view extension);
     void remove(const std::wstring& copy);
+    // Every copy goes; the folder stays for the next.
+    void removeCopies();
     // Every copy goes, and the folder with them.
     void removeAll();
 

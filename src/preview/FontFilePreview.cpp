@@ -8,6 +8,8 @@
 #include "ui/Messages.h"
 
 #include <algorithm>
+#include <tuple>
+#include <utility>
 
 namespace preview {
 
@@ -120,9 +122,9 @@ void FontFilePreview::forget(ui::MainForm& mainForm, const std::wstring& path) {
             mainForm.FontList.removeItem(family);
 }
 
-std::vector<std::wstring> FontFilePreview::previewOne(ui::MainForm& mainForm,
-                                                      const std::wstring& given,
-                                                      std::vector<Problem>& problems) {
+FontFilePreview::Previewed FontFilePreview::previewOne(ui::MainForm& mainForm,
+                                                       const std::wstring& given,
+                                                       std::vector<Problem>& problems) {
     const std::wstring path = platform::files::fullPath(given);
     // Read once: the bytes checked here are the bytes the system is given.
     const auto bytes = platform::files::readAll(path, largestFontFile);
@@ -138,8 +140,9 @@ std::vector<std::wstring> FontFilePreview::previewOne(ui::MainForm& mainForm,
     }
     forget(mainForm, path); // dropped again: shown as it is now
 
-    // A face under the name of a family the system or the list has, and that is not a
-    // previewed one, might show in place of that family: the file is not shown.
+    // A face under the name of a family the system has, and that is not a previewed one,
+    // might show in place of that family: the file is not shown. (Families the list has and
+    // the system no longer lists are found as the file's families go into the list.)
     const platform::FamilySet ours = previewed();
     const platform::FamilySet before = platform::PrivateFonts::listedFamilies();
     platform::FamilySet expected;
@@ -152,8 +155,7 @@ std::vector<std::wstring> FontFilePreview::previewOne(ui::MainForm& mainForm,
              path});
     };
     const auto taken = std::find_if(expected.begin(), expected.end(), [&](const auto& family) {
-        return !ours.contains(family) &&
-               (before.contains(family) || mainForm.FontList.findEntry(family) >= 0);
+        return !ours.contains(family) && before.contains(family);
     });
     if (taken != expected.end()) {
         listedAlready(*taken);
@@ -170,7 +172,7 @@ std::vector<std::wstring> FontFilePreview::previewOne(ui::MainForm& mainForm,
         if (fonts > 0)
             fonts_.remove(copy);
         copies_.remove(copy);
-        return std::vector<std::wstring>{};
+        return Previewed{};
     };
     // The system found more fonts in the file than were read: their names are unknown. Each
     // face may come twice, the second time in its vertical form ("@" and its name).
@@ -184,13 +186,8 @@ std::vector<std::wstring> FontFilePreview::previewOne(ui::MainForm& mainForm,
     const platform::FamilySet after = platform::PrivateFonts::listedFamilies();
     platform::FamilySet appeared;
     for (const std::wstring& family : after)
-        if (!before.contains(family)) {
-            if (mainForm.FontList.findEntry(family) >= 0) { // listed, since gone from the system
-                listedAlready(family);
-                return refuse();
-            }
+        if (!before.contains(family))
             appeared.insert(family);
-        }
     platform::FamilySet joined; // previewed families the system still lists
     for (const std::wstring& family : ours)
         if (after.contains(family))
@@ -200,11 +197,28 @@ std::vector<std::wstring> FontFilePreview::previewOne(ui::MainForm& mainForm,
         problems.push_back({notAFont, path});
         return refuse();
     }
-    for (const std::wstring& family : shown)
-        if (mainForm.FontList.findEntry(family) < 0)
-            mainForm.FontList.addItem(family);
+    // The new families into the list, in their sorted places; the previewed ones it joins are
+    // there. One the list has already (installed, and gone from the system since) takes the
+    // file back out.
+    std::vector<std::wstring> added;
+    int frontAt = -1;
+    for (const std::wstring& family : appeared) {
+        const int at = mainForm.FontList.addUnique(family);
+        if (at < 0) {
+            for (const std::wstring& entry : added)
+                mainForm.FontList.removeItem(entry);
+            listedAlready(family);
+            return refuse();
+        }
+        // An entry added before the first family moves it down one.
+        if (sameText(family, shown.front()))
+            frontAt = at;
+        else if (frontAt >= 0 && at <= frontAt)
+            ++frontAt;
+        added.push_back(family);
+    }
     shown_.push_back({path, copy, shown});
-    return shown;
+    return {shown, frontAt};
 }
 
 int FontFilePreview::families() const {
@@ -213,20 +227,37 @@ int FontFilePreview::families() const {
 
 void FontFilePreview::removeAll() {
     fonts_.removeAll();
-    copies_.removeAll();
+    copies_.removeCopies();
     shown_.clear();
+}
+
+void FontFilePreview::close() {
+    removeAll();
+    copies_.removeAll();
 }
 
 void FontFilePreview::preview(ui::MainForm& mainForm, const std::vector<std::wstring>& paths) {
     std::vector<Problem> problems;
     std::wstring first;
+    int firstAt = -1; // known while no later file changes the list
     for (const std::wstring& path : paths) {
-        const std::vector<std::wstring> shown = previewOne(mainForm, path, problems);
-        if (first.empty() && !shown.empty())
-            first = shown.front();
+        const Previewed shown = previewOne(mainForm, path, problems);
+        if (!first.empty())
+            firstAt = -1;
+        else if (!shown.families.empty())
+            std::tie(first, firstAt) = std::pair(shown.families.front(), shown.frontAt);
     }
-    if (!first.empty())
-        mainForm.FontList.setText(first);
+    if (!first.empty()) {
+        // Made once, whether the selection changes the name or the family it names has new
+        // faces (a style joined, a file dropped again).
+        const controls::SampleBox::Batch oneFont(mainForm.BigText);
+        mainForm.BigText.remakeFont();
+        // By its place when known: finding the entry by its text reads the whole list.
+        if (firstAt >= 0)
+            mainForm.FontList.setListIndex(firstAt);
+        else
+            mainForm.FontList.setText(first);
+    }
     tell(mainForm, problems);
 }
 

@@ -37,8 +37,10 @@ public:
     // How many entries of the list are previewed families, not installed ones.
     int families() const;
 
-    // The main window unloads: every file goes, and its families with it.
+    // Every file goes, and its families with it.
     void removeAll();
+    // The main window unloads: every file goes, and the folder of their copies.
+    void close();
 
 private:
     struct Problem {
@@ -48,9 +50,12 @@ private:
         std::wstring path, copy;
         std::vector<std::wstring> families; // in the list because of the file, best first
     };
-    // The families the file gave the list; none, after noting the problem, when none.
-    std::vector<std::wstring> previewOne(ui::MainForm& mainForm, const std::wstring& path,
-                                         std::vector<Problem>& problems);
+    struct Previewed {
+        std::vector<std::wstring> families; // best first; none, after noting the problem
+        int frontAt = -1; // the first family's index in the list, when the file added it
+    };
+    Previewed previewOne(ui::MainForm& mainForm, const std::wstring& path,
+                         std::vector<Problem>& problems);
     // The file shown before from that path goes, and its families that no other file gives.
     void forget(ui::MainForm& mainForm, const std::wstring& path);
     platform::FamilySet previewed() const;
