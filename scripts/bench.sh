@@ -4,7 +4,8 @@
 #   bash scripts/bench.sh --quick    small numbers, seconds
 #   bash scripts/bench.sh --record   the full run, its table kept in bench/RESULTS.md
 #   bash scripts/bench.sh --x86 ...  the 32-bit build instead of the 64-bit one, where
-#                                    this machine starts 32-bit programs
+#                                    this machine starts 32-bit programs; recorded in
+#                                    bench/RESULTS-x86.md
 set -euo pipefail
 # shellcheck source=scripts/common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -40,6 +41,8 @@ load_after="$(cut -d' ' -f1 /proc/loadavg)"
 say "Load average over 1 minute: $load_before before, $load_after after"
 
 if $record; then
+    results="$GLYPHMERE_ROOT/bench/RESULTS.md"
+    [[ "$arch" == i686 ]] && results="$GLYPHMERE_ROOT/bench/RESULTS-x86.md"
     {
         echo "# Benchmark results"
         echo
@@ -59,6 +62,6 @@ if $record; then
         echo '```'
         cat "$table"
         echo '```'
-    } >"$GLYPHMERE_ROOT/bench/RESULTS.md"
-    say "Recorded in bench/RESULTS.md"
+    } >"$results"
+    say "Recorded in bench/$(basename "$results")"
 fi

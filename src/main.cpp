@@ -34,14 +34,11 @@ std::vector<std::wstring> filesOnTheCommandLine() {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // Before anything loads the delay-loaded libraries; comctl32 comes through the
     // manifest's activation context, the screen readers' oleacc by name.
-    platform::librariesFromTheSystemOnly({L"oleacc.dll"});
+    platform::librariesFromTheSystemOnly({L"oleacc.dll", L"dwrite.dll"});
     const std::vector<std::wstring> files = filesOnTheCommandLine();
     platform::currentFolder::leaveUserFolder();
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    // A single-threaded apartment for the process's life: screen readers' calls reach the
-    // window thread through the message loop, and the common dialogs expect one.
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
     platform::Win32FontCollection fonts;
     platform::Win32Prompts prompts;
@@ -53,5 +50,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     app.openAfterStart(files);
     if (!app.start())
         return 0;
+    // Once the splash is painted, which needs no COM: a single-threaded apartment for the
+    // process's life. Screen readers' calls reach the window thread through the message
+    // loop, and the common dialogs expect one.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     return app.run();
 }

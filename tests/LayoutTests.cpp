@@ -6,6 +6,7 @@
 #include "support/MessageSpy.h"
 #include "support/WindowText.h"
 #include "ui/AboutForm.h"
+#include "ui/DetailsForm.h"
 #include "ui/ForGlyphmere.h"
 #include "ui/MainForm.h"
 #include "ui/ReadForm.h"
@@ -36,13 +37,14 @@ void expectFixedCaptionOnlyWindow(const Form& form, int width, int height) {
 
 // Every row of each window's layout is borne by a member of its name: a row without one
 // would never be made nor drawn.
-TEST(Layouts, EveryRowOfTheFourWindowsHasAMemberOfItsName) {
+TEST(Layouts, EveryRowOfEveryWindowHasAMemberOfItsName) {
     ReadForm readForm;
     MainForm mainForm;
     AboutForm aboutForm;
     ForGlyphmere forGlyphmere;
-    for (const Form* form :
-         std::initializer_list<const Form*>{&readForm, &mainForm, &aboutForm, &forGlyphmere})
+    DetailsForm detailsForm;
+    for (const Form* form : std::initializer_list<const Form*>{&readForm, &mainForm, &aboutForm,
+                                                               &forGlyphmere, &detailsForm})
         EXPECT_EQ(form->rowsWithoutMember(), std::vector<std::wstring_view>{})
             << std::wstring(form->layout().name);
 }
@@ -335,7 +337,7 @@ TEST_F(MainLayout, MenuCaptionsShortcutTextsAndSeparators) {
         {L"&Miscellaneous Tools",
          {L"Report....\tCtrl+S", L"Open File....\tCtrl+O", L"-", L"Refresh Fonts list\tF1",
           L"Open Windows 'Fonts' folder\tF2", L"Run Windows\u00AE Character Map\tF3", L"-",
-          L"Windows Fonts Counter\tF4"}},
+          L"Windows Fonts Counter\tF4", L"Font Details...\tAlt+Enter"}},
         {L"&Edit Tools",
          {L"Undo\tCtrl+Z", L"-", L"Cut\tCtrl+X", L"Copy\tCtrl+C", L"Paste\tCtrl+V", L"Delete\tDel",
           L"Remove Effects\tCtrl+R", L"-", L"Select All\tCtrl+A", L"Clear All\tCtrl+E"}},
@@ -385,7 +387,7 @@ protected:
 };
 
 TEST_F(Shortcuts, EachShortcutRunsItsItemAheadOfTheFocusedTextBox) {
-    ASSERT_EQ(items.size(), 21u);
+    ASSERT_EQ(items.size(), 22u);
     for (TextBox* box :
          {static_cast<TextBox*>(&mainForm.FontFind), static_cast<TextBox*>(&mainForm.BigText)}) {
         for (const MenuItemLayout* row : items) {
@@ -393,7 +395,8 @@ TEST_F(Shortcuts, EachShortcutRunsItsItemAheadOfTheFocusedTextBox) {
             box->setText(L"abc");
             box->setSelStart(0);
             box->setFocus();
-            const UINT modifiers = (row->shortcut.modifiers & FCONTROL) ? MOD_CONTROL : 0;
+            const UINT modifiers = ((row->shortcut.modifiers & FCONTROL) ? MOD_CONTROL : 0) |
+                                   ((row->shortcut.modifiers & FALT) ? MOD_ALT : 0);
             drive::pressKey(loop, box->hwnd(), row->shortcut.key, modifiers);
             EXPECT_EQ(clicks[std::wstring(row->name)], 1)
                 << std::wstring(row->name) << " in " << std::wstring(box->name());

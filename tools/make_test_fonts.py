@@ -35,6 +35,20 @@ INSTALLED_FAMILY = "Tahoma"
 READER_FACES = 256
 NAME_UNITS = 31
 BITMAP_FACE = "Glyphmere Bitmap"
+# A font that says who made it and under what terms, for the details window: its licence
+# address is no web address, so nothing may open it.
+DETAILS_FAMILY = "Glyphmere Details Test"
+DETAILS_STRINGS = {
+    0: "Copyright 2026 Quillwright Test Foundry",
+    7: "Glyphmere Details is a test mark",
+    8: "Quillwright Test Foundry",
+    9: "Ada Designer",
+    10: "Made for the tests.\tA tab and\r\na line break become spaces.",
+    11: "https://vendor.example/fonts",
+    12: "HTTP://designer.example/",
+    13: "Free for testing only",
+    14: "file:///C:/Windows/System32/calc.exe",
+}
 VENDOR = b"GLYM"
 UNITS_PER_EM = 1000
 ASCENDER, DESCENDER = 800, -200
@@ -126,11 +140,12 @@ def cmap():
     return struct.pack(">HHHHI", 0, 1, 3, 1, 12) + subtable
 
 
-def name(family, style):
+def name(family, style, more=None):
     postscript = family.replace(" ", "") + "-" + style
     full = family if style == "Regular" else f"{family} {style}"
     strings = {1: family, 2: style, 3: f"1.000;{VENDOR.decode()};{postscript}", 4: full,
                5: "Version 1.000", 6: postscript}
+    strings = dict(sorted({**strings, **(more or {})}.items()))
     # Sorted by platform, encoding, language and name: Macintosh Roman, then Windows Unicode.
     records = [(1, 0, 0, n, s.encode("ascii")) for n, s in strings.items()]
     records += [(3, 1, 0x0409, n, s.encode("utf-16-be")) for n, s in strings.items()]
@@ -142,7 +157,7 @@ def name(family, style):
     return head + storage
 
 
-def font_tables(family, bold=False):
+def font_tables(family, bold=False, strings=None):
     glyf, loca = glyf_and_loca()
     drawn = [(advance, bounds(contours)) for advance, contours in GLYPHS if contours]
     x_min, y_min = min(b[0] for _, b in drawn), min(b[1] for _, b in drawn)
@@ -178,7 +193,7 @@ def font_tables(family, bold=False):
     post = struct.pack(">IIhhIIIII", 0x00030000, 0, -100, 50, 0, 0, 0, 0, 0)
     style = "Bold" if bold else "Regular"
     tables = {"OS/2": os2, "cmap": cmap(), "glyf": glyf, "head": head, "hhea": hhea,
-              "hmtx": hmtx, "loca": loca, "maxp": maxp, "name": name(family, style), "post": post}
+              "hmtx": hmtx, "loca": loca, "maxp": maxp, "name": name(family, style, strings), "post": post}
     sizes = {"OS/2": 96, "head": 54, "hhea": 36, "maxp": 32, "post": 32}
     assert all(len(tables[tag]) == size for tag, size in sizes.items())
     return tables
@@ -407,6 +422,7 @@ def main():
     families = [family_of(read_tables(hides, at)) for at in face_offsets(hides)]
     assert families == [HIDDEN_FAMILY] * READER_FACES + [INSTALLED_FAMILY]
     slow = slow_names(16384)
+    details = checked(sfnt(font_tables(DETAILS_FAMILY, strings=DETAILS_STRINGS)), DETAILS_FAMILY)
     small, large = fnt(BITMAP_FACE, 10), fnt(BITMAP_FACE, 12)
     fonts = fon([small, large], f"FONTRES 100,96,96 : {BITMAP_FACE} 10, 12".encode("latin-1"))
 
@@ -419,6 +435,7 @@ def main():
     write(FONTS, "GlyphmerePreviewTest-Bold.ttf", bold)
     write(FONTS, "GlyphmerePreviewLarge.ttf", large_font)
     write(FONTS, "GlyphmereHidesTahoma.ttc", hides)
+    write(FONTS, "GlyphmereDetails.ttf", details)
     write(CORPUS, "GlyphmereSlowNames.ttc", slow)
 
 

@@ -12,7 +12,8 @@
 namespace app {
 
 App::App(platform::Services& services)
-    : fontFiles(services.prompts, platform::PreviewCopies::usualParent()), services_(services) {
+    : fontFiles(services.prompts, platform::PreviewCopies::usualParent()),
+      details(detailsForm, mainForm, services, fontFiles), services_(services) {
     wire();
 }
 
@@ -57,6 +58,20 @@ void App::wire() {
     wireLaunches(windows, services_);
     wireAboutForm(windows, services_);
     wireForGlyphmere(windows, services_);
+    wireDetails();
+}
+
+void App::wireDetails() {
+    mainForm.FontDetails.onClick = [this] { details.open(); };
+    detailsForm.Facts.onCopyKey = [this] { details.copyRows(); };
+    detailsForm.ShowInFolder.onClick = [this] { details.showInFolder(); };
+    detailsForm.VendorSite.onClick = [this] { details.openAddress(preview::vendorUrlId); };
+    detailsForm.DesignerSite.onClick = [this] { details.openAddress(preview::designerUrlId); };
+    detailsForm.LicencePage.onClick = [this] { details.openAddress(preview::licenceUrlId); };
+    // Every way of closing gives the main window back.
+    detailsForm.CloseDetails.onClick = [this] { details.close(); };
+    detailsForm.onEscape = [this] { details.close(); };
+    detailsForm.onCloseRequest = [this] { details.close(); };
 }
 
 bool App::start() {
@@ -134,8 +149,9 @@ void App::bringInputWindowToFront() {
     HWND target = GetLastActivePopup(mainForm.hwnd());
     if (target == mainForm.hwnd() || !IsWindowEnabled(target)) {
         target = nullptr;
-        for (controls::Form* form : {static_cast<controls::Form*>(&aboutForm),
-                                     static_cast<controls::Form*>(&forGlyphmere)})
+        for (controls::Form* form :
+             {static_cast<controls::Form*>(&aboutForm), static_cast<controls::Form*>(&forGlyphmere),
+              static_cast<controls::Form*>(&detailsForm)})
             if (form->visible() && form->enabled())
                 target = form->hwnd();
     }
@@ -154,6 +170,7 @@ void App::mainFormUnload() {
     fontFiles.close();
     readForm.unload();
     aboutForm.unload(); // nothing when it was never made
+    detailsForm.unload();
     endProcess();
 }
 

@@ -4,9 +4,11 @@
 #include "app/MessageLoop.h"
 #include "preview/FontFilePreview.h"
 #include "ui/AboutForm.h"
+#include "ui/DetailsForm.h"
 #include "ui/ForGlyphmere.h"
 #include "ui/MainForm.h"
 #include "ui/ReadForm.h"
+#include "windows/DetailsForm.h"
 
 namespace platform {
 struct Services;
@@ -37,9 +39,13 @@ public:
     ui::ForGlyphmere forGlyphmere;
     // The font files shown before they are installed.
     preview::FontFilePreview fontFiles;
+    // The selected font's details.
+    ui::DetailsForm detailsForm;
+    windows::Details details;
 
 private:
     void wire();
+    void wireDetails();
     void readingTimerTick();
     void started(); // the fonts are read and the main window shows
     // Font files are previewed, the first other file opened into the sample.

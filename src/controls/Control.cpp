@@ -40,6 +40,14 @@ bool Control::visible() const {
 bool Control::enabled() const {
     return hwnd_ && IsWindowEnabled(hwnd_);
 }
+void Control::setVisible(bool visible) {
+    if (hwnd_)
+        ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+}
+void Control::setEnabled(bool enabled) {
+    if (hwnd_)
+        EnableWindow(hwnd_, enabled);
+}
 void Control::setFocus() {
     if (hwnd_)
         SetFocus(hwnd_);

@@ -28,6 +28,8 @@ public:
 
     bool visible() const;
     bool enabled() const;
+    void setVisible(bool visible);
+    void setEnabled(bool enabled);
     void setFocus();
 
     // Colours used when the control is painted.

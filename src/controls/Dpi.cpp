@@ -24,6 +24,16 @@ int windowDpi(HWND window) {
     return dpi > 0 ? dpi : 96;
 }
 
+int screenDpi() {
+    static const auto forSystem = newerUser32<UINT(WINAPI*)()>("GetDpiForSystem");
+    if (forSystem)
+        if (const UINT dpi = forSystem())
+            return static_cast<int>(dpi);
+    const platform::WindowDC dc(nullptr);
+    const int dpi = dc.get() ? GetDeviceCaps(dc.get(), LOGPIXELSY) : 0;
+    return dpi > 0 ? dpi : 96;
+}
+
 SIZE frameSize(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, bool menu, int dpi) {
     static const auto adjustForDpi =
         newerUser32<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)>("AdjustWindowRectExForDpi");

@@ -6,6 +6,8 @@
 namespace controls {
 
 int windowDpi(HWND window);
+// The dpi of the main screen as the system started with it: where a window opens, mostly.
+int screenDpi();
 // The size of a window whose client area is this large, with this frame, at that dpi.
 SIZE frameSize(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, bool menu, int dpi);
 // GetSystemMetrics for that dpi.

@@ -19,6 +19,17 @@ namespace {
 
 constexpr DWORD formStyle = WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN;
 constexpr DWORD formExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | WS_EX_APPWINDOW;
+
+// Where a window of that size is centred on the main screen's work area.
+POINT centredOnScreen(SIZE frame) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    return {work.left + (work.right - work.left - frame.cx) / 2,
+            work.top + std::max(0L, (work.bottom - work.top - frame.cy) / 2)};
+}
+
 constexpr int firstControlId = 100;
 
 // Registered when the first form is made.
@@ -69,20 +80,24 @@ void Form::createWindow() {
              .background = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1))});
     if (!formClass)
         return;
+    // Made with its menu bar, at the size and place it takes at the screen's dpi: at the
+    // window's own dpi, or with a menu bar that wraps, it is fitted again.
+    const int dpi = screenDpi();
+    const SIZE frame = frameSize(scale(layout_.clientWidth, dpi), scale(layout_.clientHeight, dpi),
+                                 formStyle, formExStyle, !menu_.empty(), dpi);
+    const POINT at = centredOnScreen(frame);
+    platform::Menu bar = menu_.empty() ? platform::Menu() : buildMenuBar(menu_);
     const std::wstring caption(layout_.caption);
-    CreateWindowExW(formExStyle, MAKEINTATOM(formClass), caption.c_str(), formStyle, CW_USEDEFAULT,
-                    CW_USEDEFAULT, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    CreateWindowExW(formExStyle, MAKEINTATOM(formClass), caption.c_str(), formStyle, at.x, at.y,
+                    frame.cx, frame.cy, nullptr, bar.get(), GetModuleHandleW(nullptr), this);
     if (!hwnd_)
         return;
+    bar.release(); // the window's now, destroyed with it
     dpi_ = windowDpi(hwnd_);
     fonts_ = FontCache(dpi_);
-    if (!menu_.empty()) {
-        platform::Menu bar = buildMenuBar(menu_);
-        if (SetMenu(hwnd_, bar.get()))
-            bar.release(); // the window's now, destroyed with it
+    if (!menu_.empty())
         accelerators_.reset(buildAccelerators(menu_));
-    }
-    fitToClient();
+    fitToClient(dpi_ != dpi);
     loadIcons();
     if (layout_.acceptsFiles)
         DragAcceptFiles(hwnd_, TRUE);
@@ -162,15 +177,19 @@ void Form::startTimers() {
     }
 }
 
-void Form::fitToClient() {
+void Form::fitToClient(bool centre) {
     const int width = scale(layout_.clientWidth, dpi_);
     const int height = scale(layout_.clientHeight, dpi_);
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    if (!centre && client.right == width && client.bottom == height)
+        return;
     const SIZE frame = frameSize(width, height, formStyle, formExStyle, !menu_.empty(), dpi_);
-    SetWindowPos(hwnd_, nullptr, 0, 0, frame.cx, frame.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT at = centre ? centredOnScreen(frame) : POINT{};
+    SetWindowPos(hwnd_, nullptr, at.x, at.y, frame.cx, frame.cy,
+                 (centre ? 0 : SWP_NOMOVE) | SWP_NOZORDER | SWP_NOACTIVATE);
     // A menu bar that wraps onto a second line, or a frame other than foreseen, takes its
     // room from the client area: give it back.
-    RECT client;
     GetClientRect(hwnd_, &client);
     const int wider = width - client.right, taller = height - client.bottom;
     if (wider || taller)
@@ -240,7 +259,6 @@ void Form::releaseResources() {
     bigIcon_.reset();
     toolTips_.windowGone(); // a child of the form: gone with it
     lastFocus_ = nullptr;
-    shownOnce_ = false;
     hwnd_ = nullptr;
 }
 
@@ -291,21 +309,13 @@ void Form::show() {
     load();
     if (!hwnd_)
         return;
-    if (!shownOnce_) {
-        shownOnce_ = true;
-        RECT frame;
-        GetWindowRect(hwnd_, &frame);
-        MONITORINFO monitor{};
-        monitor.cbSize = sizeof monitor;
-        GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-        const RECT& work = monitor.rcWork;
-        const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-        SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - width) / 2,
-                     work.top + std::max(0L, (work.bottom - work.top - height) / 2), 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
     ShowWindow(hwnd_, SW_SHOW);
     UpdateWindow(hwnd_);
+}
+
+void Form::setCaption(const std::wstring& caption) {
+    if (hwnd_)
+        SetWindowTextW(hwnd_, caption.c_str());
 }
 
 void Form::hide() {

@@ -47,6 +47,7 @@ public:
     void setEnabled(bool enabled);
     bool enabled() const;
     void bringToFront();
+    void setCaption(const std::wstring& caption);
     void minimize();
     // Posts the window a reminder that raises onReminder from the program's loop: work
     // taken in another's call (a message sent from another program) is done later, there.
@@ -103,7 +104,7 @@ private:
     void createWindow();
     void createControls();
     void startTimers();
-    void fitToClient();
+    void fitToClient(bool centre = false);
     void loadIcons();
     void paintDecorations(HDC dc);
     void releaseResources(); // the window is gone: every member back as before loading
@@ -127,7 +128,6 @@ private:
     std::span<const MenuItemLayout> menu_;
     HWND hwnd_ = nullptr;
     int dpi_ = 96;
-    bool shownOnce_ = false;
     HWND lastFocus_ = nullptr;
     ToolTips toolTips_;
     platform::AcceleratorTable accelerators_;

@@ -80,6 +80,7 @@ enum Flag : unsigned {
     VScroll = 1u << 5,
     HScroll = 1u << 6,
     EndEllipsis = 1u << 7, // a label too long for its room ends in "..."
+    ReadOnly = 1u << 8,    // a text box whose text can be selected and copied, not changed
 };
 
 struct ControlLayout {

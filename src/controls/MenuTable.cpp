@@ -11,6 +11,8 @@ std::wstring keyName(WORD key) {
         return L"F" + std::to_wstring(key - VK_F1 + 1);
     if (key == VK_DELETE)
         return L"Del";
+    if (key == VK_RETURN)
+        return L"Enter";
     return std::wstring(1, static_cast<wchar_t>(key));
 }
 

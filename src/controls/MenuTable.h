@@ -33,6 +33,9 @@ constexpr Shortcut ctrl(wchar_t key) {
 constexpr Shortcut plain(WORD key) {
     return {0, key};
 }
+constexpr Shortcut alt(WORD key) {
+    return {FALT, key};
+}
 
 std::wstring shortcutText(Shortcut shortcut);
 // The bar with its popups; an item the system refuses is left out.

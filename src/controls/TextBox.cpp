@@ -8,9 +8,14 @@ namespace controls {
 
 void TextBox::create(HWND parent, int id, const RECT& place) {
     const unsigned flags = layout().flags;
-    DWORD style = ES_AUTOHSCROLL;
+    // A read-only box of many lines wraps them; one that takes text keeps each line whole.
+    DWORD style =
+        (flags & ReadOnly) && (flags & MultiLine) && !(flags & HScroll) ? 0 : ES_AUTOHSCROLL;
     if (flags & MultiLine)
-        style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+        style |= ES_MULTILINE | ES_AUTOVSCROLL | ((flags & ReadOnly) ? 0 : ES_WANTRETURN);
+    readOnly_ = (flags & ReadOnly) != 0;
+    if (readOnly_)
+        style |= ES_READONLY;
     if (flags & HScroll)
         style |= WS_HSCROLL;
     if (flags & VScroll)
@@ -33,13 +38,20 @@ void TextBox::buttonReleased() {
 }
 
 LRESULT TextBox::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if ((message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE)
+    if (!readOnly_ && (message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE)
         return 0; // a multi-line edit would ask its window to close: Esc must not quit
+    if (message == WM_CHAR && wParam == 0x03 && onCopyKey) { // Ctrl+C
+        raise(onCopyKey);
+        return 0;
+    }
     if (message == WM_GETDLGCODE) {
-        // Tab moves on to the next control, also from a multi-line box.
+        // Tab moves on to the next control, also from a multi-line box; in a read-only box
+        // Esc closes the window, as in any dialog.
         LRESULT code = DefSubclassProc(window, message, wParam, lParam);
         const auto* key = reinterpret_cast<const MSG*>(lParam);
-        if (key && key->wParam == VK_TAB && (key->message == WM_KEYDOWN || key->message == WM_CHAR))
+        const bool passed =
+            key && (key->wParam == VK_TAB || (readOnly_ && key->wParam == VK_ESCAPE));
+        if (passed && (key->message == WM_KEYDOWN || key->message == WM_CHAR))
             code &= ~(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE | DLGC_WANTTAB);
         return code;
     }

@@ -26,6 +26,8 @@ public:
 
     Event onChange;
     Event onGotFocus;
+    // Ctrl+C in a multi-line box, instead of its own copy, when set.
+    Event onCopyKey;
 
 protected:
     bool shows(const ControlLayout& layout) const override { return layout.kind == Kind::TextBox; }
@@ -39,6 +41,7 @@ private:
     LRESULT handle(HWND, UINT, WPARAM, LPARAM);
     platform::Subclass subclass_;
     bool changingByCode_ = false;
+    bool readOnly_ = false;
     // The text as Change last saw it; none when not known, as after a change that nobody
     // listened to.
     std::optional<std::wstring> seen_;

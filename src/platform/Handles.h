@@ -51,6 +51,10 @@ template <typename Handle> struct GdiObject : NullWhenNone<Handle> {
 struct Icon : NullWhenNone<HICON> {
     static void free(HICON icon) { DestroyIcon(icon); }
 };
+// A device context made by the program, not borrowed from a window.
+struct MadeDC : NullWhenNone<HDC> {
+    static void free(HDC dc) { DeleteDC(dc); }
+};
 struct Accelerators : NullWhenNone<HACCEL> {
     static void free(HACCEL table) { DestroyAcceleratorTable(table); }
 };
@@ -76,6 +80,7 @@ using Font = Owned<HFONT, traits::GdiObject<HFONT>>;
 using Brush = Owned<HBRUSH, traits::GdiObject<HBRUSH>>;
 using Icon = Owned<HICON, traits::Icon>;
 using AcceleratorTable = Owned<HACCEL, traits::Accelerators>;
+using MemoryDC = Owned<HDC, traits::MadeDC>;
 using KernelHandle = Owned<HANDLE, traits::Kernel>;
 using GlobalBlock = Owned<HGLOBAL, traits::GlobalMemory>;
 using Menu = Owned<HMENU, traits::Menu>;

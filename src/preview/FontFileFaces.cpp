@@ -103,10 +103,10 @@ std::vector<std::wstring> distinct(std::vector<std::wstring> names) {
 // --- TrueType and OpenType ---
 
 // Each UTF-16 unit one wchar_t, so that on Windows the name is the one GDI reports. Only the
-// units GDI keeps are decoded; an odd last byte is no unit.
-std::wstring fromUtf16Be(std::string_view text) {
+// units kept are decoded, by default those GDI keeps; an odd last byte is no unit.
+std::wstring fromUtf16Be(std::string_view text, size_t maxUnits = faceNameUnits) {
     std::wstring name;
-    const size_t units = std::min(text.size() / 2, faceNameUnits);
+    const size_t units = std::min(text.size() / 2, maxUnits);
     for (size_t i = 0; i < units; ++i) {
         const auto unit = static_cast<wchar_t>(be16(text, 2 * i));
         if (unit == L'\0')
@@ -131,9 +131,9 @@ constexpr std::array<std::uint16_t, 128> macRomanHigh = {
     0x00AF, 0x02D8, 0x02D9, 0x02DA, 0x00B8, 0x02DD, 0x02DB, 0x02C7};
 
 // A Macintosh name of any script, taken as Mac Roman: the system may do the same.
-std::wstring fromMacRoman(std::string_view text) {
+std::wstring fromMacRoman(std::string_view text, size_t maxUnits = faceNameUnits) {
     std::wstring name;
-    for (const char c : text.substr(0, faceNameUnits)) {
+    for (const char c : text.substr(0, maxUnits)) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte == 0)
             break;
@@ -366,6 +366,43 @@ bool readFontResources(std::string_view bytes, const Ansi& fromAnsi, std::vector
 }
 
 } // namespace
+
+std::map<std::uint16_t, std::wstring>
+readNameStrings(std::string_view table, std::span<const std::uint16_t> ids, size_t maxUnits) {
+    constexpr size_t headerSize = 6, recordSize = 12;
+    std::map<std::uint16_t, std::wstring> strings;
+    if (table.size() < headerSize)
+        return strings;
+    const size_t records = std::min(
+        {size_t{be16(table, 2)}, maxNameRecords, (table.size() - headerSize) / recordSize});
+    const std::string_view storage = table.substr(std::min(size_t{be16(table, 4)}, table.size()));
+    // For each ID its best record: rank 0 Windows in US English, 1 Windows in another
+    // language, 2 Macintosh; the first in the table of its rank.
+    std::map<std::uint16_t, std::pair<int, size_t>> best;
+    for (size_t i = 0; i < records; ++i) {
+        const size_t at = headerSize + i * recordSize;
+        const std::uint16_t platform = be16(table, at), id = be16(table, at + 6);
+        if (std::find(ids.begin(), ids.end(), id) == ids.end() ||
+            (platform != windowsPlatform && platform != macintoshPlatform))
+            continue;
+        const int rank =
+            platform == macintoshPlatform ? 2 : (be16(table, at + 4) == usEnglish ? 0 : 1);
+        const auto [kept, added] = best.try_emplace(id, rank, at);
+        if (!added && rank < kept->second.first)
+            kept->second = {rank, at};
+    }
+    for (const auto& [id, record] : best) {
+        const size_t at = record.second;
+        const auto text = part(storage, be16(table, at + 10), be16(table, at + 8));
+        if (!text)
+            continue;
+        std::wstring decoded = be16(table, at) == windowsPlatform ? fromUtf16Be(*text, maxUnits)
+                                                                  : fromMacRoman(*text, maxUnits);
+        if (!decoded.empty())
+            strings.emplace(id, std::move(decoded));
+    }
+    return strings;
+}
 
 FontFaces readFontFaces(std::string_view bytes, const Ansi& fromAnsi) {
     FontFaces read;

@@ -3,7 +3,10 @@
 // system: a quick, bounded check of whether it is a font and which names the system may list
 // its faces under. Pure: no window system, so it also builds, is checked and is fuzzed on
 // its own.
+#include <cstdint>
 #include <functional>
+#include <map>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,5 +41,13 @@ struct FontFaces {
 // and name table once however many faces share it; past a bound the result is incomplete.
 FontFaces readFontFaces(std::string_view bytes,
                         const std::function<std::wstring(std::string_view)>& fromAnsi);
+
+// A font's own strings from its name table (the bytes of its 'name' table alone), by name
+// ID: for each ID asked, the Windows string in US English, else in another language, else
+// the Macintosh one taken as Mac Roman; each cut at its first NUL and to maxUnits units. An
+// ID the table lacks, or whose string is empty or lies outside the table, is left out.
+// Bounded as above: at most 4096 records are looked at.
+std::map<std::uint16_t, std::wstring>
+readNameStrings(std::string_view table, std::span<const std::uint16_t> ids, size_t maxUnits);
 
 } // namespace preview

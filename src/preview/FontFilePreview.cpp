@@ -107,6 +107,15 @@ platform::FamilySet FontFilePreview::previewed() const {
     return families;
 }
 
+std::vector<std::wstring> FontFilePreview::filesOf(const std::wstring& family) const {
+    std::vector<std::wstring> files;
+    for (const Shown& file : shown_)
+        if (std::any_of(file.families.begin(), file.families.end(),
+                        [&](const std::wstring& shown) { return sameText(shown, family); }))
+            files.push_back(file.path);
+    return files;
+}
+
 void FontFilePreview::forget(ui::MainForm& mainForm, const std::wstring& path) {
     const auto file = std::find_if(shown_.begin(), shown_.end(),
                                    [&](const Shown& shown) { return sameText(shown.path, path); });

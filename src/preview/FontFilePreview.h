@@ -36,6 +36,8 @@ public:
 
     // How many entries of the list are previewed families, not installed ones.
     int families() const;
+    // The files, as dropped, that a previewed family comes from; none for another family.
+    std::vector<std::wstring> filesOf(const std::wstring& family) const;
 
     // Every file goes, and its families with it.
     void removeAll();

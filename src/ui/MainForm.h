@@ -109,7 +109,8 @@ public:
     controls::MenuItem CharacterMapButton{*this, L"CharacterMapButton"};
     controls::MenuItem Lineerrr{*this, L"Lineerrr"}; // separator
     controls::MenuItem FontsCounter{*this, L"FontsCounter"};
-    controls::MenuItem Edit{*this, L"Edit"}; // top-level menu
+    controls::MenuItem FontDetails{*this, L"FontDetails"}; // opens DetailsForm
+    controls::MenuItem Edit{*this, L"Edit"};               // top-level menu
     controls::MenuItem Undo{*this, L"Undo"};
     controls::MenuItem Lineoo{*this, L"Lineoo"}; // separator
     controls::MenuItem Cut2{*this, L"Cut2"};

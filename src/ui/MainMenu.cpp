@@ -4,6 +4,7 @@ namespace ui {
 
 namespace {
 
+using controls::alt;
 using controls::ctrl;
 using controls::MenuItemLayout;
 using controls::plain;
@@ -22,6 +23,7 @@ constexpr MenuItemLayout mainMenuRows[] = {
     {L"CharacterMapButton", L"Run Windows\u00AE Character Map", plain(VK_F3)},
     {L"Lineerrr", L"-"},
     {L"FontsCounter", L"Windows Fonts Counter", plain(VK_F4)},
+    {L"FontDetails", L"Font Details...", alt(VK_RETURN)},
     {L"Edit", L"&Edit Tools", {}, true},
     {L"Undo", L"Undo", ctrl('Z')},
     {L"Lineoo", L"-"},

@@ -3,6 +3,7 @@
 #include "platform/System.h"
 #include "ui/AboutForm.h"
 #include "ui/MainForm.h"
+#include "windows/Waiting.h"
 
 namespace windows {
 
@@ -14,24 +15,11 @@ void aboutFormLoaded(ui::AboutForm& aboutForm, platform::System& system) {
 }
 
 void openAboutForm(ui::AboutForm& aboutForm, ui::MainForm& mainForm) {
-    mainForm.setEnabled(false);
-    // However the showing ends, failed or thrown out of, the main window does not wait for
-    // a window that is not there.
-    struct GiveBack {
-        ui::AboutForm& aboutForm;
-        ui::MainForm& mainForm;
-        ~GiveBack() {
-            if (!aboutForm.visible())
-                mainForm.setEnabled(true);
-        }
-    } giveBack{aboutForm, mainForm};
-    aboutForm.show();
+    showWhileMainWaits(aboutForm, mainForm, [&] { aboutForm.show(); });
 }
 
 void closeAboutForm(ui::AboutForm& aboutForm, ui::MainForm& mainForm) {
-    mainForm.setEnabled(true);
-    mainForm.bringToFront();
-    aboutForm.hide();
+    backToMain(aboutForm, mainForm);
 }
 
 } // namespace windows

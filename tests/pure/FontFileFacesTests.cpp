@@ -9,6 +9,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <map>
 #include <set>
 #include <string>
 #include <utility>
@@ -192,3 +193,49 @@ TEST(FontFileFaces, ACutFileIsIncompleteAndGainsNoName) {
 }
 
 } // namespace
+
+namespace {
+
+// A name table alone, as the system gives a font's 'name' table.
+std::string nameTable(const std::vector<Record>& records) {
+    return fontNamed(records).substr(28);
+}
+std::string cutShort(std::string table) {
+    table.pop_back();
+    return table;
+}
+
+} // namespace
+
+TEST(FontFileFaces, EachNameIdTakesItsBestString) {
+    const std::uint16_t asked[] = {0, 1, 13};
+    const struct {
+        const char* what;
+        std::string table;
+        size_t units;
+        std::map<std::uint16_t, std::wstring> strings;
+    } rows[] = {
+        {"Windows English first, whatever the order",
+         nameTable({mac("Mac"), windows(u"Fr", 0x040C), windows(u"En")}),
+         64,
+         {{1, L"En"}}},
+        {"another language before the Macintosh",
+         nameTable({mac("Mac"), windows(u"Fr", 0x040C)}),
+         64,
+         {{1, L"Fr"}}},
+        {"the Macintosh as Mac Roman", nameTable({mac("\xA9 Mac")}), 64, {{1, L"\u00A9 Mac"}}},
+        {"cut at a NUL and to the units asked",
+         nameTable({windows(std::u16string_view(u"Copy\0x", 6), 0x0409, 1, 0),
+                    windows(u"A long licence", 0x0409, 1, 13)}),
+         6,
+         {{0, L"Copy"}, {13, L"A long"}}},
+        {"an ID not asked, an empty string and text past the table are left out",
+         cutShort(nameTable({windows(u"Mark", 0x0409, 1, 7), windows(u"", 0x0409, 1, 0),
+                             windows(u"Licence", 0x0409, 1, 13)})),
+         64,
+         {}},
+        {"no table at all", "", 64, {}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(preview::readNameStrings(row.table, asked, row.units), row.strings) << row.what;
+}

@@ -135,9 +135,13 @@ void pressKey(app::MessageLoop& loop, HWND focus, UINT key, UINT modifiers) {
     SetKeyboardState(state);
     const UINT scan = MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
     const bool extended = key == VK_DELETE || key == VK_INSERT || key == VK_HOME || key == VK_END;
-    const LPARAM down = 1 | (static_cast<LPARAM>(scan) << 16) | (extended ? (1 << 24) : 0);
-    PostMessageW(focus, WM_KEYDOWN, key, down);
-    PostMessageW(focus, WM_KEYUP, key, down | (1 << 30) | (static_cast<LPARAM>(1) << 31));
+    // With Alt held, the system sends the keys as system keys, Alt's context bit set.
+    const bool alt = (modifiers & MOD_ALT) != 0;
+    const LPARAM down =
+        1 | (static_cast<LPARAM>(scan) << 16) | (extended ? (1 << 24) : 0) | (alt ? (1 << 29) : 0);
+    PostMessageW(focus, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, down);
+    PostMessageW(focus, alt ? WM_SYSKEYUP : WM_KEYUP, key,
+                 down | (1 << 30) | (static_cast<LPARAM>(1) << 31));
     loop.yield();
     state[VK_CONTROL] = saved[0];
     state[VK_SHIFT] = saved[1];

@@ -1,0 +1,93 @@
+// The details window on installed and previewed fonts, as the system and the fonts' own
+// strings (written by tools/make_test_fonts.py) give them.
+#include "preview/FontDetails.h"
+#include "support/Drop.h"
+#include "support/MainWindowTest.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cwctype>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::wstring lower(std::wstring text) {
+    for (wchar_t& c : text)
+        c = static_cast<wchar_t>(std::towlower(c));
+    return text;
+}
+
+class Details : public MainWindowTest {
+protected:
+    // Alt+Enter on the family, as a user opens the details.
+    void openDetails(const std::wstring& family) {
+        chooseFont(family);
+        mainForm().FontList.setFocus();
+        key(VK_RETURN, MOD_ALT);
+    }
+    ui::DetailsForm& form() { return app.detailsForm; }
+};
+
+TEST_F(Details, TheWindowSaysWhatTheSystemAndTheFontSay) {
+    const std::wstring dropped = testFont(L"GlyphmereDetails.ttf");
+    ASSERT_TRUE(postDrop(mainForm().hwnd(), {dropped}));
+    loop().yield();
+    const struct {
+        std::wstring family;
+        std::vector<std::wstring> rows; // each a whole row of the window, lower case
+        bool ownFont;                   // the vendor's site opens, the licence "address" not
+    } rows[] = {
+        {L"Glyphmere Details Test",
+         {L"family: glyphmere details test", L"version: version 1.000", L"type: truetype outlines",
+          L"copyright: copyright 2026 quillwright test foundry",
+          L"vendor: quillwright test foundry", L"designer: ada designer",
+          L"description: made for the tests. a tab and  a line break become spaces.",
+          L"licence url: file:///c:/windows/system32/calc.exe", L"embedding: installable",
+          L"glyphs: 3", L"file: " + lower(dropped), L"installed: previewed, not installed"},
+         true},
+        {L"Tahoma",
+         {L"family: tahoma", L"type: truetype outlines", L"installed: installed for all users"},
+         false},
+    };
+    for (const auto& row : rows) {
+        openDetails(row.family);
+        ASSERT_TRUE(form().visible()) << row.family;
+        EXPECT_FALSE(mainForm().enabled()) << "the main window waits";
+        const std::wstring text = L"\n" + lower(form().Facts.text());
+        for (const std::wstring& expected : row.rows)
+            EXPECT_NE(text.find(L"\n" + expected + L"\r\n"), std::wstring::npos)
+                << expected << " in\n"
+                << text;
+        EXPECT_NE(text.find(L"\nfile: "), std::wstring::npos) << "its file, as the system has it";
+        if (row.ownFont) {
+            EXPECT_TRUE(form().VendorSite.enabled());
+            EXPECT_FALSE(form().LicencePage.enabled());
+        }
+        // Ctrl+C on the caret's row; Esc back to the main window.
+        key('C');
+        EXPECT_EQ(clipboardText(), L"Family: " + row.family + L"\r\n");
+        key(VK_ESCAPE, 0);
+        EXPECT_FALSE(form().visible());
+        EXPECT_TRUE(mainForm().enabled());
+    }
+}
+
+TEST_F(Details, OnlyTheFontsWebAddressesAreOpened) {
+    ASSERT_TRUE(postDrop(mainForm().hwnd(), {testFont(L"GlyphmereDetails.ttf")}));
+    loop().yield();
+    openDetails(L"Glyphmere Details Test");
+    ASSERT_TRUE(form().visible());
+    app.details.openAddress(preview::licenceUrlId); // file:///...calc.exe
+    EXPECT_TRUE(world.shell.launches.empty()) << "a licence address that is no web address";
+    clickOn(form().VendorSite);
+    ASSERT_EQ(world.shell.launches.size(), 1u);
+    EXPECT_EQ(world.shell.launches.back().file, L"https://vendor.example/fonts");
+    clickOn(form().ShowInFolder);
+    ASSERT_EQ(world.shell.launches.size(), 2u);
+    EXPECT_EQ(world.shell.launches.back().parameters,
+              L"/select,\"" + testFont(L"GlyphmereDetails.ttf") + L"\"");
+}
+
+} // namespace
