@@ -127,8 +127,9 @@ std::wstring rowsTouched(std::wstring_view text, size_t start, size_t length) {
 bool isWebAddress(std::wstring_view address) {
     const auto startsWith = [&](std::wstring_view scheme) {
         return address.size() > scheme.size() &&
-               std::equal(scheme.begin(), scheme.end(), address.begin(),
-                          [](wchar_t a, wchar_t b) { return a == std::towlower(b); });
+               std::equal(scheme.begin(), scheme.end(), address.begin(), [](wchar_t a, wchar_t b) {
+                   return static_cast<std::wint_t>(a) == std::towlower(static_cast<std::wint_t>(b));
+               });
     };
     if (!startsWith(L"http://") && !startsWith(L"https://"))
         return false;
