@@ -28,7 +28,7 @@ GLYPHMERE_PACKAGES=(
 GLYPHMERE_OPTIONAL_PACKAGES=(libclang-rt-dev)
 
 # Bump when the prefix's setup changes, so old prefixes are made again.
-GLYPHMERE_PREFIX_VERSION=2
+GLYPHMERE_PREFIX_VERSION=3
 
 # The PATH before use_wine put an architecture's shims in front of it.
 _glyphmere_path="$PATH"
@@ -196,6 +196,11 @@ ensure_prefix() {
     # Unmanaged windows hide and close in milliseconds instead of ~2 s each.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
         </dev/null >/dev/null 2>&1 || die "could not set the X11 driver's Managed value"
+
+    # Fonts are installed for one user from Windows 10 version 1809 on, and this Wine says
+    # Windows 7: the details tests alone are told Windows 10.
+    wine reg add 'HKCU\Software\Wine\AppDefaults\details_tests.exe' /v Version /t REG_SZ \
+        /d win10 /f </dev/null >/dev/null 2>&1 || die "could not set the details tests' Windows"
 
     # The registry reaches user.reg only when the server exits.
     wineserver -w

@@ -1,5 +1,6 @@
 // The details window on installed and previewed fonts, as the system and the fonts' own
 // strings (written by tools/make_test_fonts.py) give them.
+#include "platform/UserFonts.h"
 #include "preview/FontDetails.h"
 #include "support/Drop.h"
 #include "support/MainWindowTest.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cwctype>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -88,6 +90,67 @@ TEST_F(Details, OnlyTheFontsWebAddressesAreOpened) {
     ASSERT_EQ(world.shell.launches.size(), 2u);
     EXPECT_EQ(world.shell.launches.back().parameters,
               L"/select,\"" + testFont(L"GlyphmereDetails.ttf") + L"\"");
+}
+
+// The value the user's Fonts key holds under that name, if any.
+std::optional<std::wstring> userFontValue(const std::wstring& name) {
+    wchar_t data[1024]{};
+    DWORD size = sizeof data;
+    if (RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts",
+                     name.c_str(), RRF_RT_REG_SZ, nullptr, data, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    return std::wstring(data);
+}
+
+TEST_F(Details, InstallingForThisUserAndRemovingLeaveNothingElse) {
+    const std::wstring family = L"Glyphmere Details Test";
+    const std::wstring folder = platform::userFonts::folder();
+    ASSERT_FALSE(folder.empty());
+    const std::wstring installed = folder + L"\\GlyphmereDetails.ttf";
+    const std::wstring value = family + L" (TrueType)";
+    const struct Cleanup {
+        std::wstring installed;
+        ~Cleanup() { platform::userFonts::remove({installed}); }
+    } cleanup{installed};
+    ASSERT_TRUE(postDrop(mainForm().hwnd(), {testFont(L"GlyphmereDetails.ttf")}));
+    loop().yield();
+
+    // A file of that name is there already: refused, and left as it was.
+    for (size_t slash = folder.find(L'\\', 3); slash != std::wstring::npos;
+         slash = folder.find(L'\\', slash + 1))
+        CreateDirectoryW(folder.substr(0, slash).c_str(), nullptr);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    writeBytes(installed, "mine");
+    openDetails(family);
+    ASSERT_TRUE(form().InstallFont.visible());
+    clickOn(form().InstallFont);
+    EXPECT_EQ(readBytes(installed), "mine");
+    EXPECT_FALSE(userFontValue(value));
+    ASSERT_EQ(world.prompts.messageBoxes.size(), 1u);
+    EXPECT_NE(world.prompts.messageBoxes.back().text.find(L"changed nothing"), std::wstring::npos)
+        << world.prompts.messageBoxes.back().text;
+
+    DeleteFileW(installed.c_str());
+    clickOn(form().InstallFont);
+    EXPECT_EQ(readBytes(installed), readBytes(testFont(L"GlyphmereDetails.ttf")));
+    EXPECT_EQ(userFontValue(value), installed);
+    EXPECT_NE(lower(form().Facts.text()).find(L"\ninstalled: installed for this user\r\n"),
+              std::wstring::npos)
+        << form().Facts.text();
+    EXPECT_TRUE(form().RemoveFont.visible());
+    EXPECT_FALSE(form().InstallFont.visible());
+    EXPECT_EQ(app.fontFiles.families(), 0) << "counted as installed, not previewed";
+    EXPECT_GE(indexOf(family), 0);
+
+    clickOn(form().RemoveFont); // and No
+    EXPECT_EQ(GetFileAttributesW(installed.c_str()) != INVALID_FILE_ATTRIBUTES, true);
+    world.prompts.yesNoAnswer = IDYES;
+    clickOn(form().RemoveFont);
+    EXPECT_EQ(GetFileAttributesW(installed.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_FALSE(userFontValue(value));
+    EXPECT_EQ(indexOf(family), -1);
+    EXPECT_FALSE(form().visible());
+    EXPECT_TRUE(mainForm().enabled());
 }
 
 } // namespace

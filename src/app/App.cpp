@@ -68,6 +68,8 @@ void App::wireDetails() {
     detailsForm.VendorSite.onClick = [this] { details.openAddress(preview::vendorUrlId); };
     detailsForm.DesignerSite.onClick = [this] { details.openAddress(preview::designerUrlId); };
     detailsForm.LicencePage.onClick = [this] { details.openAddress(preview::licenceUrlId); };
+    detailsForm.InstallFont.onClick = [this] { details.install(); };
+    detailsForm.RemoveFont.onClick = [this] { details.remove(); };
     // Every way of closing gives the main window back.
     detailsForm.CloseDetails.onClick = [this] { details.close(); };
     detailsForm.onEscape = [this] { details.close(); };

@@ -404,6 +404,35 @@ readNameStrings(std::string_view table, std::span<const std::uint16_t> ids, size
     return strings;
 }
 
+std::optional<InstallName> readInstallName(std::string_view bytes) {
+    constexpr size_t headerSize = 12, entrySize = 16, fullNameUnits = 256;
+    if (bytes.size() < headerSize)
+        return std::nullopt;
+    const size_t at = be32(bytes, 0) == tag("ttcf") ? be32(bytes, headerSize) : 0;
+    if (!fits(bytes, at, headerSize) || !isSfntVersion(be32(bytes, at)))
+        return std::nullopt;
+    const size_t tables = std::min(size_t{be16(bytes, at + 4)}, maxTables);
+    InstallName name;
+    std::optional<std::string_view> nameTable;
+    for (size_t i = 0; i < tables && fits(bytes, at + headerSize + (i + 1) * entrySize, 0); ++i) {
+        const size_t entry = at + headerSize + i * entrySize;
+        const std::uint32_t kind = be32(bytes, entry);
+        if (kind == tag("CFF ") || kind == tag("CFF2"))
+            name.postScript = true;
+        else if (kind == tag("name"))
+            nameTable = part(bytes, be32(bytes, entry + 8), be32(bytes, entry + 12));
+    }
+    static constexpr std::uint16_t fullNameId[] = {4};
+    if (nameTable) {
+        auto strings = readNameStrings(*nameTable, fullNameId, fullNameUnits);
+        if (const auto found = strings.find(4); found != strings.end())
+            name.fullName = std::move(found->second);
+    }
+    if (name.fullName.empty())
+        return std::nullopt;
+    return name;
+}
+
 FontFaces readFontFaces(std::string_view bytes, const Ansi& fromAnsi) {
     FontFaces read;
     if (bytes.size() < 4)

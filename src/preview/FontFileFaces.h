@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -41,6 +42,15 @@ struct FontFaces {
 // and name table once however many faces share it; past a bound the result is incomplete.
 FontFaces readFontFaces(std::string_view bytes,
                         const std::function<std::wstring(std::string_view)>& fromAnsi);
+
+// What Windows names an installed TrueType or OpenType file by: its first face's full name
+// (name ID 4, as readNameStrings takes it) and whether its outlines are PostScript (CFF)
+// ones. None for a file that is neither, or has no full name.
+struct InstallName {
+    std::wstring fullName;
+    bool postScript = false;
+};
+std::optional<InstallName> readInstallName(std::string_view bytes);
 
 // A font's own strings from its name table (the bytes of its 'name' table alone), by name
 // ID: for each ID asked, the Windows string in US English, else in another language, else

@@ -107,13 +107,29 @@ platform::FamilySet FontFilePreview::previewed() const {
     return families;
 }
 
-std::vector<std::wstring> FontFilePreview::filesOf(const std::wstring& family) const {
-    std::vector<std::wstring> files;
+std::vector<std::pair<std::wstring, std::wstring>>
+FontFilePreview::copiesOf(const std::wstring& family) const {
+    std::vector<std::pair<std::wstring, std::wstring>> files;
     for (const Shown& file : shown_)
         if (std::any_of(file.families.begin(), file.families.end(),
                         [&](const std::wstring& shown) { return sameText(shown, family); }))
-            files.push_back(file.path);
+            files.emplace_back(file.path, file.copy);
     return files;
+}
+
+std::vector<std::wstring> FontFilePreview::filesOf(const std::wstring& family) const {
+    std::vector<std::wstring> files;
+    for (const auto& [path, copy] : copiesOf(family))
+        files.push_back(path);
+    return files;
+}
+
+void FontFilePreview::installed(const std::wstring& family) {
+    for (const auto& [path, copy] : copiesOf(family)) {
+        fonts_.remove(copy);
+        copies_.remove(copy);
+        std::erase_if(shown_, [&](const Shown& shown) { return shown.copy == copy; });
+    }
 }
 
 void FontFilePreview::forget(ui::MainForm& mainForm, const std::wstring& path) {

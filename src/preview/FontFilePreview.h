@@ -38,6 +38,10 @@ public:
     int families() const;
     // The files, as dropped, that a previewed family comes from; none for another family.
     std::vector<std::wstring> filesOf(const std::wstring& family) const;
+    // Each such file's private copy, beside it.
+    std::vector<std::pair<std::wstring, std::wstring>> copiesOf(const std::wstring& family) const;
+    // The family is installed now: its files are no longer previewed, and it stays listed.
+    void installed(const std::wstring& family);
 
     // Every file goes, and its families with it.
     void removeAll();

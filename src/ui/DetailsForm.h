@@ -1,6 +1,7 @@
 #pragma once
 // The font details window: what the system and the font say about the selected font, with
-// its files shown in Explorer and its own web addresses opened. Each member bears the name its
+// its files shown in Explorer, its own web addresses opened, a previewed font installed for
+// this user and one installed so removed. Each member bears the name its
 // layout gives it.
 #include "controls/CommandButton.h"
 #include "controls/Form.h"
@@ -21,6 +22,8 @@ public:
     controls::CommandButton VendorSite{*this, L"VendorSite"};
     controls::CommandButton DesignerSite{*this, L"DesignerSite"};
     controls::CommandButton LicencePage{*this, L"LicencePage"};
+    controls::CommandButton InstallFont{*this, L"InstallFont"}; // a previewed font, for this user
+    controls::CommandButton RemoveFont{*this, L"RemoveFont"};   // one installed for this user
     controls::CommandButton CloseDetails{*this, L"CloseDetails"};
 };
 

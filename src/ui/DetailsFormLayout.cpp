@@ -17,7 +17,7 @@ constexpr ControlLayout button(std::wstring_view name, std::wstring_view caption
             .tabIndex = tabIndex};
 }
 
-// Front to back.
+// Front to back. Install and Remove share a place: the window shows the one that applies.
 constexpr ControlLayout controls[] = {
     {.name = L"Facts",
      .kind = Kind::TextBox,
@@ -32,7 +32,9 @@ constexpr ControlLayout controls[] = {
     button(L"VendorSite", L"&Vendor's Site", 110, 84, 2),
     button(L"DesignerSite", L"&Designer's Site", 200, 90, 3),
     button(L"LicencePage", L"&Licence Page", 296, 84, 4),
-    button(L"CloseDetails", L"Close", 452, 56, 5, 0),
+    button(L"InstallFont", L"&Install", 386, 60, 5, Hidden),
+    button(L"RemoveFont", L"&Remove", 386, 60, 6, Hidden),
+    button(L"CloseDetails", L"Close", 452, 56, 7, 0),
 };
 
 constexpr FormLayout layout{

@@ -19,7 +19,7 @@ namespace windows {
 class Details {
 public:
     Details(ui::DetailsForm& form, ui::MainForm& mainForm, platform::Services& services,
-            const preview::FontFilePreview& previews)
+            preview::FontFilePreview& previews)
         : form_(form), mainForm_(mainForm), services_(services), previews_(previews) {}
 
     // The details of the font selected in the list; the main window waits while they show.
@@ -32,16 +32,22 @@ public:
     void showInFolder();
     // The font's own address of that name ID, in the browser: only http and https.
     void openAddress(std::uint16_t id);
+    // A previewed family's files installed for this user; one so installed removed again,
+    // once the user says yes.
+    void install();
+    void remove();
 
     const preview::FontFacts& facts() const { return facts_; }
 
 private:
+    void read(const std::wstring& family);
     void fill();
+    void tell(const std::wstring& text);
 
     ui::DetailsForm& form_;
     ui::MainForm& mainForm_;
     platform::Services& services_;
-    const preview::FontFilePreview& previews_;
+    preview::FontFilePreview& previews_;
     preview::FontFacts facts_;
 };
 

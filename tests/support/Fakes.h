@@ -4,9 +4,9 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
-#include <string>
 #include <vector>
 
 namespace fakes {
@@ -44,7 +44,7 @@ public:
                    const std::wstring& title) override {
         messageBoxes.push_back({text, style, title, owner});
         waitAsModal(owner);
-        return IDOK;
+        return (style & MB_TYPEMASK) == MB_YESNO ? yesNoAnswer : IDOK;
     }
     std::wstring inputBox(HWND owner, const std::wstring& prompt, const std::wstring&,
                           const std::wstring&) override {
@@ -70,6 +70,7 @@ public:
     std::vector<MessageBoxCall> messageBoxes;
     std::vector<std::wstring> inputPrompts;
     std::wstring inputAnswer;
+    int yesNoAnswer = IDNO; // a Yes/No question's answer
     HWND inputOwner = nullptr;
     int colorDialogs = 0;
     COLORREF colorOffered = 0;
