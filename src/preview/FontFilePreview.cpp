@@ -125,7 +125,8 @@ std::vector<std::wstring> FontFilePreview::filesOf(const std::wstring& family) c
 }
 
 void FontFilePreview::installed(const std::wstring& family) {
-    for (const auto& [path, copy] : copiesOf(family)) {
+    for (const auto& file : copiesOf(family)) {
+        const std::wstring& copy = file.second;
         fonts_.remove(copy);
         copies_.remove(copy);
         std::erase_if(shown_, [&](const Shown& shown) { return shown.copy == copy; });
