@@ -90,8 +90,10 @@ Outcome install(const std::vector<FontFile>& files) {
         if (GetFileAttributesW((into + L"\\" + file.fileName).c_str()) != INVALID_FILE_ATTRIBUTES ||
             hasValue(key.get(), file.value))
             return Outcome::alreadyThere;
-    CreateDirectoryW((systemFolders::localAppData() + L"\\Microsoft").c_str(), nullptr);
-    CreateDirectoryW((systemFolders::localAppData() + L"\\Microsoft\\Windows").c_str(), nullptr);
+    // The folder and the two above it, should a new profile lack them.
+    for (size_t end = into.rfind(L"\\Microsoft"); end != std::wstring::npos;
+         end = into.find(L'\\', end + 1))
+        CreateDirectoryW(into.substr(0, end).c_str(), nullptr);
     CreateDirectoryW(into.c_str(), nullptr);
 
     // What was done so far, undone in reverse should a step fail.

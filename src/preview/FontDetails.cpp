@@ -73,27 +73,23 @@ std::wstring joined(const std::vector<std::wstring>& parts) {
 } // namespace
 
 std::vector<DetailRow> detailRows(const FontFacts& f) {
-    const auto string = [&](std::uint16_t id) {
-        const auto found = f.strings.find(id);
-        return found == f.strings.end() ? std::wstring() : found->second;
-    };
     const std::wstring family =
-        string(typographicFamilyId).empty() ? string(familyId) : string(typographicFamilyId);
+        f.string(typographicFamilyId).empty() ? f.string(familyId) : f.string(typographicFamilyId);
     const std::vector<DetailRow> all = {
         {L"Family", family.empty() ? f.family : family},
-        {L"Full name", string(fullNameId)},
+        {L"Full name", f.string(fullNameId)},
         {L"Styles", joined(f.styles)},
-        {L"Version", string(versionId)},
+        {L"Version", f.string(versionId)},
         {L"Type", typeOf(f)},
-        {L"Copyright", string(copyrightId)},
-        {L"Trademark", string(trademarkId)},
-        {L"Vendor", string(vendorId)},
-        {L"Designer", string(designerId)},
-        {L"Description", string(descriptionId)},
-        {L"Vendor URL", string(vendorUrlId)},
-        {L"Designer URL", string(designerUrlId)},
-        {L"Licence", string(licenceId)},
-        {L"Licence URL", string(licenceUrlId)},
+        {L"Copyright", f.string(copyrightId)},
+        {L"Trademark", f.string(trademarkId)},
+        {L"Vendor", f.string(vendorId)},
+        {L"Designer", f.string(designerId)},
+        {L"Description", f.string(descriptionId)},
+        {L"Vendor URL", f.string(vendorUrlId)},
+        {L"Designer URL", f.string(designerUrlId)},
+        {L"Licence", f.string(licenceId)},
+        {L"Licence URL", f.string(licenceUrlId)},
         {L"Embedding", f.embedding ? embeddingOf(*f.embedding) : L""},
         {L"Glyphs", f.glyphs ? std::to_wstring(*f.glyphs) : L""},
         {f.files.size() > 1 ? L"Files" : L"File", joined(f.files)},

@@ -38,6 +38,12 @@ struct FontFacts {
     std::optional<std::uint16_t> glyphs;    // the maxp table's count
     std::vector<std::wstring> files;        // full paths, as the system has them
     enum class Where { unknown, allUsers, thisUser, previewed } where = Where::unknown;
+
+    // The name table's string of that ID; empty when the font has none.
+    std::wstring string(std::uint16_t id) const {
+        const auto found = strings.find(id);
+        return found == strings.end() ? std::wstring() : found->second;
+    }
 };
 
 struct DetailRow {

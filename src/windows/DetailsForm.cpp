@@ -36,11 +36,6 @@ bool inUserFontFolder(const std::vector<std::wstring>& files) {
     });
 }
 
-std::wstring factString(const preview::FontFacts& facts, std::uint16_t id) {
-    const auto found = facts.strings.find(id);
-    return found == facts.strings.end() ? std::wstring() : found->second;
-}
-
 } // namespace
 
 void Details::open() {
@@ -60,9 +55,8 @@ void Details::read(const std::wstring& family) {
     facts_ = platform::readFontFacts(family);
     // Where DirectWrite finds no file (Wine's does not for a font installed since it
     // started), the user's own Fonts key may name it.
-    if (const auto full = facts_.strings.find(preview::fullNameId);
-        facts_.files.empty() && full != facts_.strings.end())
-        facts_.files = platform::userFonts::filesNamed(full->second);
+    if (facts_.files.empty())
+        facts_.files = platform::userFonts::filesNamed(facts_.string(preview::fullNameId));
     if (const auto dropped = previews_.filesOf(family); !dropped.empty()) {
         facts_.where = preview::FontFacts::Where::previewed;
         facts_.files = dropped; // the files as the user has them, not our private copies
@@ -81,7 +75,7 @@ void Details::fill() {
         {&form_.DesignerSite, preview::designerUrlId},
         {&form_.LicencePage, preview::licenceUrlId}};
     for (const auto& [button, id] : sites)
-        button->setEnabled(preview::isWebAddress(factString(facts_, id)));
+        button->setEnabled(preview::isWebAddress(facts_.string(id)));
     form_.InstallFont.setVisible(facts_.where == preview::FontFacts::Where::previewed);
     form_.RemoveFont.setVisible(facts_.where == preview::FontFacts::Where::thisUser);
 }
@@ -173,7 +167,7 @@ void Details::remove() {
 }
 
 void Details::openAddress(std::uint16_t id) {
-    const std::wstring address = factString(facts_, id);
+    const std::wstring address = facts_.string(id);
     if (preview::isWebAddress(address))
         services_.shell.execute(form_.hwnd(), L"open", address.c_str(), nullptr, nullptr,
                                 SW_SHOWNORMAL);
