@@ -14,6 +14,8 @@ void MessageLoop::process(MSG& message) {
         (message.hwnd == shortcutWindow_ || IsChild(shortcutWindow_, message.hwnd)) &&
         TranslateAcceleratorW(shortcutWindow_, accelerators_, &message))
         return;
+    if (controls::Form::keyTaken(message))
+        return;
     HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
     if (!controls::Form::isForm(root) || !IsDialogMessageW(root, &message)) {
         TranslateMessage(&message);

@@ -52,6 +52,9 @@ public:
     virtual void notify(WORD /*code*/) {}
     // The left mouse button went up over the control, as the program's loop saw it.
     virtual void buttonReleased() {}
+    // A key for this control, seen by the program's loop before the window's dialog keys;
+    // true when the control took it.
+    virtual bool keyPressed(const MSG& /*key*/) { return false; }
 
 protected:
     // Whether a layout is one of a kind this class shows.

@@ -72,6 +72,12 @@ public:
     // A message the program's loop has dispatched: a control hears here of the mouse button
     // released over it, at no cost to its other messages.
     static void dispatched(const MSG& message);
+    // A key message the program's loop is about to dispatch: true when the control it is for
+    // took it, and it goes no further.
+    static bool keyTaken(const MSG& message);
+    // The focus to the next control in the tab order after this one (`back`: before it), as
+    // the dialog keys move it.
+    void tabFrom(HWND control, bool back);
 
     Event onLoad;
     Event onUnload;

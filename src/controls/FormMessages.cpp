@@ -37,6 +37,27 @@ void Form::dispatched(const MSG& message) {
             c->buttonReleased();
 }
 
+bool Form::keyTaken(const MSG& message) {
+    if ((message.message != WM_KEYDOWN && message.message != WM_CHAR) || !message.hwnd)
+        return false;
+    HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    if (!isForm(root))
+        return false;
+    const Form* form = platform::boundObject<Form>(root);
+    Control* c = form ? form->controlOf(message.hwnd) : nullptr;
+    return c && c->keyPressed(message);
+}
+
+void Form::tabFrom(HWND control, bool back) {
+    HWND next = GetNextDlgTabItem(hwnd_, control, back);
+    if (!next || next == control)
+        return;
+    // A text box tabbed into has its text selected, as the dialog keys leave it.
+    if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+        SendMessageW(next, EM_SETSEL, 0, -1);
+    SetFocus(next);
+}
+
 LRESULT Form::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_NCCREATE:

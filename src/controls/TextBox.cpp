@@ -1,8 +1,7 @@
 #include "controls/TextBox.h"
 
+#include "controls/Form.h"
 #include "platform/WindowText.h"
-
-#include <commctrl.h>
 
 namespace controls {
 
@@ -24,38 +23,38 @@ void TextBox::create(HWND parent, int id, const RECT& place) {
     if (!window)
         return;
     seen_ = std::wstring(layout().caption);
-    // Only a multi-line box needs a subclass, for Esc and Tab: each message to a subclassed
-    // control costs more (under Wine a round trip to the server), and the find box has one
-    // for every key typed. Clicks reach a box through the program's loop (buttonReleased).
-    if (flags & MultiLine) {
+    multiLine_ = (flags & MultiLine) != 0;
+    if (multiLine_)
         SendMessageW(window, EM_SETLIMITTEXT, 0, 0); // no 30,000-character ceiling
-        subclass_ = platform::Subclass::install<&TextBox::handle>(window, *this);
-    }
 }
 
 void TextBox::buttonReleased() {
     raise(onClick);
 }
 
-LRESULT TextBox::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!readOnly_ && (message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE)
-        return 0; // a multi-line edit would ask its window to close: Esc must not quit
-    if (message == WM_CHAR && wParam == 0x03 && onCopyKey) { // Ctrl+C
+// A multi-line box wants every key, Tab and Esc too, so the window's dialog keys would never
+// see them: its Tab, Esc and Ctrl+C are taken here, from the program's loop. Not a subclass:
+// under Wine every message to a subclassed control costs a round trip to the server, and the
+// sample gets many with each new font.
+bool TextBox::keyPressed(const MSG& key) {
+    if (!multiLine_)
+        return false;
+    if (key.message == WM_CHAR && key.wParam == 0x03 && onCopyKey) { // Ctrl+C
         raise(onCopyKey);
-        return 0;
+        return true;
     }
-    if (message == WM_GETDLGCODE) {
-        // Tab moves on to the next control, also from a multi-line box; in a read-only box
-        // Esc closes the window, as in any dialog.
-        LRESULT code = DefSubclassProc(window, message, wParam, lParam);
-        const auto* key = reinterpret_cast<const MSG*>(lParam);
-        const bool passed =
-            key && (key->wParam == VK_TAB || (readOnly_ && key->wParam == VK_ESCAPE));
-        if (passed && (key->message == WM_KEYDOWN || key->message == WM_CHAR))
-            code &= ~(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE | DLGC_WANTTAB);
-        return code;
+    if (key.wParam == VK_TAB) { // to the next control, as in any dialog; it types nothing
+        if (key.message == WM_KEYDOWN)
+            form().tabFrom(hwnd(), GetKeyState(VK_SHIFT) < 0);
+        return true;
     }
-    return DefSubclassProc(window, message, wParam, lParam);
+    if (key.wParam == VK_ESCAPE) {
+        // A read-only box's window closes on Esc, as a dialog does; the sample's must not quit.
+        if (readOnly_ && key.message == WM_KEYDOWN)
+            SendMessageW(form().hwnd(), WM_COMMAND, IDCANCEL, 0);
+        return true;
+    }
+    return false;
 }
 
 std::wstring TextBox::text() const {

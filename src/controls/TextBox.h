@@ -1,7 +1,6 @@
 #pragma once
 // A text box with the selection as properties and the events Change, Click and GotFocus.
 #include "controls/Control.h"
-#include "platform/WindowProcedure.h"
 
 #include <optional>
 
@@ -23,6 +22,7 @@ public:
     void undo();                               // the box's own single-level undo
     void notify(WORD code) override;
     void buttonReleased() override;
+    bool keyPressed(const MSG& key) override;
 
     Event onChange;
     Event onGotFocus;
@@ -38,9 +38,8 @@ private:
     // only when the text really changed.
     template <typename Edit> void changeByCode(Edit&& edit);
     void changed(); // the control or code changed the text, or may have
-    LRESULT handle(HWND, UINT, WPARAM, LPARAM);
-    platform::Subclass subclass_;
     bool changingByCode_ = false;
+    bool multiLine_ = false;
     bool readOnly_ = false;
     // The text as Change last saw it; none when not known, as after a change that nobody
     // listened to.
