@@ -12,8 +12,8 @@
 namespace app {
 
 App::App(platform::Services& services)
-    : fontFiles(services.prompts, platform::PreviewCopies::usualParent()),
-      details(detailsForm, mainForm, services, fontFiles), services_(services) {
+    : fontFiles(services.prompts), details(detailsForm, mainForm, services, fontFiles),
+      services_(services) {
     wire();
 }
 

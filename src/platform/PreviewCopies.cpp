@@ -45,6 +45,8 @@ std::wstring PreviewCopies::usualParent() {
 
 bool PreviewCopies::makeFolder() {
     if (parent_.empty())
+        parent_ = usualParent();
+    if (parent_.empty())
         return false;
     const auto slash = parent_.find_last_of(L'\\');
     if (slash != std::wstring::npos)

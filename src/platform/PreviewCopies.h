@@ -12,8 +12,9 @@ namespace platform {
 
 class PreviewCopies {
 public:
-    // The copies go in a new folder under `parent`, made at the first copy.
-    explicit PreviewCopies(std::wstring parent) : parent_(std::move(parent)) {}
+    // The copies go in a new folder under `parent`, made at the first copy. With no parent,
+    // under usualParent(), asked of the system only then: not before every start's splash.
+    explicit PreviewCopies(std::wstring parent = {}) : parent_(std::move(parent)) {}
     ~PreviewCopies() { removeAll(); }
     PreviewCopies(const PreviewCopies&) = delete;
     PreviewCopies& operator=(const PreviewCopies&) = delete;

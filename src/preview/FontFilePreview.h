@@ -21,8 +21,8 @@ namespace preview {
 
 class FontFilePreview {
 public:
-    // The copies go under `copiesFolder` (PreviewCopies::usualParent() in the program).
-    FontFilePreview(platform::Prompts& prompts, std::wstring copiesFolder)
+    // The copies go under `copiesFolder`; with none, where PreviewCopies keeps them.
+    explicit FontFilePreview(platform::Prompts& prompts, std::wstring copiesFolder = {})
         : prompts_(prompts), copies_(std::move(copiesFolder)) {}
 
     // Whether a file is one to preview, by its name: .ttf, .otf, .ttc, .otc, .fon or .fnt.
