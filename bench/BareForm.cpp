@@ -15,6 +15,13 @@ namespace {
 LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const auto* shape =
         reinterpret_cast<const controls::FormLayout*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    // Made active, the first control in the tab order takes the focus, as in a dialog and in
+    // the program's windows: the caret or focus frame is part of what the user sees.
+    if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE)
+        if (const HWND first = GetNextDlgTabItem(window, nullptr, FALSE)) {
+            SetFocus(first);
+            return 0;
+        }
     if (message != WM_PAINT || !shape)
         return DefWindowProcW(window, message, wParam, lParam);
     PAINTSTRUCT paint;
