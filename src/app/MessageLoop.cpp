@@ -37,13 +37,14 @@ void MessageLoop::yield() {
 
 int MessageLoop::run() {
     MSG message;
-    BOOL got;
-    while ((got = GetMessageW(&message, nullptr, 0, 0)) != 0) {
+    for (;;) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) // WM_QUIT
+            return static_cast<int>(message.wParam);
         if (got == -1)
             return 1;
         process(message);
     }
-    return static_cast<int>(message.wParam);
 }
 
 } // namespace app
