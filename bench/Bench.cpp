@@ -540,7 +540,7 @@ int main(int argc, char** argv) {
     } else {
         memory(30000);
         // Enough pairs a row that its ratio moves by less than about 0.05 between runs.
-        timeToSplash(41);
+        timeToSplash(81);
         makingTheMainWindow(41);
         startUp(300, 41);
         startUp(1000, 31);

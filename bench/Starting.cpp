@@ -108,6 +108,8 @@ public:
         GetProcessTimes(process.hProcess, &created, &exited, &kernel, &user);
         TerminateProcess(process.hProcess, 0);
         WaitForSingleObject(process.hProcess, 10000);
+        // What the ended process leaves the servers to clean up is not the next start's work.
+        Sleep(100);
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
         const auto since = static_cast<LONGLONG>(
