@@ -1,7 +1,9 @@
 // The details window on installed and previewed fonts, as the system and the fonts' own
 // strings (written by tools/make_test_fonts.py) give them.
+#include "platform/PrivateFonts.h"
 #include "platform/UserFonts.h"
 #include "preview/FontDetails.h"
+#include "preview/FontFileFaces.h"
 #include "support/Drop.h"
 #include "support/MainWindowTest.h"
 #include "support/TempFolder.h"
@@ -151,6 +153,40 @@ TEST_F(Details, InstallingForThisUserAndRemovingLeaveNothingElse) {
     EXPECT_EQ(indexOf(family), -1);
     EXPECT_FALSE(form().visible());
     EXPECT_TRUE(mainForm().enabled());
+}
+
+// A family dropped as two files, Regular and Bold, installs both and goes whole.
+TEST_F(Details, AFamilyOfTwoFilesIsInstalledAndRemovedWhole) {
+    const std::wstring family = L"Glyphmere Preview Test";
+    const std::wstring folder = platform::userFonts::folder();
+    std::vector<std::pair<std::wstring, std::wstring>> files; // installed copy, its value
+    for (const wchar_t* name : {L"GlyphmerePreviewTest.ttf", L"GlyphmerePreviewTest-Bold.ttf"}) {
+        const auto named = preview::readInstallName(readBytes(testFont(name)));
+        ASSERT_TRUE(named);
+        files.emplace_back(folder + L"\\" + name, named->fullName + L" (TrueType)");
+    }
+    const struct Cleanup {
+        const decltype(files)& files;
+        ~Cleanup() {
+            for (const auto& file : files)
+                platform::userFonts::remove({file.first});
+        }
+    } cleanup{files};
+    ASSERT_TRUE(postDrop(mainForm().hwnd(), {testFont(L"GlyphmerePreviewTest.ttf"),
+                                             testFont(L"GlyphmerePreviewTest-Bold.ttf")}));
+    loop().yield();
+    openDetails(family);
+    clickOn(form().InstallFont);
+    for (const auto& [installed, value] : files)
+        EXPECT_EQ(userFontValue(value), installed);
+    EXPECT_TRUE(platform::PrivateFonts::familyListed(family)) << "the system has it still";
+    world.prompts.yesNoAnswer = IDYES;
+    ASSERT_TRUE(form().RemoveFont.visible());
+    clickOn(form().RemoveFont);
+    for (const auto& [installed, value] : files) {
+        EXPECT_EQ(GetFileAttributesW(installed.c_str()), INVALID_FILE_ATTRIBUTES) << installed;
+        EXPECT_FALSE(userFontValue(value)) << value;
+    }
 }
 
 } // namespace

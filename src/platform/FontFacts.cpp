@@ -59,22 +59,31 @@ std::map<std::uint16_t, std::wstring> nameStrings(HDC dc) {
     return preview::readNameStrings(table, wanted, mostStringUnits);
 }
 
-int CALLBACK addStyle(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM data) {
-    auto& found = *reinterpret_cast<std::vector<std::wstring>*>(data);
-    const auto& full = *reinterpret_cast<const ENUMLOGFONTEXW*>(font);
-    const std::wstring style(full.elfStyle, wcsnlen(full.elfStyle, LF_FACESIZE));
-    if (!style.empty() && std::find(found.begin(), found.end(), style) == found.end())
-        found.push_back(style);
-    return found.size() < mostStyles;
+// The family's styles ("Bold") or its faces' full names ("Arial Bold"), each once.
+struct FaceNames {
+    bool full;
+    std::vector<std::wstring> found;
+};
+
+int CALLBACK addFaceName(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM data) {
+    auto& names = *reinterpret_cast<FaceNames*>(data);
+    const auto& face = *reinterpret_cast<const ENUMLOGFONTEXW*>(font);
+    const std::wstring name =
+        names.full ? std::wstring(face.elfFullName, wcsnlen(face.elfFullName, LF_FULLFACESIZE))
+                   : std::wstring(face.elfStyle, wcsnlen(face.elfStyle, LF_FACESIZE));
+    if (!name.empty() &&
+        std::find(names.found.begin(), names.found.end(), name) == names.found.end())
+        names.found.push_back(name);
+    return names.found.size() < mostStyles;
 }
 
-std::vector<std::wstring> stylesOf(HDC dc, const std::wstring& family) {
+std::vector<std::wstring> faceNamesOf(HDC dc, const std::wstring& family, bool full) {
     LOGFONTW wanted{};
     wanted.lfCharSet = DEFAULT_CHARSET;
     family.copy(wanted.lfFaceName, LF_FACESIZE - 1);
-    std::vector<std::wstring> styles;
-    EnumFontFamiliesExW(dc, &wanted, addStyle, reinterpret_cast<LPARAM>(&styles), 0);
-    return styles;
+    FaceNames names{full, {}};
+    EnumFontFamiliesExW(dc, &wanted, addFaceName, reinterpret_cast<LPARAM>(&names), 0);
+    return names.found;
 }
 
 // Wine's loader answers with the system's own form of a path, "\\??\\C:\\...": the form
@@ -145,7 +154,7 @@ preview::FontFacts readFontFacts(const std::wstring& family) {
     GetTextFaceW(dc, LF_FACESIZE, drawn);
     if (lstrcmpiW(drawn, family.c_str()) != 0)
         return facts; // another face stands in for the name: its facts are not the family's
-    facts.styles = stylesOf(dc, family);
+    facts.styles = faceNamesOf(dc, family, false);
     TEXTMETRICW metrics{};
     if (GetTextMetricsW(dc, &metrics) && !(metrics.tmPitchAndFamily & TMPF_TRUETYPE)) {
         // TMPF_VECTOR set means a vector font here; clear, a bitmap font.
@@ -160,6 +169,13 @@ preview::FontFacts readFontFacts(const std::wstring& family) {
     facts.glyphs = tableWord(dc, tableTag("maxp"), 4);
     facts.files = filesOf(dc);
     return facts;
+}
+
+std::vector<std::wstring> fullNamesOf(const std::wstring& family) {
+    const MemoryDC memory(CreateCompatibleDC(nullptr));
+    if (!memory || family.empty() || family.size() >= LF_FACESIZE)
+        return {};
+    return faceNamesOf(memory.get(), family, true);
 }
 
 } // namespace platform

@@ -4,6 +4,7 @@
 #include "preview/FontDetails.h"
 
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -12,5 +13,8 @@ namespace platform {
 // has of the family, and the files DirectWrite finds the face in. When the system draws
 // another face for the name, only the family is given. `where` is left for the caller.
 preview::FontFacts readFontFacts(const std::wstring& family);
+
+// The full names of the family's faces the system lists ("Arial", "Arial Bold", ...).
+std::vector<std::wstring> fullNamesOf(const std::wstring& family);
 
 } // namespace platform

@@ -124,6 +124,15 @@ std::vector<std::wstring> FontFilePreview::filesOf(const std::wstring& family) c
     return files;
 }
 
+void FontFilePreview::setLoaded(const std::wstring& family, bool loaded) {
+    for (const auto& file : copiesOf(family)) {
+        if (loaded)
+            fonts_.add(file.second);
+        else
+            fonts_.remove(file.second);
+    }
+}
+
 void FontFilePreview::installed(const std::wstring& family) {
     for (const auto& file : copiesOf(family)) {
         const std::wstring& copy = file.second;

@@ -40,6 +40,10 @@ public:
     std::vector<std::wstring> filesOf(const std::wstring& family) const;
     // Each such file's private copy, beside it.
     std::vector<std::pair<std::wstring, std::wstring>> copiesOf(const std::wstring& family) const;
+    // The family's previewed files taken out of the session (their copies kept), or added
+    // back: the system keeps one face of a name, so faces installed beside them would leave
+    // with them.
+    void setLoaded(const std::wstring& family, bool loaded);
     // The family is installed now: its files are no longer previewed, and it stays listed.
     void installed(const std::wstring& family);
 

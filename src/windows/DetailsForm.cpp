@@ -128,7 +128,11 @@ void Details::install() {
         files.push_back({copy, path.substr(path.find_last_of(L"\\/") + 1),
                          name->fullName + (name->postScript ? L" (OpenType)" : L" (TrueType)")});
     }
-    switch (platform::userFonts::install(files)) {
+    previews_.setLoaded(family, false);
+    const auto outcome = platform::userFonts::install(files);
+    if (outcome != platform::userFonts::Outcome::done)
+        previews_.setLoaded(family, true); // previewed still, as it was
+    switch (outcome) {
     case platform::userFonts::Outcome::done:
         previews_.installed(family);
         read(family);
@@ -145,6 +149,20 @@ void Details::install() {
     }
 }
 
+std::vector<std::wstring> Details::filesToRemove() const {
+    // Every face's file, not the regular one's alone: a family installed from several files
+    // goes whole. Each is one the user's Fonts key names in the user's font folder.
+    std::vector<std::wstring> files = facts_.files;
+    for (const std::wstring& name : platform::fullNamesOf(facts_.family))
+        for (std::wstring& file : platform::userFonts::filesNamed(name))
+            if (std::none_of(files.begin(), files.end(), [&](const std::wstring& known) {
+                    return CompareStringOrdinal(known.c_str(), -1, file.c_str(), -1, TRUE) ==
+                           CSTR_EQUAL;
+                }))
+                files.push_back(std::move(file));
+    return files;
+}
+
 void Details::remove() {
     const std::wstring family = facts_.family;
     if (facts_.where != preview::FontFacts::Where::thisUser ||
@@ -154,7 +172,7 @@ void Details::remove() {
                                          L"font folder.",
                                      MB_YESNO | MB_ICONQUESTION, ui::message::title) != IDYES)
         return;
-    const auto outcome = platform::userFonts::remove(facts_.files);
+    const auto outcome = platform::userFonts::remove(filesToRemove());
     if (!platform::PrivateFonts::familyListed(family)) {
         const int at = mainForm_.FontList.findEntry(family);
         mainForm_.FontList.removeItem(family);

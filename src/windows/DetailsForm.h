@@ -43,6 +43,7 @@ private:
     void read(const std::wstring& family);
     void fill();
     void tell(const std::wstring& text);
+    std::vector<std::wstring> filesToRemove() const;
 
     ui::DetailsForm& form_;
     ui::MainForm& mainForm_;
