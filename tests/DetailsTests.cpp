@@ -155,7 +155,8 @@ TEST_F(Details, InstallingForThisUserAndRemovingLeaveNothingElse) {
     EXPECT_TRUE(mainForm().enabled());
 }
 
-// A family dropped as two files, Regular and Bold, installs both and goes whole.
+// A family dropped as two files, Regular and Bold, installs both, into a font folder made
+// for it, and goes whole.
 TEST_F(Details, AFamilyOfTwoFilesIsInstalledAndRemovedWhole) {
     const std::wstring family = L"Glyphmere Preview Test";
     const std::wstring folder = platform::userFonts::folder();
@@ -172,6 +173,9 @@ TEST_F(Details, AFamilyOfTwoFilesIsInstalledAndRemovedWhole) {
                 platform::userFonts::remove({file.first});
         }
     } cleanup{files};
+    // A new profile has no font folder of its own: Install makes it.
+    RemoveDirectoryW(folder.c_str());
+    ASSERT_EQ(GetFileAttributesW(folder.c_str()), INVALID_FILE_ATTRIBUTES) << folder;
     ASSERT_TRUE(postDrop(mainForm().hwnd(), {testFont(L"GlyphmerePreviewTest.ttf"),
                                              testFont(L"GlyphmerePreviewTest-Bold.ttf")}));
     loop().yield();
