@@ -14,6 +14,8 @@
 
 #include <commctrl.h>
 
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -172,6 +174,28 @@ TEST_F(ControlLayer, TextChangesRaiseChangeOnceWhateverTheirSource) {
     loop.yield();
     EXPECT_EQ(form.Single.text(), L"abcde");
     EXPECT_EQ(singleChanges, 3);
+}
+
+// Inside its Change a box's text is read once; what the handler then changes, by code or
+// through the box's own messages, is read anew, and outside a Change it is always read.
+TEST_F(ControlLayer, TextReadInsideChangeIsWhatTheBoxHolds) {
+    const std::function<void(HWND)> edits[] = {
+        [this](HWND) { form.Single.setText(L"by code"); },
+        [](HWND box) { SendMessageW(box, EM_SETSEL, 0, -1), SendMessageW(box, WM_CLEAR, 0, 0); }};
+    for (const auto& edit : edits) {
+        bool edited = false;
+        form.Single.onChange = [&] {
+            if (!std::exchange(edited, true))
+                edit(form.Single.hwnd());
+            EXPECT_EQ(form.Single.text(), windowText(form.Single.hwnd()));
+        };
+        form.Single.setText(L"changed");
+        EXPECT_TRUE(edited);
+    }
+    form.Single.onChange = {};
+    form.Sample.setText(L"known"); // a multi-line box reports no text set by message
+    SendMessageW(form.Sample.hwnd(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"unreported"));
+    EXPECT_EQ(form.Sample.text(), L"unreported");
 }
 
 TEST_F(ControlLayer, TextIsReadWholeWhateverItsLength) {

@@ -3,6 +3,8 @@
 #include "controls/Form.h"
 #include "platform/WindowText.h"
 
+#include <utility>
+
 namespace controls {
 
 void TextBox::create(HWND parent, int id, const RECT& place) {
@@ -58,6 +60,10 @@ bool TextBox::keyPressed(const MSG& key) {
 }
 
 std::wstring TextBox::text() const {
+    // Inside its own Change, the text the change was seen with: each read of an edit control
+    // is two messages, and under Wine a box with a tool tip answers each through the server.
+    if (inChange_ && seen_)
+        return *seen_;
     return platform::windowText(hwnd());
 }
 
@@ -65,7 +71,16 @@ int TextBox::textLength() const {
     return GetWindowTextLengthW(hwnd());
 }
 
+// While `flag` lives, it holds `value`; then it is as it was.
+struct TextBox::Holding {
+    bool& flag;
+    bool was;
+    Holding(bool& held, bool value) : flag(held), was(std::exchange(held, value)) {}
+    ~Holding() { flag = was; }
+};
+
 template <typename Edit> void TextBox::changeByCode(Edit&& edit) {
+    const Holding reading(inChange_, false); // the box changes: what it holds is read anew
     if (onChange)
         seen_ = text(); // as it is now, whatever reached the box without a word
     changingByCode_ = true;
@@ -82,10 +97,11 @@ void TextBox::changed() {
         seen_.reset();
         return;
     }
-    std::wstring now = text();
+    std::wstring now = platform::windowText(hwnd()); // read anew, even inside a Change
     if (seen_ == now)
         return;
     seen_ = std::move(now);
+    const Holding inChange(inChange_, true);
     raise(onChange);
 }
 

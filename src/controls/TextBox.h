@@ -39,6 +39,8 @@ private:
     template <typename Edit> void changeByCode(Edit&& edit);
     void changed(); // the control or code changed the text, or may have
     bool changingByCode_ = false;
+    struct Holding;
+    bool inChange_ = false; // raising Change: `seen_` is the text
     bool multiLine_ = false;
     bool readOnly_ = false;
     // The text as Change last saw it; none when not known, as after a change that nobody
