@@ -1,6 +1,5 @@
 // The details window on installed and previewed fonts, as the system and the fonts' own
 // strings (written by tools/make_test_fonts.py) give them.
-#include "platform/PrivateFonts.h"
 #include "platform/UserFonts.h"
 #include "preview/FontDetails.h"
 #include "preview/FontFileFaces.h"
@@ -104,16 +103,19 @@ std::optional<std::wstring> userFontValue(const std::wstring& name) {
     return std::wstring(data);
 }
 
+// Takes what a test installed away again, however the test ends.
+struct Uninstall {
+    std::vector<std::wstring> files;
+    ~Uninstall() { platform::userFonts::remove(files); }
+};
+
 TEST_F(Details, InstallingForThisUserAndRemovingLeaveNothingElse) {
     const std::wstring family = L"Glyphmere Details Test";
     const std::wstring folder = platform::userFonts::folder();
     ASSERT_FALSE(folder.empty());
     const std::wstring installed = folder + L"\\GlyphmereDetails.ttf";
     const std::wstring value = family + L" (TrueType)";
-    const struct Cleanup {
-        std::wstring installed;
-        ~Cleanup() { platform::userFonts::remove({installed}); }
-    } cleanup{installed};
+    const Uninstall cleanup{{installed}};
     ASSERT_TRUE(postDrop(mainForm().hwnd(), {testFont(L"GlyphmereDetails.ttf")}));
     loop().yield();
 
@@ -158,38 +160,30 @@ TEST_F(Details, InstallingForThisUserAndRemovingLeaveNothingElse) {
 // A family dropped as two files, Regular and Bold, installs both, into a font folder made
 // for it, and goes whole.
 TEST_F(Details, AFamilyOfTwoFilesIsInstalledAndRemovedWhole) {
-    const std::wstring family = L"Glyphmere Preview Test";
     const std::wstring folder = platform::userFonts::folder();
-    std::vector<std::pair<std::wstring, std::wstring>> files; // installed copy, its value
+    Uninstall installed;
+    std::vector<std::wstring> dropped, values;
     for (const wchar_t* name : {L"GlyphmerePreviewTest.ttf", L"GlyphmerePreviewTest-Bold.ttf"}) {
-        const auto named = preview::readInstallName(readBytes(testFont(name)));
+        dropped.push_back(testFont(name));
+        const auto named = preview::readInstallName(readBytes(dropped.back()));
         ASSERT_TRUE(named);
-        files.emplace_back(folder + L"\\" + name, named->fullName + L" (TrueType)");
+        installed.files.push_back(folder + L"\\" + name);
+        values.push_back(named->fullName + L" (TrueType)");
     }
-    const struct Cleanup {
-        const decltype(files)& files;
-        ~Cleanup() {
-            for (const auto& file : files)
-                platform::userFonts::remove({file.first});
-        }
-    } cleanup{files};
-    // A new profile has no font folder of its own: Install makes it.
-    RemoveDirectoryW(folder.c_str());
+    RemoveDirectoryW(folder.c_str()); // a new profile has none: Install makes it
     ASSERT_EQ(GetFileAttributesW(folder.c_str()), INVALID_FILE_ATTRIBUTES) << folder;
-    ASSERT_TRUE(postDrop(mainForm().hwnd(), {testFont(L"GlyphmerePreviewTest.ttf"),
-                                             testFont(L"GlyphmerePreviewTest-Bold.ttf")}));
+    ASSERT_TRUE(postDrop(mainForm().hwnd(), dropped));
     loop().yield();
-    openDetails(family);
+    openDetails(L"Glyphmere Preview Test");
     clickOn(form().InstallFont);
-    for (const auto& [installed, value] : files)
-        EXPECT_EQ(userFontValue(value), installed);
-    EXPECT_TRUE(platform::PrivateFonts::familyListed(family)) << "the system has it still";
+    for (size_t i = 0; i < values.size(); ++i)
+        EXPECT_EQ(userFontValue(values[i]), installed.files[i]);
     world.prompts.yesNoAnswer = IDYES;
     ASSERT_TRUE(form().RemoveFont.visible());
     clickOn(form().RemoveFont);
-    for (const auto& [installed, value] : files) {
-        EXPECT_EQ(GetFileAttributesW(installed.c_str()), INVALID_FILE_ATTRIBUTES) << installed;
-        EXPECT_FALSE(userFontValue(value)) << value;
+    for (size_t i = 0; i < values.size(); ++i) {
+        EXPECT_EQ(GetFileAttributesW(installed.files[i].c_str()), INVALID_FILE_ATTRIBUTES);
+        EXPECT_FALSE(userFontValue(values[i])) << values[i];
     }
 }
 
