@@ -551,8 +551,8 @@ int main(int argc, char** argv) {
         fontSwitch(30000, 101, 100000);
         openTextFile(1, 21);
         openTextFile(10, 9);
-        previewFontFile(30000, 41);
-        openingDetails(30000, 41);
+        previewFontFile(30000, 81);
+        openingDetails(30000, 81);
         gdiObjects(10000);
     }
     printTable();
