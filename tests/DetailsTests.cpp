@@ -109,81 +109,76 @@ struct Uninstall {
     ~Uninstall() { platform::userFonts::remove(files); }
 };
 
+// Install for the current user, then Remove, which leaves nothing of it. A family of two
+// files installs both, into a font folder made for it, and goes whole; then, in that folder,
+// a file of the name already there refuses the install and is left as it was.
 TEST_F(Details, InstallingForThisUserAndRemovingLeaveNothingElse) {
-    const std::wstring family = L"Glyphmere Details Test";
     const std::wstring folder = platform::userFonts::folder();
     ASSERT_FALSE(folder.empty());
-    const std::wstring installed = folder + L"\\GlyphmereDetails.ttf";
-    const std::wstring value = family + L" (TrueType)";
-    const Uninstall cleanup{{installed}};
-    ASSERT_TRUE(postDrop(mainForm().hwnd(), {testFont(L"GlyphmereDetails.ttf")}));
-    loop().yield();
+    const struct {
+        std::wstring family;
+        std::vector<std::wstring> files;
+        bool fileThere; // else no font folder: a new profile has none
+    } rows[] = {
+        {L"Glyphmere Preview Test",
+         {L"GlyphmerePreviewTest.ttf", L"GlyphmerePreviewTest-Bold.ttf"},
+         false},
+        {L"Glyphmere Details Test", {L"GlyphmereDetails.ttf"}, true},
+    };
+    for (const auto& row : rows) {
+        Uninstall installed;
+        std::vector<std::wstring> dropped, values;
+        for (const std::wstring& name : row.files) {
+            dropped.push_back(testFont(name));
+            const auto named = preview::readInstallName(readBytes(dropped.back()));
+            ASSERT_TRUE(named);
+            installed.files.push_back(folder + L"\\" + name);
+            values.push_back(named->fullName + L" (TrueType)");
+        }
+        const std::wstring& first = installed.files.front();
+        if (!row.fileThere) {
+            RemoveDirectoryW(folder.c_str());
+            ASSERT_EQ(GetFileAttributesW(folder.c_str()), INVALID_FILE_ATTRIBUTES) << folder;
+        }
+        ASSERT_TRUE(postDrop(mainForm().hwnd(), dropped));
+        loop().yield();
+        openDetails(row.family);
+        ASSERT_TRUE(form().InstallFont.visible());
+        if (row.fileThere) {
+            writeBytes(first, "mine");
+            clickOn(form().InstallFont);
+            EXPECT_EQ(readBytes(first), "mine");
+            EXPECT_FALSE(userFontValue(values.front()));
+            ASSERT_FALSE(world.prompts.messageBoxes.empty());
+            EXPECT_NE(world.prompts.messageBoxes.back().text.find(L"changed nothing"),
+                      std::wstring::npos);
+            DeleteFileW(first.c_str());
+        }
+        clickOn(form().InstallFont);
+        for (size_t i = 0; i < values.size(); ++i) {
+            EXPECT_EQ(readBytes(installed.files[i]), readBytes(dropped[i]));
+            EXPECT_EQ(userFontValue(values[i]), installed.files[i]);
+        }
+        EXPECT_NE(lower(form().Facts.text()).find(L"\ninstalled: installed for this user\r\n"),
+                  std::wstring::npos)
+            << form().Facts.text();
+        EXPECT_FALSE(form().InstallFont.visible());
+        EXPECT_EQ(app.fontFiles.families(), 0) << "counted as installed, not previewed";
+        EXPECT_GE(indexOf(row.family), 0);
 
-    // A file of that name is there already: refused, and left as it was.
-    for (size_t slash = folder.find(L'\\', 3); slash != std::wstring::npos;
-         slash = folder.find(L'\\', slash + 1))
-        CreateDirectoryW(folder.substr(0, slash).c_str(), nullptr);
-    CreateDirectoryW(folder.c_str(), nullptr);
-    writeBytes(installed, "mine");
-    openDetails(family);
-    ASSERT_TRUE(form().InstallFont.visible());
-    clickOn(form().InstallFont);
-    EXPECT_EQ(readBytes(installed), "mine");
-    EXPECT_FALSE(userFontValue(value));
-    ASSERT_EQ(world.prompts.messageBoxes.size(), 1u);
-    EXPECT_NE(world.prompts.messageBoxes.back().text.find(L"changed nothing"), std::wstring::npos)
-        << world.prompts.messageBoxes.back().text;
-
-    DeleteFileW(installed.c_str());
-    clickOn(form().InstallFont);
-    EXPECT_EQ(readBytes(installed), readBytes(testFont(L"GlyphmereDetails.ttf")));
-    EXPECT_EQ(userFontValue(value), installed);
-    EXPECT_NE(lower(form().Facts.text()).find(L"\ninstalled: installed for this user\r\n"),
-              std::wstring::npos)
-        << form().Facts.text();
-    EXPECT_TRUE(form().RemoveFont.visible());
-    EXPECT_FALSE(form().InstallFont.visible());
-    EXPECT_EQ(app.fontFiles.families(), 0) << "counted as installed, not previewed";
-    EXPECT_GE(indexOf(family), 0);
-
-    clickOn(form().RemoveFont); // and No
-    EXPECT_EQ(GetFileAttributesW(installed.c_str()) != INVALID_FILE_ATTRIBUTES, true);
-    world.prompts.yesNoAnswer = IDYES;
-    clickOn(form().RemoveFont);
-    EXPECT_EQ(GetFileAttributesW(installed.c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_FALSE(userFontValue(value));
-    EXPECT_EQ(indexOf(family), -1);
-    EXPECT_FALSE(form().visible());
-    EXPECT_TRUE(mainForm().enabled());
-}
-
-// A family dropped as two files, Regular and Bold, installs both, into a font folder made
-// for it, and goes whole.
-TEST_F(Details, AFamilyOfTwoFilesIsInstalledAndRemovedWhole) {
-    const std::wstring folder = platform::userFonts::folder();
-    Uninstall installed;
-    std::vector<std::wstring> dropped, values;
-    for (const wchar_t* name : {L"GlyphmerePreviewTest.ttf", L"GlyphmerePreviewTest-Bold.ttf"}) {
-        dropped.push_back(testFont(name));
-        const auto named = preview::readInstallName(readBytes(dropped.back()));
-        ASSERT_TRUE(named);
-        installed.files.push_back(folder + L"\\" + name);
-        values.push_back(named->fullName + L" (TrueType)");
-    }
-    RemoveDirectoryW(folder.c_str()); // a new profile has none: Install makes it
-    ASSERT_EQ(GetFileAttributesW(folder.c_str()), INVALID_FILE_ATTRIBUTES) << folder;
-    ASSERT_TRUE(postDrop(mainForm().hwnd(), dropped));
-    loop().yield();
-    openDetails(L"Glyphmere Preview Test");
-    clickOn(form().InstallFont);
-    for (size_t i = 0; i < values.size(); ++i)
-        EXPECT_EQ(userFontValue(values[i]), installed.files[i]);
-    world.prompts.yesNoAnswer = IDYES;
-    ASSERT_TRUE(form().RemoveFont.visible());
-    clickOn(form().RemoveFont);
-    for (size_t i = 0; i < values.size(); ++i) {
-        EXPECT_EQ(GetFileAttributesW(installed.files[i].c_str()), INVALID_FILE_ATTRIBUTES);
-        EXPECT_FALSE(userFontValue(values[i])) << values[i];
+        world.prompts.yesNoAnswer = IDNO;
+        ASSERT_TRUE(form().RemoveFont.visible());
+        clickOn(form().RemoveFont);
+        EXPECT_NE(GetFileAttributesW(first.c_str()), INVALID_FILE_ATTRIBUTES) << "No keeps it";
+        world.prompts.yesNoAnswer = IDYES;
+        clickOn(form().RemoveFont);
+        for (size_t i = 0; i < values.size(); ++i) {
+            EXPECT_EQ(GetFileAttributesW(installed.files[i].c_str()), INVALID_FILE_ATTRIBUTES);
+            EXPECT_FALSE(userFontValue(values[i])) << values[i];
+        }
+        EXPECT_EQ(indexOf(row.family), -1);
+        EXPECT_FALSE(form().visible());
+        EXPECT_TRUE(mainForm().enabled());
     }
 }
 
