@@ -6,21 +6,15 @@
 #include "support/Drop.h"
 #include "support/MainWindowTest.h"
 #include "support/TempFolder.h"
+#include "support/WindowText.h"
 
 #include <gtest/gtest.h>
 
-#include <cwctype>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace {
-
-std::wstring lower(std::wstring text) {
-    for (wchar_t& c : text)
-        c = static_cast<wchar_t>(std::towlower(c));
-    return text;
-}
 
 class Details : public MainWindowTest {
 protected:
@@ -48,7 +42,7 @@ TEST_F(Details, TheWindowSaysWhatTheSystemAndTheFontSay) {
           L"vendor: quillwright test foundry", L"designer: ada designer",
           L"description: made for the tests. a tab and  a line break become spaces.",
           L"licence url: file:///c:/windows/system32/calc.exe", L"embedding: installable",
-          L"glyphs: 3", L"file: " + lower(dropped), L"installed: previewed, not installed"},
+          L"glyphs: 3", L"file: " + lowerCase(dropped), L"installed: previewed, not installed"},
          true},
         {L"Tahoma",
          {L"family: tahoma", L"type: truetype outlines", L"installed: installed for all users"},
@@ -58,7 +52,7 @@ TEST_F(Details, TheWindowSaysWhatTheSystemAndTheFontSay) {
         openDetails(row.family);
         ASSERT_TRUE(form().visible()) << row.family;
         EXPECT_FALSE(mainForm().enabled()) << "the main window waits";
-        const std::wstring text = L"\n" + lower(form().Facts.text());
+        const std::wstring text = L"\n" + lowerCase(form().Facts.text());
         for (const std::wstring& expected : row.rows)
             EXPECT_NE(text.find(L"\n" + expected + L"\r\n"), std::wstring::npos)
                 << expected << " in\n"
@@ -159,7 +153,7 @@ TEST_F(Details, InstallingForThisUserAndRemovingLeaveNothingElse) {
             EXPECT_EQ(readBytes(installed.files[i]), readBytes(dropped[i]));
             EXPECT_EQ(userFontValue(values[i]), installed.files[i]);
         }
-        EXPECT_NE(lower(form().Facts.text()).find(L"\ninstalled: installed for this user\r\n"),
+        EXPECT_NE(lowerCase(form().Facts.text()).find(L"\ninstalled: installed for this user\r\n"),
                   std::wstring::npos)
             << form().Facts.text();
         EXPECT_FALSE(form().InstallFont.visible());

@@ -21,7 +21,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <cwctype>
 #include <map>
 #include <string>
 #include <vector>
@@ -189,9 +188,7 @@ TEST(EndToEnd, CloseRequestEndsWithCodeZero) {
 // copy is, does not keep the tests' program from starting; the same file, however its path
 // is spelled, does.
 TEST(EndToEnd, AGlyphmereHoldingTheUsualGateDoesNotKeepTheTestsProgramFromStarting) {
-    std::wstring ownInLowerCase = programPath();
-    for (wchar_t& c : ownInLowerCase)
-        c = static_cast<wchar_t>(towlower(c));
+    const std::wstring ownInLowerCase = lowerCase(programPath());
     const struct {
         std::wstring heldBy;
         bool starts;

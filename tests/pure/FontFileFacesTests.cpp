@@ -192,10 +192,6 @@ TEST(FontFileFaces, ACutFileIsIncompleteAndGainsNoName) {
     }
 }
 
-} // namespace
-
-namespace {
-
 // A name table alone, as the system gives a font's 'name' table.
 std::string nameTable(const std::vector<Record>& records) {
     return fontNamed(records).substr(28);
@@ -204,8 +200,6 @@ std::string cutShort(std::string table) {
     table.pop_back();
     return table;
 }
-
-} // namespace
 
 TEST(FontFileFaces, EachNameIdTakesItsBestString) {
     const std::uint16_t asked[] = {0, 1, 13};
@@ -239,3 +233,5 @@ TEST(FontFileFaces, EachNameIdTakesItsBestString) {
     for (const auto& row : rows)
         EXPECT_EQ(preview::readNameStrings(row.table, asked, row.units), row.strings) << row.what;
 }
+
+} // namespace

@@ -13,6 +13,11 @@
 // it was made with). Empty when the window does not answer within two seconds.
 std::wstring windowText(HWND window);
 std::wstring classOf(HWND window);
+// The text in lower case, for comparing as the system compares names.
+inline std::wstring lowerCase(std::wstring text) {
+    CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
 
 // The list box's entry at the index, by message; empty when there is none.
 std::wstring listEntry(HWND list, int index);
