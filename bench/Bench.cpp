@@ -217,6 +217,20 @@ struct Running {
         SendMessageW(bare->list, LB_SETCURSEL, 0, 0);
         ShowWindow(bare->host, SW_SHOWNOACTIVATE);
         app.loop.yield();
+        warnIfOffScreen(bare->host);
+    }
+    // Part of a copy off the screen is never painted: its baseline would do less work.
+    static void warnIfOffScreen(HWND copy) {
+        static bool warned = false;
+        RECT placed;
+        GetWindowRect(copy, &placed);
+        const int height = GetSystemMetrics(SM_CYSCREEN);
+        if (!warned && (placed.bottom > height || placed.right > GetSystemMetrics(SM_CXSCREEN))) {
+            warned = true;
+            std::printf("warning: the bare copy reaches %ld px down a screen of %d; its rows "
+                        "are not fair (scripts/bench.sh makes the screen tall enough)\n",
+                        placed.bottom, height);
+        }
     }
     fakes::World world;
     app::App app{world.services};

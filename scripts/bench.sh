@@ -29,6 +29,8 @@ fi
 build_presets "mingw-$arch"
 use_wine "$arch"
 ensure_prefix
+# Tall enough for the main window and the bare copy below it, both whole on the screen.
+export GLYPHMERE_SCREEN=1280x1200
 start_xvfb
 start_wineserver
 

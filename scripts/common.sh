@@ -217,13 +217,14 @@ stop_xvfb() {
 }
 
 # A private X server on a free display; DISPLAY points at it afterwards.
+# GLYPHMERE_SCREEN gives its size (1280x1024 unless set).
 start_xvfb() {
     local log="$GLYPHMERE_ROOT/build/xvfb.log" numfile display i
     mkdir -p "$GLYPHMERE_ROOT/build"
     numfile="$(mktemp)"
     # -displayfd lets Xvfb pick the first free display itself, with no race
     # against another server starting at the same moment.
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numfile" </dev/null >"$log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${GLYPHMERE_SCREEN:-1280x1024}x24" -nolisten tcp 3>"$numfile" </dev/null >"$log" 2>&1 &
     _xvfb_pid=$!
     at_exit stop_xvfb
 

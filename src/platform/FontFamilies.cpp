@@ -5,15 +5,27 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace platform {
 
 namespace {
 
-int CALLBACK onFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM take) {
+struct Enumeration {
+    const std::function<void(const wchar_t*)>& take;
+    std::wstring last;
+};
+
+int CALLBACK onFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM state) {
     return guardCallback(
         "the font enumeration",
         [&] {
-            (*reinterpret_cast<const std::function<void(const wchar_t*)>*>(take))(font->lfFaceName);
+            auto& enumeration = *reinterpret_cast<Enumeration*>(state);
+            // A family comes once per character set, one after another: given once.
+            if (enumeration.last != font->lfFaceName) {
+                enumeration.last = font->lfFaceName;
+                enumeration.take(font->lfFaceName);
+            }
             return 1;
         },
         [] { return 0; });
@@ -22,12 +34,15 @@ int CALLBACK onFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM ta
 } // namespace
 
 void enumerateFamilies(const std::function<void(const wchar_t* name)>& take) {
-    const WindowDC screen(nullptr);
-    if (!screen.get())
+    // A memory DC lists what the screen lists, without borrowing the screen's DC (a round
+    // trip to the window server under Wine, twice each preview).
+    const MemoryDC screen(CreateCompatibleDC(nullptr));
+    if (!screen)
         return;
     LOGFONTW all{};
     all.lfCharSet = DEFAULT_CHARSET;
-    EnumFontFamiliesExW(screen.get(), &all, onFamily, reinterpret_cast<LPARAM>(&take), 0);
+    Enumeration enumeration{take, {}};
+    EnumFontFamiliesExW(screen.get(), &all, onFamily, reinterpret_cast<LPARAM>(&enumeration), 0);
 }
 
 } // namespace platform

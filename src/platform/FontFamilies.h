@@ -5,8 +5,9 @@
 
 namespace platform {
 
-// Gives each family's name, once for every character set the system lists it in, in the
-// system's order. Out of memory inside the callback, the enumeration stops there.
+// Gives each family's name in the system's order, once for each run of character sets the
+// system lists it in one after another: a name can still come again later. Out of memory
+// inside the callback, the enumeration stops there.
 void enumerateFamilies(const std::function<void(const wchar_t* name)>& take);
 
 } // namespace platform
