@@ -224,12 +224,12 @@ struct Running {
         static bool warned = false;
         RECT placed;
         GetWindowRect(copy, &placed);
-        const int height = GetSystemMetrics(SM_CYSCREEN);
-        if (!warned && (placed.bottom > height || placed.right > GetSystemMetrics(SM_CXSCREEN))) {
+        const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+        if (!warned && (placed.right > width || placed.bottom > height)) {
             warned = true;
-            std::printf("warning: the bare copy reaches %ld px down a screen of %d; its rows "
-                        "are not fair (scripts/bench.sh makes the screen tall enough)\n",
-                        placed.bottom, height);
+            std::printf("warning: the bare copy reaches %ld by %ld px on a screen of %d by %d; "
+                        "its rows are not fair (scripts/bench.sh makes the screen big enough)\n",
+                        placed.right, placed.bottom, width, height);
         }
     }
     fakes::World world;
